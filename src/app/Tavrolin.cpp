@@ -1,0 +1,352 @@
+#include "app/Tavrolin.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QUrl>
+
+#include "acquisition/RipTab.h"
+#include "app/About.h"
+#include "app/Hints.h"
+#include "app/LogTab.h"
+#include "app/Ui.h"
+#include "chapters/ChapterTab.h"
+#include "persistence/GeneralTab.h"
+#include "pipeline/ConversionRun.h"
+#include "pipeline/ImageTab.h"
+#include "pipeline/ProcessRunner.h"
+#include "platform/Product.h"
+#include "sources/SourceListTab.h"
+#include "sources/StructureTab.h"
+
+using namespace ui;
+
+namespace {
+
+constexpr int kClientWidth = 564;
+constexpr int kClientHeight = 392;
+
+// Forwards any click on a label to a handler (the label acts as a link).
+class ClickFilter : public QObject {
+public:
+    ClickFilter(QObject* parent, std::function<void()> onClick) : QObject(parent), onClick_(std::move(onClick)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) onClick_();
+        return false;
+    }
+
+private:
+    std::function<void()> onClick_;
+};
+
+}  // namespace
+
+THaupt::THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), ProgramDir(QDir::cleanPath(programDir)), dialogs_(dialogs) {
+    ShutdownHandler = [] {
+        QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+    };
+    OpenUrlHandler = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    buildWindow();
+    memoSink_ = std::make_unique<MemoLogSink>(MemoLog);
+    runner_ = std::make_unique<ProcessRunner>(*memoSink_, static_cast<ProgressView&>(*this),
+                                              [this] { return CoProcess->currentIndex(); });
+    startUp();
+}
+
+THaupt::~THaupt() = default;
+
+// ---------------------------------------------------------------------------
+// Construction
+
+void THaupt::buildWindow() {
+    setObjectName(QStringLiteral("Haupt"));
+    setFixedSize(kClientWidth, kClientHeight);
+    QFont font = this->font();
+    font.setPointSize(8);
+    setFont(font);
+
+    tav = Named(new QTabWidget(this), "tav");
+    tav->setGeometry(0, 0, kClientWidth, kClientHeight - 34);
+    tav->tabBar()->setExpanding(false);
+    tav->tabBar()->setElideMode(Qt::ElideNone);
+    tav->setUsesScrollButtons(false);
+
+    auto page = [this](QWidget*& sheet, const char* name, const QString& caption) {
+        sheet = Named(new QWidget, name);
+        tav->addTab(sheet, caption);
+        return sheet;
+    };
+    ripTab = new RipTab(*this);
+    sourceTab = new SourceListTab(*this);
+    chapterTab = new ChapterTab(*this);
+    structureTab = new StructureTab(*this);
+    imageTab = new ImageTab(*this);
+    generalTab = new GeneralTab(*this);
+    logTab = new LogTab(*this);
+    ripTab->build(page(tavTabRip, "tavTabRip", QStringLiteral("SVCDRipp")));
+    sourceTab->build(page(tavTabMPEG, "tavTabMPEG", QStringLiteral("MPEG")));
+    chapterTab->build(page(tavTabKAP, "tavTabKAP", QStringLiteral("Kapitel")));
+    structureTab->build(page(tavTabAuthor, "tavTabAuthor", QStringLiteral("Authoring")));
+    imageTab->build(page(tavTabImage, "tavTabImage", QStringLiteral("Image, DVD")));
+    generalTab->build(page(tavTabAllgem, "tavTabAllgem", QStringLiteral("Allgemeines")));
+    logTab->build(page(tavTabLog, "tavTabLog", QStringLiteral("Log")));
+    connect(tav, &QTabWidget::currentChanged, this, &THaupt::onTabChanged);
+
+    buildBottomRow();
+}
+
+void THaupt::buildBottomRow() {
+    const int y = kClientHeight - 30;
+    const int height = 26;
+    BuAbout = Button(this, "BuAbout", QStringLiteral("Über"));
+    BuAbout->setGeometry(6, y, 70, height);
+    BuMProjekt = Button(this, "BuMProjekt", QStringLiteral("M-Projekt"));
+    BuMProjekt->setGeometry(80, y, 84, height);
+    LaProg = Label(this, "LaProg", QStringLiteral("Tavrolin"));
+    LaProg->setGeometry(170, y, 150, height);
+    LaProg->setAlignment(Qt::AlignCenter);
+    QFont link = LaProg->font();
+    link.setUnderline(true);
+    LaProg->setFont(link);
+    QPalette blue = LaProg->palette();
+    blue.setColor(QPalette::WindowText, Qt::blue);
+    LaProg->setPalette(blue);
+    LaProg->setCursor(Qt::PointingHandCursor);
+    LaProg->installEventFilter(new ClickFilter(this, [this] { LaProgClick(); }));
+    BuOeffnen = Button(this, "BuOeffnen", QStringLiteral("Öffnen"));
+    BuOeffnen->setGeometry(326, y, 74, height);
+    BuSpeichern = Button(this, "BuSpeichern", QStringLiteral("Speichern"));
+    BuSpeichern->setGeometry(404, y, 74, height);
+    BuStart = Button(this, "BuStart", QStringLiteral("Start"));
+    BuRipp = Button(this, "BuRipp", QStringLiteral("Rippen"));
+    BuAbbruch = Button(this, "BuAbbruch", QStringLiteral("Abbrechen"));
+    for (QPushButton* button : {BuStart, BuRipp, BuAbbruch}) button->setGeometry(482, y, 76, height);
+
+    connect(BuAbout, &QPushButton::clicked, this, &THaupt::BuAboutClick);
+    connect(BuStart, &QPushButton::clicked, this, &THaupt::BuStartClick);
+    connect(BuAbbruch, &QPushButton::clicked, this, &THaupt::BuAbbruchClick);
+}
+
+void THaupt::startUp() {
+    // 1-3
+    setWindowTitle(QStringLiteral("Tavrolin"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    EdNameRip->clear();
+    ScLaut->setMaximum(1000);
+    // 4-5
+    MediaInfoApi = ProbeLibrary();
+    Run.processingState = 0;
+    Run.resumePoint = 0;
+    // 6-9
+    CoTempo->addItems({QStringLiteral("Sofort löschen"), QStringLiteral("Nach Muxen löschen"),
+                       QStringLiteral("Nicht löschen")});
+    CoTempo->setCurrentIndex(1);
+    CoProcess->addItems({QStringLiteral("Niedrig"), QStringLiteral("Niedriger als Normal"),
+                         QStringLiteral("Normal"), QStringLiteral("Höher als Normal"), QStringLiteral("Hoch")});
+    CoProcess->setMaxVisibleItems(5);
+    CoProcess->setCurrentIndex(3);
+    ripTab->BuildDriveLists();
+    CoSpeed->addItems({QStringLiteral("Max"), QStringLiteral("1x"), QStringLiteral("2x"), QStringLiteral("4x"),
+                       QStringLiteral("8x"), QStringLiteral("16x"), QStringLiteral("20x")});
+    CoSpeed->setCurrentIndex(0);
+    // 10-11
+    LoadSettings(SettingsPath(), true);
+    Run.processingState = 0;
+    // 12
+    if (CoLWRipA->count() == 0) ripTab->DisableDriveRip();
+    // 13-15
+    MemoLog->clear();
+    hideGauge();
+    BuAbbruch->setEnabled(false);
+    BuAbbruch->hide();
+    BuStart->setEnabled(true);
+    BuStart->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{BuHoch, BuRunter, BuStart, BuMProjekt, BuDel, BuDelAlle,
+                                                      BuPlay, BuStop, BuKAdd, BuKDel, BuKDelAlle, EdPosition,
+                                                      EdSpieldauer, ScPosition, ScLaut})
+        w->setEnabled(false);
+    // 16-19
+    AssignHints(*this);
+    BuMCI->setEnabled(IsNT5());
+    tav->setCurrentWidget(tavTabMPEG);
+    PGA->setCurrentWidget(TabStrukt);
+    BuRipp->hide();
+    BuStart->show();
+    BuStart->setEnabled(false);
+}
+
+void THaupt::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (fadedIn_) return;
+    fadedIn_ = true;
+    auto* fade = new QPropertyAnimation(this, "windowOpacity", this);
+    fade->setDuration(200);
+    fade->setStartValue(0.0);
+    fade->setEndValue(1.0);
+    fade->start(QAbstractAnimation::DeleteWhenStopped);
+}
+
+// ---------------------------------------------------------------------------
+// Window-wide state
+
+QString THaupt::SettingsPath() const {
+    return ProgramDir.endsWith(QLatin1Char('/')) ? ProgramDir + QStringLiteral("tavrolin.ini")
+                                                 : ProgramDir + QStringLiteral("/tavrolin.ini");
+}
+
+void THaupt::WriteLog(LogMode mode, const QString& text) { ::WriteLog(*memoSink_, mode, text); }
+
+int THaupt::TitleSetPass() {
+    const int titleSets = Sources.titleSetPass();
+    if (titleSets > 9) {
+        BuStart->setEnabled(false);
+        BuMProjekt->setEnabled(false);
+    }
+    return titleSets;
+}
+
+void THaupt::RefreshSourceList() {
+    const int current = ListSVCD->currentRow();
+    const QSignalBlocker blocker(ListSVCD);
+    ListSVCD->clear();
+    ListSVCD->addItems(Sources.paths());
+    if (current >= 0 && current < ListSVCD->count()) ListSVCD->setCurrentRow(current);
+}
+
+void THaupt::ShowStartButton() {
+    if (!BuRipp->isVisible() && !BuRipp->isVisibleTo(this)) return;
+    BuRipp->hide();
+    BuStart->show();
+}
+
+void THaupt::ShowRipButton() {
+    if (!BuStart->isVisibleTo(this)) return;
+    BuStart->hide();
+    BuRipp->show();
+}
+
+void THaupt::onTabChanged(int) {
+    QWidget* sheet = tav->currentWidget();
+    if (sheet == tavTabRip) ripTab->tavTabRipShow();
+    else if (sheet == tavTabMPEG) sourceTab->tavTabMPEGShow();
+    else if (sheet == tavTabKAP) chapterTab->tavTabKAPShow();
+    else if (sheet == tavTabAuthor) structureTab->tavTabAuthorShow();
+    else if (sheet == tavTabImage) imageTab->tavTabImageShow();
+    else if (sheet == tavTabAllgem) generalTab->tavTabAllgemShow();
+    else if (sheet == tavTabLog) logTab->tavTabLogShow();
+}
+
+// ---------------------------------------------------------------------------
+// Handlers
+
+void THaupt::BuAbbruchClick() {
+    Run.abortRequested = true;
+    if (dialogs_.ask(Dialogs::Kind::Confirmation, QStringLiteral("Sofort abbrechen?")) == Dialogs::Answer::Yes)
+        runner_->KillTool();
+}
+
+void THaupt::LaProgClick() { OpenUrlHandler(QUrl(ProductWebAddress())); }
+
+void THaupt::BuStartClick() { RunConversion(*this); }
+
+void THaupt::BuAboutClick() {
+    TAboutBox box(this, OpenUrlHandler);
+    box.exec();
+}
+
+void THaupt::closeEvent(QCloseEvent* event) {
+    if (busy_) {
+        // Abort the run like "Abbrechen" + Yes; close once it has ended.
+        closePending_ = true;
+        Run.abortRequested = true;
+        runner_->KillTool();
+        event->ignore();
+        return;
+    }
+    ClosePlayer();
+    if (!SaveSettings(SettingsPath(), true))
+        dialogs_.tell(Dialogs::Kind::Information,
+                      QStringLiteral("Die Programmeinstellungen konnten nicht gesichert werden."));
+    event->accept();
+}
+
+// ---------------------------------------------------------------------------
+// Run context
+
+LogSink& THaupt::log() { return *memoSink_; }
+
+ToolRunner& THaupt::runner() { return *runner_; }
+
+void THaupt::setRunner(std::unique_ptr<ToolRunner> runner) { runner_ = std::move(runner); }
+
+ControlState THaupt::controls() {
+    ControlState c;
+    c.imageEnabled = ChImage->isEnabled();
+    c.splitEnabled = ChSplit->isEnabled();
+    c.ejectEnabled = ChEject->isEnabled();
+    c.logEnabled = ChLog->isEnabled();
+    c.speedEnabled = CoSpeed->isEnabled();
+    c.burnerEnabled = CoLW->isEnabled();
+    c.priorityText = CoProcess->currentText();
+    c.burnerText = CoLW->currentText();
+    c.speedText = CoSpeed->currentText();
+    c.stageIndex = CoRecover->currentIndex();
+    c.stageText = CoRecover->currentText();
+    c.libraryText = GBox1->title();
+    return c;
+}
+
+void THaupt::enterRunning() {
+    busy_ = true;
+    tav->setCurrentWidget(tavTabLog);
+    Run.abortRequested = false;
+    BuAbbruch->setEnabled(true);
+    BuAbbruch->show();
+    BuStart->setEnabled(false);
+    BuStart->hide();
+    BuRipp->hide();
+    for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt}) button->setEnabled(false);
+}
+
+void THaupt::backToIdle() {
+    BuAbbruch->setEnabled(false);
+    BuAbbruch->hide();
+    BuStart->setEnabled(true);
+    BuStart->show();
+    for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt}) button->setEnabled(true);
+    busy_ = false;
+    if (closePending_) QTimer::singleShot(0, this, &QWidget::close);
+}
+
+void THaupt::shutdown() { ShutdownHandler(); }
+
+void THaupt::showGauge(qint64 maximumKB) {
+    GaFort->setRange(0, static_cast<int>(qBound<qint64>(1, maximumKB, qint64(INT_MAX))));
+    GaFort->setValue(0);
+    GaFort->show();
+    logTab->setMemoHeight(300);
+}
+
+void THaupt::setGaugePosition(qint64 kb) {
+    GaFort->setValue(static_cast<int>(qBound<qint64>(0, kb, qint64(GaFort->maximum()))));
+}
+
+void THaupt::hideGauge() {
+    GaFort->hide();
+    logTab->setMemoHeight(325);
+}

@@ -1,0 +1,228 @@
+#pragma once
+
+#include <QUrl>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "pipeline/RunContext.h"
+#include "sources/SourceTable.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QTabWidget;
+class QTableWidget;
+class QToolButton;
+
+class ChapterTab;
+class GeneralTab;
+class ImageTab;
+class LogTab;
+class MemoLogSink;
+class RipTab;
+class SourceListTab;
+class StructureTab;
+
+// The main window. It owns every control and all run-time state; the tabs'
+// handlers live in one class per tab, the logic in the window-free units.
+class THaupt : public QWidget, public RunContext, private ProgressView {
+    Q_OBJECT
+
+public:
+    // programDir: the folder of tavrolin.ini, tavrolin.log and the program's
+    // helpers (normally the executable's folder).
+    THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~THaupt() override;
+
+    // --- State shared between the parts of the program ---
+    const QString ProgramDir;
+    RunState Run;              // AbortRequested, ProcessingState, ResumePoint, RunProjectFile
+    int MediaInfoApi = 0;      // 0 none, 4 old, 5 new library generation
+    int PlayerPosition = 0;    // frames
+    SourceTable Sources;       // records 1..30
+    ToolPaths Tools;           // Allgemein.*
+    struct {
+        QString Arbeit, DVDroot, RIProot, Projekte, SVCD, Images;
+    } Pfade;
+    struct {
+        QString Menue1, Menue2, Menue3;  // Author.Menü1..3
+    } Author;
+    // Shuts the computer down after burning; tests replace it.
+    std::function<void()> ShutdownHandler;
+    // Opens a web page in the user's browser; tests replace it.
+    std::function<void(const QUrl&)> OpenUrlHandler;
+
+    Dialogs& dialogs() override { return dialogs_; }
+
+    // --- Bottom row ---
+    QTabWidget* tav = nullptr;
+    QPushButton *BuAbout = nullptr, *BuMProjekt = nullptr, *BuOeffnen = nullptr, *BuSpeichern = nullptr;
+    QPushButton *BuStart = nullptr, *BuRipp = nullptr, *BuAbbruch = nullptr;
+    QLabel* LaProg = nullptr;
+
+    // --- Tab sheets ---
+    QWidget *tavTabRip = nullptr, *tavTabMPEG = nullptr, *tavTabKAP = nullptr, *tavTabAuthor = nullptr;
+    QWidget *tavTabImage = nullptr, *tavTabAllgem = nullptr, *tavTabLog = nullptr;
+
+    // --- SVCDRipp ---
+    QRadioButton *RaRip1 = nullptr, *RaRip2 = nullptr;
+    QFrame *PaImage = nullptr, *PaRipp = nullptr;
+    QListWidget* ListImages = nullptr;
+    QPushButton *BuImgAdd = nullptr, *BuImgDel = nullptr, *BuImgDelAlle = nullptr;
+    QPushButton *BuImgHoch = nullptr, *BuImgRunter = nullptr;
+    QLabel *LaLWRip = nullptr, *LaNameRip = nullptr;
+    QComboBox *CoLWRipA = nullptr, *CoLWRipB = nullptr, *CoLWRipC = nullptr;
+    QComboBox *CoLWRipD = nullptr, *CoLWRipE = nullptr, *CoLWRipF = nullptr;
+    QToolButton* SpAkt = nullptr;
+    QLineEdit* EdNameRip = nullptr;
+    QCheckBox* ChRipDatei = nullptr;
+
+    // --- MPEG ---
+    QListWidget* ListSVCD = nullptr;
+    QPushButton *BuAdd = nullptr, *BuDelAlle = nullptr, *BuDel = nullptr, *BuHoch = nullptr, *BuRunter = nullptr;
+    QGroupBox* GBox1 = nullptr;
+    QLabel *LaVid0 = nullptr, *LaDatei = nullptr, *LaVid1 = nullptr, *LaFormat = nullptr;
+    QLabel *LaVid2 = nullptr, *LaZeit = nullptr, *LaVid3 = nullptr, *LaBild = nullptr;
+    QLabel *LaGAR = nullptr, *LaAR = nullptr;
+    QLabel *LaAud00 = nullptr, *LaAudDat0 = nullptr, *LaAud01 = nullptr, *LaFor0 = nullptr;
+    QLabel *LaAud02 = nullptr, *LaBR0 = nullptr;
+    QLabel *LaAud10 = nullptr, *LaAudDat1 = nullptr, *LaAud11 = nullptr, *LaFor1 = nullptr;
+    QLabel *LaAud12 = nullptr, *LaBR1 = nullptr;
+
+    // --- Kapitel ---
+    QListWidget *ListMPEG = nullptr, *ListKapitel = nullptr;
+    QFrame* PaDisplay = nullptr;
+    QScrollBar *ScPosition = nullptr, *ScLaut = nullptr;
+    QLineEdit *EdSpieldauer = nullptr, *EdPosition = nullptr;
+    QPushButton *BuPlay = nullptr, *BuStop = nullptr;
+    QPushButton *BuKAdd = nullptr, *BuKDel = nullptr, *BuKDelAlle = nullptr;
+    QLabel *LaAlle1 = nullptr, *LaAlle2 = nullptr, *LaGleich = nullptr;
+    QLineEdit *EdAlle = nullptr, *EdGleich = nullptr, *EdGeheZu = nullptr;
+    QPushButton *BuAlle = nullptr, *BuGleich = nullptr, *BuGeheZu = nullptr;
+
+    // --- Authoring ---
+    QTabWidget* PGA = nullptr;
+    QWidget *TabStrukt = nullptr, *TabMenue = nullptr;
+    QTableWidget* Strukt = nullptr;
+    QComboBox *CoBit = nullptr, *CoSpr = nullptr;
+    QCheckBox *ChPGC = nullptr, *ChVorMenu = nullptr;
+    QRadioButton *RaVar0 = nullptr, *RaVar1 = nullptr, *RaVar2 = nullptr;
+    QPushButton *BuHM = nullptr, *BuUM = nullptr;
+    QLineEdit *EdHM = nullptr, *EdUM = nullptr;
+
+    // --- Image, DVD ---
+    QCheckBox *ChImage = nullptr, *ChBrennen = nullptr, *ChSplit = nullptr;
+    QLabel *LaImgBrenn = nullptr, *LaImgBrenner = nullptr, *LaImgSpeed = nullptr, *LaImgOptions = nullptr;
+    QLabel *LaImgLabel = nullptr, *LaISODatei = nullptr;
+    QRadioButton *RaDec = nullptr, *RaImg = nullptr;
+    QComboBox *CoLW = nullptr, *CoSpeed = nullptr;
+    QCheckBox *ChErase = nullptr, *ChShutdown = nullptr, *ChEject = nullptr, *ChLog = nullptr;
+    QLineEdit *EdDVDLabel = nullptr, *EdISODatei = nullptr;
+
+    // --- Allgemeines ---
+    QCheckBox *ChEinzel = nullptr, *ChName = nullptr, *ChXML = nullptr, *ChTools = nullptr;
+    QLabel *LaTempo = nullptr, *LaProcess = nullptr;
+    QComboBox *CoTempo = nullptr, *CoProcess = nullptr, *CoRecover = nullptr;
+    QPushButton* BuRecover = nullptr;
+    QLabel *LaRipDir = nullptr, *LaDVDDir = nullptr, *LaArbeitDir = nullptr;
+    QLineEdit *EdRipDir = nullptr, *EdDVDDir = nullptr, *EdArbeitDir = nullptr;
+    QPushButton *BuRipDir = nullptr, *BuDVDDir = nullptr, *BuArbeitDir = nullptr;
+    QPushButton *BuTools = nullptr, *BuMCI = nullptr;
+
+    // --- Log ---
+    QPlainTextEdit* MemoLog = nullptr;
+    QProgressBar* GaFort = nullptr;
+
+    // --- The tabs' handlers ---
+    RipTab* ripTab = nullptr;
+    SourceListTab* sourceTab = nullptr;
+    ChapterTab* chapterTab = nullptr;
+    StructureTab* structureTab = nullptr;
+    ImageTab* imageTab = nullptr;
+    GeneralTab* generalTab = nullptr;
+    LogTab* logTab = nullptr;
+
+    // --- Window-wide operations ---
+    void WriteLog(LogMode mode, const QString& text);
+    bool IsNT5() const { return true; }
+    // Runs the title-set pass; ten or more title sets disable Start and M-Projekt.
+    int TitleSetPass();
+    // Shows the sources' paths in ListSVCD (keeping the selection where possible).
+    void RefreshSourceList();
+    // Path of tavrolin.ini (no doubled separator for a program in the root).
+    QString SettingsPath() const;
+    // Settings file <-> controls (full = settings file, not a project).
+    void LoadSettings(const QString& file, bool full);
+    bool SaveSettings(const QString& file, bool full);
+    ProgramSettings CollectSettings() const;
+    void ApplySettings(const ProgramSettings& settings, bool full);
+    // Puts Start (rip tab hidden) or Rippen (rip tab shown) at their shared place.
+    void ShowStartButton();
+    void ShowRipButton();
+    // Whether a conversion run or a rip is going on.
+    bool IsBusy() const { return busy_; }
+    // Probes the media library, shows its version in GBox1; returns 0, 4 or 5.
+    int ProbeLibrary();
+    // Admits, analyses and appends one file (the caller checked the limit).
+    bool AddSource(const QString& path);
+    // Closes the preview player.
+    void ClosePlayer();
+
+    // --- Handlers of the window as a whole ---
+    void BuAbbruchClick();
+    void LaProgClick();
+    void BuAboutClick();
+    void BuStartClick();
+
+    // --- RunContext ---
+    LogSink& log() override;
+    ToolRunner& runner() override;
+    ProgressView& progress() override { return *this; }
+    SourceTable& sources() override { return Sources; }
+    RunState& state() override { return Run; }
+    ProgramSettings settings() override { return CollectSettings(); }
+    ControlState controls() override;
+    QString programDir() override { return ProgramDir; }
+    void setProjectFolder(const QString& folder) override { Pfade.Projekte = folder; }
+    bool saveSettings(const QString& file, bool full) override { return SaveSettings(file, full); }
+    bool saveProject(const QString& file) override;
+    void editScript(QStringList& lines) override;
+    void enterRunning() override;
+    void backToIdle() override;
+    void shutdown() override;
+
+    // The tool runner (replaceable for tests of failure paths).
+    void setRunner(std::unique_ptr<ToolRunner> runner);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // ProgressView
+    void showGauge(qint64 maximumKB) override;
+    void setGaugePosition(qint64 kb) override;
+    void hideGauge() override;
+
+    void buildWindow();
+    void buildBottomRow();
+    void startUp();
+    void onTabChanged(int index);
+
+    Dialogs& dialogs_;
+    std::unique_ptr<MemoLogSink> memoSink_;
+    std::unique_ptr<ToolRunner> runner_;
+    bool busy_ = false;
+    bool fadedIn_ = false;
+    bool closePending_ = false;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QWidget>
+
+// Small makers for named controls: every control carries its name as objectName,
+// controls without visible text get an accessible name from their German label.
+namespace ui {
+
+template <class T>
+T* Named(T* widget, const char* name, const QString& accessibleName = QString()) {
+    widget->setObjectName(QLatin1String(name));
+    if (!accessibleName.isEmpty()) widget->setAccessibleName(accessibleName);
+    return widget;
+}
+
+inline QPushButton* Button(QWidget* parent, const char* name, const QString& caption) {
+    return Named(new QPushButton(caption, parent), name);
+}
+
+inline QCheckBox* Check(QWidget* parent, const char* name, const QString& caption) {
+    return Named(new QCheckBox(caption, parent), name);
+}
+
+inline QRadioButton* Radio(QWidget* parent, const char* name, const QString& caption) {
+    return Named(new QRadioButton(caption, parent), name);
+}
+
+inline QLabel* Label(QWidget* parent, const char* name, const QString& caption) {
+    return Named(new QLabel(caption, parent), name);
+}
+
+inline QLineEdit* Edit(QWidget* parent, const char* name, const QString& accessibleName, bool readOnly = false) {
+    QLineEdit* edit = Named(new QLineEdit(parent), name, accessibleName);
+    edit->setReadOnly(readOnly);
+    return edit;
+}
+
+inline QComboBox* Combo(QWidget* parent, const char* name, const QString& accessibleName,
+                        const QStringList& items = QStringList()) {
+    QComboBox* combo = Named(new QComboBox(parent), name, accessibleName);
+    combo->addItems(items);
+    return combo;
+}
+
+inline QListWidget* List(QWidget* parent, const char* name, const QString& accessibleName) {
+    return Named(new QListWidget(parent), name, accessibleName);
+}
+
+}  // namespace ui

@@ -1,0 +1,3 @@
+#include "app/Tavrolin.h"
+
+bool THaupt::saveProject(const QString&) { return false; }

@@ -1,0 +1,53 @@
+#include "pipeline/FileHelpers.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+qint64 FileSizeKB(const QString& path) {
+    const QFileInfo info(path);
+    return info.isFile() ? info.size() / 1024 : 0;
+}
+
+qint64 FileSizeOf(const QString& path) {
+    const QFileInfo info(path);
+    return info.exists() ? info.size() : -1;
+}
+
+qint64 DirSize(const QString& folder, bool recursive) {
+    qint64 sum = 0;
+    const QDir dir(folder);
+    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+        if (entry.isDir()) {
+            if (recursive && !entry.fileName().startsWith(QLatin1Char('.')))
+                sum += DirSize(entry.filePath(), true);
+        } else {
+            sum += entry.size();
+        }
+    }
+    return sum;
+}
+
+bool DeleteTree(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return true;
+    if (info.isDir() && !info.isSymLink()) return QDir(path).removeRecursively();
+    return QFile::remove(path);
+}
+
+void Wait(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+bool DeleteFileRetrying(const QString& path, int tries, int waitMs) {
+    for (int attempt = 0; attempt < tries; ++attempt) {
+        if (!QFileInfo::exists(path) || QFile::remove(path)) return true;
+        Wait(waitMs);
+    }
+    return !QFileInfo::exists(path);
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+// Size of a file in KiB (bytes div 1024); 0 when it does not exist.
+qint64 FileSizeKB(const QString& path);
+// Size of a file in bytes; -1 when it does not exist.
+qint64 FileSizeOf(const QString& path);
+// Sum of the sizes of a folder's files; with recursive, also of every subfolder
+// whose name does not begin with ".".
+qint64 DirSize(const QString& folder, bool recursive);
+// Deletes a file or a folder with everything in it. True when it is gone.
+bool DeleteTree(const QString& path);
+// Deletes a file, trying up to tries times with waitMs between failed tries
+// (the window keeps working meanwhile). True when the file is gone.
+bool DeleteFileRetrying(const QString& path, int tries, int waitMs);
+// Waits ms milliseconds while the window keeps working.
+void Wait(int ms);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+class THaupt;
+
+// The "Image, DVD" tab: ISO image, burning program, burner and label.
+class ImageTab : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ImageTab(THaupt& h);
+    void build(QWidget* page);
+
+    void tavTabImageShow();
+
+private:
+    THaupt& h;
+};

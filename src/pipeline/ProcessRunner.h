@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QByteArray>
+#include <functional>
+
+#include "pipeline/Log.h"
+#include "pipeline/Progress.h"
+#include "pipeline/ToolRunner.h"
+
+class QProcess;
+
+// Runs one external tool at a time with QProcess. While it runs, a local event
+// loop keeps the window responsive; the gauge follows the watch file.
+class ProcessRunner : public ToolRunner {
+public:
+    // priorityIndex: the CoProcess index at the moment a tool starts.
+    ProcessRunner(LogSink& log, ProgressView& progress, std::function<int()> priorityIndex);
+    ~ProcessRunner() override;
+
+    bool RunToolPiped(const ToolCall& call) override;
+    bool RunTool(const ToolCall& call) override;
+    bool KillTool() override;
+    bool isRunning() const override { return process_ != nullptr; }
+    bool lastRunKilled() const override { return killed_; }
+
+    // The nice value for a CoProcess index (0 when none or out of range).
+    static int NiceValue(int priorityIndex);
+
+private:
+    bool run(const ToolCall& call, bool piped);
+    void consume(const QByteArray& bytes);
+    void flushPending();
+    qint64 exitCodeOf(const QProcess& process) const;
+
+    LogSink& log_;
+    ProgressView& progress_;
+    std::function<int()> priorityIndex_;
+    QProcess* process_ = nullptr;
+    bool killed_ = false;
+    QByteArray pending_;
+};
+
+// Tool output as text: UTF-8, or Latin-1 when the bytes are not valid UTF-8.
+QString DecodeToolOutput(const QByteArray& bytes);

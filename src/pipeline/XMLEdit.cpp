@@ -1,0 +1,3 @@
+#include "app/Tavrolin.h"
+
+void THaupt::editScript(QStringList&) {}

@@ -1,0 +1,14 @@
+#include "platform/Locale.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <langinfo.h>
+
+void PrepareProcessEnvironment() {
+    std::setlocale(LC_ALL, "");
+    const char* codeset = nl_langinfo(CODESET);
+    if (!codeset || std::strcmp(codeset, "UTF-8") != 0) std::setlocale(LC_CTYPE, "C.UTF-8");
+    // Qt 6.4's ffmpeg backend crashes without a sound device.
+    setenv("QT_MEDIA_BACKEND", "gstreamer", 0);
+}

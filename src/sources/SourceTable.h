@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QStringList>
+#include <array>
+
+#include "sources/MPEGInfo.h"
+
+constexpr int kMaxSources = 30;
+
+// The sources in DVD order: records 1..count(), the rest in the empty state.
+// The source list ListSVCD shows record i as its item i-1. After every change the
+// owner runs the title-set pass (and acts on its count).
+class SourceTable {
+public:
+    int count() const { return count_; }
+    bool isEmpty() const { return count_ == 0; }
+    bool isFull() const { return count_ >= kMaxSources; }
+
+    // Record i, 1-based (1..30).
+    MPEGInfo& operator[](int i) { return records_.at(i - 1); }
+    const MPEGInfo& operator[](int i) const { return records_.at(i - 1); }
+
+    // Adds an empty record for path at the end; returns its index (0 when full).
+    int append(const QString& path);
+    // Removes list item k (0-based) and shifts the later records down.
+    void remove(int k);
+    void removeAll();
+    // Exchanges list items a and b (0-based) with their whole records.
+    void exchange(int a, int b);
+
+    // Recomputes Hart, Weich (where forced) and VTS; returns the number of title sets.
+    int titleSetPass();
+
+    QStringList paths() const;
+
+private:
+    std::array<MPEGInfo, kMaxSources> records_;
+    int count_ = 0;
+};
+
+// Whether two neighbouring sources can share a title set.
+bool AlikeForTitleSet(const MPEGInfo& a, const MPEGInfo& b);

@@ -1,0 +1,252 @@
+#include "sources/StructureTab.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/Tavrolin.h"
+#include "app/Ui.h"
+#include "sources/Tables.h"
+
+using namespace ui;
+
+namespace {
+
+const QColor kOddSet(223, 235, 255);
+const QColor kEvenSet(249, 255, 225);
+const QColor kDarkGreen(0, 128, 0);
+
+QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+StructureTab::StructureTab(THaupt& haupt) : QObject(&haupt), h(haupt) {}
+
+void StructureTab::build(QWidget* page) {
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    h.PGA = Named(new QTabWidget(page), "PGA");
+    layout->addWidget(h.PGA);
+
+    h.TabStrukt = Named(new QWidget, "TabStrukt");
+    auto* strukt = new QVBoxLayout(h.TabStrukt);
+    strukt->setContentsMargins(4, 4, 4, 4);
+    h.Strukt = Named(new QTableWidget(2, 6, h.TabStrukt), "Strukt", QStringLiteral("DVD-Struktur"));
+    h.Strukt->setHorizontalHeaderLabels({QStringLiteral("VTS"), QStringLiteral("Dateiname"),
+                                         QStringLiteral("Sprache"), QStringLiteral("Bitrate"),
+                                         QStringLiteral("Sprache"), QStringLiteral("Bitrate")});
+    h.Strukt->verticalHeader()->hide();
+    h.Strukt->setSelectionMode(QAbstractItemView::SingleSelection);
+    h.Strukt->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    h.Strukt->horizontalHeader()->setDefaultSectionSize(53);
+    h.Strukt->setColumnWidth(0, 42);
+    h.Strukt->setColumnWidth(1, 282);
+    strukt->addWidget(h.Strukt, 1);
+    h.CoBit = Combo(h.Strukt->viewport(), "CoBit", QStringLiteral("DVD-Bitrate"), BitrateTable());
+    h.CoSpr = Combo(h.Strukt->viewport(), "CoSpr", QStringLiteral("DVD-Sprache"), LanguageTable());
+    h.CoBit->hide();
+    h.CoSpr->hide();
+    h.ChPGC = Check(h.TabStrukt, "ChPGC", QStringLiteral("Für jede Videodatei eine PGC verwenden"));
+    strukt->addWidget(h.ChPGC);
+    h.PGA->addTab(h.TabStrukt, QStringLiteral("Struktur"));
+
+    h.TabMenue = Named(new QWidget, "TabMenue");
+    auto* menu = new QGridLayout(h.TabMenue);
+    menu->setContentsMargins(10, 8, 10, 8);
+    h.RaVar0 = Radio(h.TabMenue, "RaVar0", QStringLiteral("Ohne Menü"));
+    h.RaVar1 = Radio(h.TabMenue, "RaVar1", QStringLiteral("Nur Hauptmenü."));
+    h.RaVar2 = Radio(h.TabMenue, "RaVar2", QStringLiteral("Haupt- und Untermenü."));
+    h.RaVar0->setChecked(true);
+    menu->addWidget(h.RaVar0, 0, 0, 1, 2);
+    menu->addWidget(h.RaVar1, 1, 0, 1, 2);
+    menu->addWidget(h.RaVar2, 2, 0, 1, 2);
+    h.BuHM = Button(h.TabMenue, "BuHM", QStringLiteral("Hauptmenü"));
+    h.EdHM = Edit(h.TabMenue, "EdHM", QStringLiteral("Hauptmenü-Datei"), true);
+    h.BuUM = Button(h.TabMenue, "BuUM", QStringLiteral("Untermenü"));
+    h.EdUM = Edit(h.TabMenue, "EdUM", QStringLiteral("Untermenü-Datei"), true);
+    h.BuHM->setFixedWidth(100);
+    h.BuUM->setFixedWidth(100);
+    menu->addWidget(h.BuHM, 3, 0);
+    menu->addWidget(h.EdHM, 3, 1);
+    menu->addWidget(h.BuUM, 4, 0);
+    menu->addWidget(h.EdUM, 4, 1);
+    h.ChVorMenu = Check(h.TabMenue, "ChVorMenu", QStringLiteral("Menu am Anfang abspielen"));
+    h.ChVorMenu->setChecked(true);
+    menu->addWidget(h.ChVorMenu, 5, 0, 1, 2);
+    menu->setRowStretch(6, 1);
+    h.PGA->addTab(h.TabMenue, QStringLiteral("Menu"));
+    for (QWidget* w : {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM),
+                       static_cast<QWidget*>(h.BuUM), static_cast<QWidget*>(h.EdUM),
+                       static_cast<QWidget*>(h.ChVorMenu)})
+        w->setEnabled(false);
+
+    connect(h.PGA, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 0) TabStruktShow();
+    });
+    connect(h.Strukt, &QTableWidget::cellClicked, this,
+            [this](int row, int column) { StruktSelectCell(column, row + 1); });
+    connect(h.CoSpr, QOverload<int>::of(&QComboBox::activated), this, &StructureTab::CoSprChange);
+    connect(h.CoBit, QOverload<int>::of(&QComboBox::activated), this, &StructureTab::CoBitChange);
+    connect(h.RaVar0, &QRadioButton::clicked, this, &StructureTab::RaVar0Click);
+    connect(h.RaVar1, &QRadioButton::clicked, this, &StructureTab::RaVar1Click);
+    connect(h.RaVar2, &QRadioButton::clicked, this, &StructureTab::RaVar2Click);
+    connect(h.BuHM, &QPushButton::clicked, this, &StructureTab::BuHMClick);
+    connect(h.BuUM, &QPushButton::clicked, this, &StructureTab::BuUMClick);
+}
+
+void StructureTab::tavTabAuthorShow() {
+    h.PGA->setCurrentWidget(h.TabStrukt);
+    TabStruktShow();
+    fillGrid();
+}
+
+void StructureTab::TabStruktShow() { h.ShowStartButton(); }
+
+// The grid shows the table: row r (from 1 below the header) is record r.
+void StructureTab::fillGrid() {
+    h.CoBit->hide();
+    h.CoSpr->hide();
+    const int n = h.Sources.count();
+    h.Strukt->clearContents();
+    h.Strukt->setRowCount(qMax(n, 1));
+    h.Strukt->setColumnWidth(1, n < 9 ? 282 : 269);
+    for (int i = 1; i <= n; ++i) {
+        const MPEGInfo& r = h.Sources[i];
+        const QColor background = (r.VTS % 2 == 1) ? kOddSet : kEvenSet;
+        QTableWidgetItem* cells[6] = {
+            Cell(r.VTS == kNone ? QString() : QString::number(r.VTS), Qt::AlignHCenter),
+            Cell(QFileInfo(r.Datei).fileName(), Qt::AlignLeft),
+            Cell(TableText(LanguageTable(), r.DVDSprache[0]), Qt::AlignRight),
+            Cell(TableText(BitrateTable(), r.DVDBitrate[0]), Qt::AlignRight),
+            Cell(TableText(LanguageTable(), r.DVDSprache[1]), Qt::AlignRight),
+            Cell(TableText(BitrateTable(), r.DVDBitrate[1]), Qt::AlignRight)};
+        for (int c = 0; c < 6; ++c) {
+            cells[c]->setBackground(background);
+            if (c >= 1 && r.NavPacks) cells[c]->setForeground(c == 1 ? kDarkGreen : QColor(Qt::green).darker(120));
+            h.Strukt->setItem(i - 1, c, cells[c]);
+        }
+        cells[0]->setForeground(r.Hart ? QColor(Qt::red) : r.Weich ? QColor(Qt::blue) : QColor(Qt::black));
+    }
+}
+
+void StructureTab::resetAuthoringResume() {
+    if (h.Run.resumePoint >= 400) h.Run.resumePoint = 0;
+}
+
+void StructureTab::StruktSelectCell(int column, int row) {
+    resetAuthoringResume();
+    if (h.Sources.isEmpty() || row < 1 || row > h.Sources.count()) return;
+    QTableWidgetItem* item = h.Strukt->item(row - 1, column);
+    if (!item || item->text() == QLatin1String("---")) return;
+    MPEGInfo& r = h.Sources[row];
+    if (column == 0) {
+        r.Weich = !r.Weich;
+        h.TitleSetPass();
+        fillGrid();
+    } else if (column == 2 || column == 4) {
+        h.CoSpr->setCurrentIndex(LanguageTable().indexOf(item->text()));
+        placeEditor(h.CoSpr, column, row);
+    } else if ((column == 3 || column == 5) && !r.NavPacks) {
+        h.CoBit->setCurrentIndex(BitrateTable().indexOf(item->text()));
+        placeEditor(h.CoBit, column, row);
+    }
+}
+
+void StructureTab::placeEditor(QComboBox* editor, int column, int row) {
+    editColumn_ = column;
+    editRow_ = row;
+    editor->setGeometry(h.Strukt->visualRect(h.Strukt->model()->index(row - 1, column)));
+    editor->show();
+    editor->setFocus();
+}
+
+void StructureTab::applyToTitleSet(int column, int value) {
+    if (editRow_ < 1 || editRow_ > h.Sources.count()) return;
+    const quint8 vts = h.Sources[editRow_].VTS;
+    const int track = column <= 3 ? 0 : 1;
+    const bool language = column == 2 || column == 4;
+    for (int i = 1; i <= h.Sources.count(); ++i) {
+        MPEGInfo& r = h.Sources[i];
+        if (r.VTS != vts) continue;
+        (language ? r.DVDSprache : r.DVDBitrate)[track] = static_cast<quint8>(value);
+    }
+    h.TitleSetPass();
+    fillGrid();
+}
+
+void StructureTab::CoSprChange() {
+    h.CoSpr->hide();
+    if (h.Run.processingState > 400) h.Run.processingState = 400;
+    applyToTitleSet(editColumn_, h.CoSpr->currentIndex());
+}
+
+void StructureTab::CoBitChange() {
+    h.CoBit->hide();
+    if (h.Run.processingState > 200) h.Run.processingState = 0;
+    applyToTitleSet(editColumn_, h.CoBit->currentIndex());
+}
+
+void StructureTab::RaVar0Click() {
+    resetAuthoringResume();
+    h.RaVar0->setChecked(true);
+    for (QWidget* w : {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM),
+                       static_cast<QWidget*>(h.BuUM), static_cast<QWidget*>(h.EdUM),
+                       static_cast<QWidget*>(h.ChVorMenu)})
+        w->setEnabled(false);
+}
+
+void StructureTab::RaVar1Click() {
+    resetAuthoringResume();
+    h.RaVar1->setChecked(true);
+    h.EdHM->setText(h.Author.Menue1);
+    h.BuHM->setEnabled(true);
+    h.EdHM->setEnabled(true);
+    h.BuUM->setEnabled(false);
+    h.EdUM->setEnabled(false);
+    h.ChVorMenu->setEnabled(false);
+}
+
+void StructureTab::RaVar2Click() {
+    resetAuthoringResume();
+    h.RaVar2->setChecked(true);
+    h.EdHM->setText(h.Author.Menue2);
+    h.EdUM->setText(h.Author.Menue3);
+    for (QWidget* w : {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM),
+                       static_cast<QWidget*>(h.BuUM), static_cast<QWidget*>(h.EdUM),
+                       static_cast<QWidget*>(h.ChVorMenu)})
+        w->setEnabled(true);
+}
+
+QString StructureTab::chooseMenuFile() {
+    resetAuthoringResume();
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Pfad zum Hauptmenü");
+    request.folder = QFileInfo(h.EdHM->text()).absolutePath();
+    request.filter = QStringLiteral("Video Objects (*.vob)|*.vob");
+    const QStringList files = h.dialogs().openFiles(request);
+    if (files.isEmpty()) return QString();
+    const QString file = files.first();
+    return QFileInfo(file).suffix().toLower() == QLatin1String("vob") ? file : QString();
+}
+
+void StructureTab::BuHMClick() {
+    const QString file = chooseMenuFile();
+    if (file.isEmpty()) return;
+    h.EdHM->setText(file);
+    (h.RaVar1->isChecked() ? h.Author.Menue1 : h.Author.Menue2) = file;
+}
+
+void StructureTab::BuUMClick() {
+    const QString file = chooseMenuFile();
+    if (file.isEmpty()) return;
+    h.EdUM->setText(file);
+    h.Author.Menue3 = file;
+}
