@@ -18,7 +18,8 @@ QString ReadTrimmed(const QString& path) {
 QList<OpticalDrive> ListOpticalDrives(const QString& sysClassBlock) {
     QList<OpticalDrive> drives;
     const QDir dir(sysClassBlock);
-    for (const QString& name : dir.entryList({QStringLiteral("sr*")}, QDir::AllEntries | QDir::System, QDir::Name)) {
+    for (const QString& name :
+         dir.entryList({QStringLiteral("sr*")}, QDir::AllEntries | QDir::System, QDir::Name)) {
         const QString device = dir.filePath(name) + QStringLiteral("/device");
         OpticalDrive drive;
         drive.device = QStringLiteral("/dev/") + name;

@@ -90,7 +90,8 @@ QList<QComboBox*> RipTab::ripCombos() const {
 
 void RipTab::BuildDriveLists() {
     QStringList entries;
-    for (const OpticalDrive& drive : ListOpticalDrives()) entries << DriveEntry(drive);
+    for (const OpticalDrive& drive : ListOpticalDrives())
+        entries << DriveEntry(drive);
     h.CoLW->addItems(entries);
     const QList<QComboBox*> combos = ripCombos();
     for (int k = 0; k < combos.size(); ++k) {
@@ -107,11 +108,14 @@ void RipTab::DisableDriveRip() {
     h.RaRip2->setEnabled(false);
     h.LaLWRip->setEnabled(false);
     h.SpAkt->setEnabled(false);
-    for (QComboBox* combo : ripCombos()) combo->setEnabled(false);
+    for (QComboBox* combo : ripCombos())
+        combo->setEnabled(false);
     h.EdNameRip->setReadOnly(true);
 }
 
-void RipTab::tavTabRipShow() { h.ShowRipButton(); }
+void RipTab::tavTabRipShow() {
+    h.ShowRipButton();
+}
 
 void RipTab::RaRip1Click() {
     h.RaRip1->setChecked(true);
@@ -135,7 +139,8 @@ void RipTab::RaRip2Click() {
     h.LaLWRip->setEnabled(true);
     h.SpAkt->setEnabled(true);
     const QList<QComboBox*> combos = ripCombos();
-    for (int k = 0; k < combos.size(); ++k) combos[k]->setEnabled(combos[k]->count() >= k + 1);
+    for (int k = 0; k < combos.size(); ++k)
+        combos[k]->setEnabled(combos[k]->count() >= k + 1);
     h.EdNameRip->setEnabled(true);
     h.BuRipp->setEnabled(true);
 }

@@ -9,7 +9,7 @@ class THaupt;
 class RipTab : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit RipTab(THaupt& h);
     void build(QWidget* page);
 
@@ -23,7 +23,7 @@ public:
     void RaRip2Click();
     void ListImagesClick();
 
-private:
+  private:
     QList<class QComboBox*> ripCombos() const;
 
     THaupt& h;

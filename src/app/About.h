@@ -12,7 +12,7 @@ class QTextBrowser;
 class TAboutBox : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TAboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl);
 
     QLabel* Name = nullptr;
@@ -21,9 +21,9 @@ public:
     QTextBrowser* Lizenz = nullptr;
     QPushButton* OKButton = nullptr;
 
-signals:
+  signals:
     void noticeClicked();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };

@@ -5,12 +5,12 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTableWidget>
 #include <QToolButton>
@@ -22,7 +22,8 @@ namespace {
 // Lines of a hint are joined by line breaks.
 void Hint(QWidget* widget, std::initializer_list<const char*> lines) {
     QStringList texts;
-    for (const char* line : lines) texts << QString::fromUtf8(line);
+    for (const char* line : lines)
+        texts << QString::fromUtf8(line);
     widget->setToolTip(texts.join(QLatin1Char('\n')));
 }
 
@@ -35,7 +36,8 @@ void AssignHints(THaupt& h) {
     Hint(h.BuSpeichern, {"Speichern einer", "Projektdatei."});
     Hint(h.BuStart, {"Starten des", "Vorganges."});
     Hint(h.RaRip1, {"Extrahieren des Videos aus einem Image.", "Möglich: BIN und NRG."});
-    Hint(h.ListImages, {"Liste mit den Imagedateien mit Pfaden und Namen.", "Möglich sind BIN und NRG Images."});
+    Hint(h.ListImages,
+         {"Liste mit den Imagedateien mit Pfaden und Namen.", "Möglich sind BIN und NRG Images."});
     Hint(h.BuImgAdd, {"(S)VCD-Image (BIN oder NRG) in die Liste aufnehmen."});
     Hint(h.BuImgDelAlle, {"Alle Images aus der Liste entfernen."});
     Hint(h.BuImgDel, {"Das ausgewählte Image aus der Liste entfernen."});
@@ -44,7 +46,8 @@ void AssignHints(THaupt& h) {
     Hint(h.RaRip2, {"Rippen des Videos von einer (S)VCD."});
     QComboBox* drives[] = {h.CoLWRipA, h.CoLWRipB, h.CoLWRipC, h.CoLWRipD, h.CoLWRipE, h.CoLWRipF};
     for (int k = 0; k < 6; ++k)
-        drives[k]->setToolTip(QStringLiteral("Leselaufwerk %1. CD/DVD-ROM.\nAuch virtuelle Laufwerke.").arg(k + 1));
+        drives[k]->setToolTip(
+            QStringLiteral("Leselaufwerk %1. CD/DVD-ROM.\nAuch virtuelle Laufwerke.").arg(k + 1));
     Hint(h.SpAkt, {"Holen des (S)VCD-Titels.", "(CD-Label)"});
     Hint(h.EdNameRip, {"Name der zu extrahierenden Videodatei. Ist kein",
                        "Name angegeben wird das CD-Label verwendet.", "Ggfs wird eine CD-Nummer ergänzt."});
@@ -102,9 +105,12 @@ void AssignHints(THaupt& h) {
     Hint(h.ChEject, {"CD/DVD nach dem Brennen auswerfen."});
     Hint(h.ChLog, {"Brennvorgang in Logdatei protokollieren."});
     Hint(h.EdISODatei, {"Speicherort und Name des ISO-Images."});
-    Hint(h.ChEinzel, {"Bestätigung vor jedem Arbeitsschritt (Demuxen,", "Upmix, ...). Jedoch nicht vor jeder Datei."});
-    Hint(h.ChName, {"Nach dem Start wird ein Projekt gespeichert.", "Damit kann der Name selbst gewählt werden."});
-    Hint(h.ChXML, {"Nach dem Erstellen des XML-Datei kann dieses", "in einem Editorfenster bearbeitet werden."});
+    Hint(h.ChEinzel,
+         {"Bestätigung vor jedem Arbeitsschritt (Demuxen,", "Upmix, ...). Jedoch nicht vor jeder Datei."});
+    Hint(h.ChName,
+         {"Nach dem Start wird ein Projekt gespeichert.", "Damit kann der Name selbst gewählt werden."});
+    Hint(h.ChXML,
+         {"Nach dem Erstellen des XML-Datei kann dieses", "in einem Editorfenster bearbeitet werden."});
     Hint(h.CoTempo, {"Temporäre Dateien sofort, nach dem", "Muxen oder nicht löschen."});
     Hint(h.CoProcess, {"Prozesspriorität einstellen. Optionen", "vom Betriebssystem abhängig."});
     Hint(h.BuRecover, {"Projekt zur Wiederaufnahme des Vorganges", "(Demux, Upmix, Mux und Author) laden."});
@@ -114,8 +120,8 @@ void AssignHints(THaupt& h) {
     for (QWidget* w : {static_cast<QWidget*>(h.BuRipDir), static_cast<QWidget*>(h.EdRipDir)})
         Hint(w, {"Verzeichnis, in welchem die gerippten SVCD", "und extrahierten Images abgelegt werden."});
     for (QWidget* w : {static_cast<QWidget*>(h.BuDVDDir), static_cast<QWidget*>(h.EdDVDDir)})
-        Hint(w, {"Verzeichnis, in welchem die DVD abgelegt wird.", "Darf nicht im Arbeitsverzeichnis liegen oder",
-                 "damit identisch sein."});
+        Hint(w, {"Verzeichnis, in welchem die DVD abgelegt wird.",
+                 "Darf nicht im Arbeitsverzeichnis liegen oder", "damit identisch sein."});
     for (QWidget* w : {static_cast<QWidget*>(h.BuArbeitDir), static_cast<QWidget*>(h.EdArbeitDir)})
         Hint(w, {"Verzeichnis, in dem die temporären Dateien", "abgelegt werden."});
     Hint(h.MemoLog, {"Protokollierung des Konvertierungsvorganges."});

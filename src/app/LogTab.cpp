@@ -32,7 +32,9 @@ void MemoLogSink::replaceLastLine(const QString& line) {
     scrollToEnd();
 }
 
-QString MemoLogSink::lastLine() const { return count_ == 0 ? QString() : memo_->document()->lastBlock().text(); }
+QString MemoLogSink::lastLine() const {
+    return count_ == 0 ? QString() : memo_->document()->lastBlock().text();
+}
 
 QStringList MemoLogSink::lines() const {
     QStringList result;
@@ -52,14 +54,15 @@ namespace {
 
 // Re-places the memo and the gauge whenever the page changes its size.
 class PlacementFilter : public QObject {
-public:
-    PlacementFilter(QObject* parent, std::function<void()> place) : QObject(parent), place_(std::move(place)) {}
+  public:
+    PlacementFilter(QObject* parent, std::function<void()> place)
+        : QObject(parent), place_(std::move(place)) {}
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Resize) place_();
         return false;
     }
 
-private:
+  private:
     std::function<void()> place_;
 };
 
@@ -96,4 +99,6 @@ void LogTab::setMemoHeight(int height) {
     place();
 }
 
-void LogTab::tavTabLogShow() { h.ShowStartButton(); }
+void LogTab::tavTabLogShow() {
+    h.ShowStartButton();
+}

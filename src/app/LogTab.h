@@ -12,7 +12,7 @@ class THaupt;
 // The log memo as a log sink. Replacing the last line edits only that block, so
 // progress output stays fast however long the log grows.
 class MemoLogSink : public LogSink {
-public:
+  public:
     explicit MemoLogSink(QPlainTextEdit* memo) : memo_(memo) {}
     void addLine(const QString& line) override;
     void replaceLastLine(const QString& line) override;
@@ -20,7 +20,7 @@ public:
     int lineCount() const override { return count_; }
     QStringList lines() const override;
 
-private:
+  private:
     void scrollToEnd();
 
     QPlainTextEdit* memo_;
@@ -32,13 +32,13 @@ private:
 class LogTab : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit LogTab(THaupt& h);
     void build(QWidget* page);
     void setMemoHeight(int height);
     void tavTabLogShow();
 
-private:
+  private:
     void place();
 
     THaupt& h;

@@ -41,14 +41,15 @@ constexpr int kClientHeight = 392;
 
 // Forwards any click on a label to a handler (the label acts as a link).
 class ClickFilter : public QObject {
-public:
-    ClickFilter(QObject* parent, std::function<void()> onClick) : QObject(parent), onClick_(std::move(onClick)) {}
+  public:
+    ClickFilter(QObject* parent, std::function<void()> onClick)
+        : QObject(parent), onClick_(std::move(onClick)) {}
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::MouseButtonRelease) onClick_();
         return false;
     }
 
-private:
+  private:
     std::function<void()> onClick_;
 };
 
@@ -134,7 +135,8 @@ void THaupt::buildBottomRow() {
     BuStart = Button(this, "BuStart", QStringLiteral("Start"));
     BuRipp = Button(this, "BuRipp", QStringLiteral("Rippen"));
     BuAbbruch = Button(this, "BuAbbruch", QStringLiteral("Abbrechen"));
-    for (QPushButton* button : {BuStart, BuRipp, BuAbbruch}) button->setGeometry(482, y, 76, height);
+    for (QPushButton* button : {BuStart, BuRipp, BuAbbruch})
+        button->setGeometry(482, y, 76, height);
 
     connect(BuAbout, &QPushButton::clicked, this, &THaupt::BuAboutClick);
     connect(BuStart, &QPushButton::clicked, this, &THaupt::BuStartClick);
@@ -144,8 +146,8 @@ void THaupt::buildBottomRow() {
 void THaupt::startUp() {
     // 1-3
     setWindowTitle(QStringLiteral("Tavrolin"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     EdNameRip->clear();
     ScLaut->setMaximum(1000);
     // 4-5
@@ -157,12 +159,14 @@ void THaupt::startUp() {
                        QStringLiteral("Nicht löschen")});
     CoTempo->setCurrentIndex(1);
     CoProcess->addItems({QStringLiteral("Niedrig"), QStringLiteral("Niedriger als Normal"),
-                         QStringLiteral("Normal"), QStringLiteral("Höher als Normal"), QStringLiteral("Hoch")});
+                         QStringLiteral("Normal"), QStringLiteral("Höher als Normal"),
+                         QStringLiteral("Hoch")});
     CoProcess->setMaxVisibleItems(5);
     CoProcess->setCurrentIndex(3);
     ripTab->BuildDriveLists();
-    CoSpeed->addItems({QStringLiteral("Max"), QStringLiteral("1x"), QStringLiteral("2x"), QStringLiteral("4x"),
-                       QStringLiteral("8x"), QStringLiteral("16x"), QStringLiteral("20x")});
+    CoSpeed->addItems({QStringLiteral("Max"), QStringLiteral("1x"), QStringLiteral("2x"),
+                       QStringLiteral("4x"), QStringLiteral("8x"), QStringLiteral("16x"),
+                       QStringLiteral("20x")});
     CoSpeed->setCurrentIndex(0);
     // 10-11
     LoadSettings(SettingsPath(), true);
@@ -209,7 +213,9 @@ QString THaupt::SettingsPath() const {
                                                  : ProgramDir + QStringLiteral("/tavrolin.ini");
 }
 
-void THaupt::WriteLog(LogMode mode, const QString& text) { ::WriteLog(*memoSink_, mode, text); }
+void THaupt::WriteLog(LogMode mode, const QString& text) {
+    ::WriteLog(*memoSink_, mode, text);
+}
 
 int THaupt::TitleSetPass() {
     const int titleSets = Sources.titleSetPass();
@@ -242,13 +248,20 @@ void THaupt::ShowRipButton() {
 
 void THaupt::onTabChanged(int) {
     QWidget* sheet = tav->currentWidget();
-    if (sheet == tavTabRip) ripTab->tavTabRipShow();
-    else if (sheet == tavTabMPEG) sourceTab->tavTabMPEGShow();
-    else if (sheet == tavTabKAP) chapterTab->tavTabKAPShow();
-    else if (sheet == tavTabAuthor) structureTab->tavTabAuthorShow();
-    else if (sheet == tavTabImage) imageTab->tavTabImageShow();
-    else if (sheet == tavTabAllgem) generalTab->tavTabAllgemShow();
-    else if (sheet == tavTabLog) logTab->tavTabLogShow();
+    if (sheet == tavTabRip)
+        ripTab->tavTabRipShow();
+    else if (sheet == tavTabMPEG)
+        sourceTab->tavTabMPEGShow();
+    else if (sheet == tavTabKAP)
+        chapterTab->tavTabKAPShow();
+    else if (sheet == tavTabAuthor)
+        structureTab->tavTabAuthorShow();
+    else if (sheet == tavTabImage)
+        imageTab->tavTabImageShow();
+    else if (sheet == tavTabAllgem)
+        generalTab->tavTabAllgemShow();
+    else if (sheet == tavTabLog)
+        logTab->tavTabLogShow();
 }
 
 // ---------------------------------------------------------------------------
@@ -256,13 +269,18 @@ void THaupt::onTabChanged(int) {
 
 void THaupt::BuAbbruchClick() {
     Run.abortRequested = true;
-    if (dialogs_.ask(Dialogs::Kind::Confirmation, QStringLiteral("Sofort abbrechen?")) == Dialogs::Answer::Yes)
+    if (dialogs_.ask(Dialogs::Kind::Confirmation, QStringLiteral("Sofort abbrechen?")) ==
+        Dialogs::Answer::Yes)
         runner_->KillTool();
 }
 
-void THaupt::LaProgClick() { OpenUrlHandler(QUrl(ProductWebAddress())); }
+void THaupt::LaProgClick() {
+    OpenUrlHandler(QUrl(ProductWebAddress()));
+}
 
-void THaupt::BuStartClick() { RunConversion(*this); }
+void THaupt::BuStartClick() {
+    RunConversion(*this);
+}
 
 void THaupt::BuAboutClick() {
     TAboutBox box(this, OpenUrlHandler);
@@ -288,11 +306,17 @@ void THaupt::closeEvent(QCloseEvent* event) {
 // ---------------------------------------------------------------------------
 // Run context
 
-LogSink& THaupt::log() { return *memoSink_; }
+LogSink& THaupt::log() {
+    return *memoSink_;
+}
 
-ToolRunner& THaupt::runner() { return *runner_; }
+ToolRunner& THaupt::runner() {
+    return *runner_;
+}
 
-void THaupt::setRunner(std::unique_ptr<ToolRunner> runner) { runner_ = std::move(runner); }
+void THaupt::setRunner(std::unique_ptr<ToolRunner> runner) {
+    runner_ = std::move(runner);
+}
 
 ControlState THaupt::controls() {
     ControlState c;
@@ -320,7 +344,8 @@ void THaupt::enterRunning() {
     BuStart->setEnabled(false);
     BuStart->hide();
     BuRipp->hide();
-    for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt}) button->setEnabled(false);
+    for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt})
+        button->setEnabled(false);
 }
 
 void THaupt::backToIdle() {
@@ -328,12 +353,15 @@ void THaupt::backToIdle() {
     BuAbbruch->hide();
     BuStart->setEnabled(true);
     BuStart->show();
-    for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt}) button->setEnabled(true);
+    for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt})
+        button->setEnabled(true);
     busy_ = false;
     if (closePending_) QTimer::singleShot(0, this, &QWidget::close);
 }
 
-void THaupt::shutdown() { ShutdownHandler(); }
+void THaupt::shutdown() {
+    ShutdownHandler();
+}
 
 void THaupt::showGauge(qint64 maximumKB) {
     GaFort->setRange(0, static_cast<int>(qBound<qint64>(1, maximumKB, qint64(INT_MAX))));

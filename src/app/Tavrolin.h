@@ -38,7 +38,7 @@ class StructureTab;
 class THaupt : public QWidget, public RunContext, private ProgressView {
     Q_OBJECT
 
-public:
+  public:
     // programDir: the folder of tavrolin.ini, tavrolin.log and the program's
     // helpers (normally the executable's folder).
     THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
@@ -46,11 +46,11 @@ public:
 
     // --- State shared between the parts of the program ---
     const QString ProgramDir;
-    RunState Run;              // AbortRequested, ProcessingState, ResumePoint, RunProjectFile
-    int MediaInfoApi = 0;      // 0 none, 4 old, 5 new library generation
-    int PlayerPosition = 0;    // frames
-    SourceTable Sources;       // records 1..30
-    ToolPaths Tools;           // Allgemein.*
+    RunState Run;            // AbortRequested, ProcessingState, ResumePoint, RunProjectFile
+    int MediaInfoApi = 0;    // 0 none, 4 old, 5 new library generation
+    int PlayerPosition = 0;  // frames
+    SourceTable Sources;     // records 1..30
+    ToolPaths Tools;         // Allgemein.*
     struct {
         QString Arbeit, DVDroot, RIProot, Projekte, SVCD, Images;
     } Pfade;
@@ -89,7 +89,8 @@ public:
 
     // --- MPEG ---
     QListWidget* ListSVCD = nullptr;
-    QPushButton *BuAdd = nullptr, *BuDelAlle = nullptr, *BuDel = nullptr, *BuHoch = nullptr, *BuRunter = nullptr;
+    QPushButton *BuAdd = nullptr, *BuDelAlle = nullptr, *BuDel = nullptr, *BuHoch = nullptr,
+                *BuRunter = nullptr;
     QGroupBox* GBox1 = nullptr;
     QLabel *LaVid0 = nullptr, *LaDatei = nullptr, *LaVid1 = nullptr, *LaFormat = nullptr;
     QLabel *LaVid2 = nullptr, *LaZeit = nullptr, *LaVid3 = nullptr, *LaBild = nullptr;
@@ -204,11 +205,11 @@ public:
     // The tool runner (replaceable for tests of failure paths).
     void setRunner(std::unique_ptr<ToolRunner> runner);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     // ProgressView
     void showGauge(qint64 maximumKB) override;
     void setGaugePosition(qint64 kb) override;

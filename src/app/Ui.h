@@ -36,7 +36,8 @@ inline QLabel* Label(QWidget* parent, const char* name, const QString& caption) 
     return Named(new QLabel(caption, parent), name);
 }
 
-inline QLineEdit* Edit(QWidget* parent, const char* name, const QString& accessibleName, bool readOnly = false) {
+inline QLineEdit* Edit(QWidget* parent, const char* name, const QString& accessibleName,
+                       bool readOnly = false) {
     QLineEdit* edit = Named(new QLineEdit(parent), name, accessibleName);
     edit->setReadOnly(readOnly);
     return edit;

@@ -75,7 +75,8 @@ void ChapterTab::tavTabKAPShow() {
     h.EdPosition->clear();
     h.ListKapitel->clear();
     h.ListMPEG->clear();
-    for (const QString& path : h.Sources.paths()) h.ListMPEG->addItem(QFileInfo(path).fileName());
+    for (const QString& path : h.Sources.paths())
+        h.ListMPEG->addItem(QFileInfo(path).fileName());
     h.ListMPEG->setEnabled(h.ListMPEG->count() > 0);
     for (QWidget* w : std::initializer_list<QWidget*>{h.BuAlle, h.EdAlle, h.LaAlle1, h.LaAlle2, h.BuGleich,
                                                       h.EdGleich, h.LaGleich, h.BuKAdd, h.BuPlay, h.BuStop,

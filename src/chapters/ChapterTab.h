@@ -9,12 +9,12 @@ class THaupt;
 class ChapterTab : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit ChapterTab(THaupt& h);
     void build(QWidget* page);
 
     void tavTabKAPShow();
 
-private:
+  private:
     THaupt& h;
 };

@@ -45,12 +45,14 @@ void GeneralTab::build(QWidget* page) {
     lists->addWidget(h.CoProcess, 1, 1);
     lists->addWidget(h.BuRecover, 0, 2, Qt::AlignLeft);
     lists->addWidget(h.CoRecover, 1, 2);
-    for (int column = 0; column < 3; ++column) lists->setColumnStretch(column, 1);
+    for (int column = 0; column < 3; ++column)
+        lists->setColumnStretch(column, 1);
     layout->addLayout(lists);
     layout->addSpacing(6);
 
     auto folder = [&](QLabel*& label, const char* labelName, const QString& text, QPushButton*& button,
-                      const char* buttonName, const QString& caption, QLineEdit*& edit, const char* editName) {
+                      const char* buttonName, const QString& caption, QLineEdit*& edit,
+                      const char* editName) {
         label = Label(page, labelName, text);
         button = Button(page, buttonName, caption);
         button->setFixedWidth(110);
@@ -80,4 +82,6 @@ void GeneralTab::build(QWidget* page) {
     layout->addLayout(bottom);
 }
 
-void GeneralTab::tavTabAllgemShow() { h.ShowStartButton(); }
+void GeneralTab::tavTabAllgemShow() {
+    h.ShowStartButton();
+}

@@ -9,12 +9,12 @@ class THaupt;
 class GeneralTab : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit GeneralTab(THaupt& h);
     void build(QWidget* page);
 
     void tavTabAllgemShow();
 
-private:
+  private:
     THaupt& h;
 };

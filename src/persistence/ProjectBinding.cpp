@@ -1,3 +1,5 @@
 #include "app/Tavrolin.h"
 
-bool THaupt::saveProject(const QString&) { return false; }
+bool THaupt::saveProject(const QString&) {
+    return false;
+}

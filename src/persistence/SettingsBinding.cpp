@@ -58,4 +58,6 @@ void THaupt::ApplySettings(const ProgramSettings&, bool) {}
 
 void THaupt::LoadSettings(const QString&, bool) {}
 
-bool THaupt::SaveSettings(const QString&, bool) { return true; }
+bool THaupt::SaveSettings(const QString&, bool) {
+    return true;
+}

@@ -20,7 +20,8 @@ qint64 FileSizeOf(const QString& path) {
 qint64 DirSize(const QString& folder, bool recursive) {
     qint64 sum = 0;
     const QDir dir(folder);
-    for (const QFileInfo& entry : dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
+    for (const QFileInfo& entry :
+         dir.entryInfoList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden)) {
         if (entry.isDir()) {
             if (recursive && !entry.fileName().startsWith(QLatin1Char('.')))
                 sum += DirSize(entry.filePath(), true);

@@ -13,7 +13,9 @@ QString FormatSize(const QString& pattern, double value) {
     return result.replace(QLatin1String("%1.0n"), FormatWhole(value));
 }
 
-QString NowText() { return QTime::currentTime().toString(QStringLiteral("hh:mm:ss")); }
+QString NowText() {
+    return QTime::currentTime().toString(QStringLiteral("hh:mm:ss"));
+}
 
 QString SecondsToClock(qint64 seconds) {
     return QString::asprintf("%.2lld:%.2lld:%.2lld", seconds / 3600, (seconds / 60) % 60, seconds % 60);

@@ -17,9 +17,11 @@ bool CheckFreeSpace(LogSink& log, Dialogs& dialogs, const QString& folder, qint6
              QStringLiteral("Speicher:  ") + volume.root + QLatin1Char(' ') + FormatWhole(freeKB / 1024.0) +
                  QStringLiteral(" MB von ") + FormatWhole(totalKB / 1024.0) + QStringLiteral(" MB frei."));
     if (freeKB >= neededKB) return false;
-    WriteLog(log, lmAdd, QStringLiteral("Warnung:   Der zur Verfügung stehende Speicherplatz reicht nicht aus."));
+    WriteLog(log, lmAdd,
+             QStringLiteral("Warnung:   Der zur Verfügung stehende Speicherplatz reicht nicht aus."));
     const QString question = QStringLiteral(
-        "Der zur Verfügung stehende Speicherplatz reicht für\r\ndiesen Vorgang nicht aus. Vorgang abbrechen?");
+        "Der zur Verfügung stehende Speicherplatz reicht für\r\ndiesen Vorgang nicht aus. Vorgang "
+        "abbrechen?");
     if (dialogs.ask(Dialogs::Kind::Warning, question) != Dialogs::Answer::Yes) return false;
     WriteLog(log, lmAdd, QStringLiteral("-----------------------------"));
     WriteLog(log, lmAdd, QStringLiteral("Abbruch:   Abbruch durch den Anwender."));

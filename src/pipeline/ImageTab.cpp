@@ -58,7 +58,8 @@ void ImageTab::build(QWidget* page) {
     h.ChEject = Check(page, "ChEject", QStringLiteral("DVD nach dem Brennen nicht auswerfen"));
     h.ChLog = Check(page, "ChLog", QStringLiteral("Logdatei speichern"));
     int row = 5;
-    for (QCheckBox* box : {h.ChErase, h.ChShutdown, h.ChEject, h.ChLog}) burn->addWidget(box, row++, 1);
+    for (QCheckBox* box : {h.ChErase, h.ChShutdown, h.ChEject, h.ChLog})
+        burn->addWidget(box, row++, 1);
     burn->setColumnStretch(1, 1);
     layout->addLayout(burn, 0, 1);
 
@@ -71,4 +72,6 @@ void ImageTab::build(QWidget* page) {
     layout->setColumnStretch(1, 1);
 }
 
-void ImageTab::tavTabImageShow() { h.ShowStartButton(); }
+void ImageTab::tavTabImageShow() {
+    h.ShowStartButton();
+}

@@ -9,12 +9,12 @@ class THaupt;
 class ImageTab : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit ImageTab(THaupt& h);
     void build(QWidget* page);
 
     void tavTabImageShow();
 
-private:
+  private:
     THaupt& h;
 };

@@ -16,8 +16,12 @@ void WriteLog(LogSink& log, LogMode mode, const QString& text) {
     // Modes that act on the last line add one when the log is still empty.
     const bool empty = log.lineCount() == 0;
     switch (mode) {
-        case lmAdd: log.addLine(text); return;
-        case lmIndent: log.addLine(Indent() + text); return;
+        case lmAdd:
+            log.addLine(text);
+            return;
+        case lmIndent:
+            log.addLine(Indent() + text);
+            return;
         case lmAppend:
             empty ? log.addLine(text) : log.replaceLastLine(log.lastLine() + text);
             return;

@@ -8,7 +8,7 @@ enum LogMode { lmAdd = 0, lmAppend = 1, lmProgress = 2, lmIndent = 3, lmReplace 
 
 // Where log lines go: the log memo in the window, or memory when headless.
 class LogSink {
-public:
+  public:
     virtual ~LogSink() = default;
     virtual void addLine(const QString& line) = 0;
     virtual void replaceLastLine(const QString& line) = 0;
@@ -21,11 +21,13 @@ public:
 void WriteLog(LogSink& log, LogMode mode, const QString& text);
 
 // The eleven blanks that put a continuation line under the text of a label line.
-inline QString Indent() { return QStringLiteral("           "); }
+inline QString Indent() {
+    return QStringLiteral("           ");
+}
 
 // A log held in memory.
 class MemoryLog : public LogSink {
-public:
+  public:
     void addLine(const QString& line) override { lines_.append(line); }
     void replaceLastLine(const QString& line) override;
     QString lastLine() const override { return lines_.isEmpty() ? QString() : lines_.last(); }
@@ -33,6 +35,6 @@ public:
     QStringList lines() const override { return lines_; }
     void clear() { lines_.clear(); }
 
-private:
+  private:
     QStringList lines_;
 };

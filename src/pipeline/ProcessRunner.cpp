@@ -5,9 +5,9 @@
 #include <QStringDecoder>
 #include <QTimer>
 
-#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <csignal>
 
 #include "pipeline/FileHelpers.h"
 
@@ -27,14 +27,18 @@ QString DecodeToolOutput(const QByteArray& bytes) {
 ProcessRunner::ProcessRunner(LogSink& log, ProgressView& progress, std::function<int()> priorityIndex)
     : log_(log), progress_(progress), priorityIndex_(std::move(priorityIndex)) {}
 
-ProcessRunner::~ProcessRunner() { KillTool(); }
+ProcessRunner::~ProcessRunner() {
+    KillTool();
+}
 
 int ProcessRunner::NiceValue(int priorityIndex) {
     static constexpr int kNice[] = {19, 10, 0, -5, -10};
     return priorityIndex >= 0 && priorityIndex < 5 ? kNice[priorityIndex] : 0;
 }
 
-bool ProcessRunner::RunToolPiped(const ToolCall& call) { return run(call, true); }
+bool ProcessRunner::RunToolPiped(const ToolCall& call) {
+    return run(call, true);
+}
 
 bool ProcessRunner::RunTool(const ToolCall& call) {
     WriteLog(log_, lmAdd,

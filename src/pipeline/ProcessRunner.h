@@ -12,7 +12,7 @@ class QProcess;
 // Runs one external tool at a time with QProcess. While it runs, a local event
 // loop keeps the window responsive; the gauge follows the watch file.
 class ProcessRunner : public ToolRunner {
-public:
+  public:
     // priorityIndex: the CoProcess index at the moment a tool starts.
     ProcessRunner(LogSink& log, ProgressView& progress, std::function<int()> priorityIndex);
     ~ProcessRunner() override;
@@ -26,7 +26,7 @@ public:
     // The nice value for a CoProcess index (0 when none or out of range).
     static int NiceValue(int priorityIndex);
 
-private:
+  private:
     bool run(const ToolCall& call, bool piped);
     void consume(const QByteArray& bytes);
     void flushPending();

@@ -5,7 +5,7 @@
 // The progress gauge under the log memo. Showing it shrinks the memo to 300
 // pixels, hiding it gives the memo back its 325.
 class ProgressView {
-public:
+  public:
     virtual ~ProgressView() = default;
     virtual void showGauge(qint64 maximumKB) = 0;
     virtual void setGaugePosition(qint64 kb) = 0;
@@ -13,7 +13,7 @@ public:
 };
 
 class NullProgress : public ProgressView {
-public:
+  public:
     void showGauge(qint64) override {}
     void setGaugePosition(qint64) override {}
     void hideGauge() override {}

@@ -40,7 +40,7 @@ struct ControlState {
 // implements it; tests hand in their own. Values are read at the moment a step
 // needs them.
 class RunContext {
-public:
+  public:
     virtual ~RunContext() = default;
 
     virtual LogSink& log() = 0;
@@ -68,4 +68,6 @@ public:
 };
 
 // Logs a line with the given mode into the context's log.
-inline void Log(RunContext& ctx, LogMode mode, const QString& text) { WriteLog(ctx.log(), mode, text); }
+inline void Log(RunContext& ctx, LogMode mode, const QString& text) {
+    WriteLog(ctx.log(), mode, text);
+}

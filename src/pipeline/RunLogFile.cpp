@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QSaveFile>
 
-QString RunLogPath(const QString& programDir) { return QDir(programDir).filePath(QStringLiteral("tavrolin.log")); }
+QString RunLogPath(const QString& programDir) {
+    return QDir(programDir).filePath(QStringLiteral("tavrolin.log"));
+}
 
 bool SaveRunLog(const QStringList& lines, const QString& programDir) {
     QSaveFile file(RunLogPath(programDir));

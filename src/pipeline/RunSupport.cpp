@@ -39,6 +39,10 @@ ToolOutcome Outcome(RunContext& ctx, bool ok) {
 
 }  // namespace
 
-ToolOutcome RunPiped(RunContext& ctx, const ToolCall& call) { return Outcome(ctx, ctx.runner().RunToolPiped(call)); }
+ToolOutcome RunPiped(RunContext& ctx, const ToolCall& call) {
+    return Outcome(ctx, ctx.runner().RunToolPiped(call));
+}
 
-ToolOutcome RunHidden(RunContext& ctx, const ToolCall& call) { return Outcome(ctx, ctx.runner().RunTool(call)); }
+ToolOutcome RunHidden(RunContext& ctx, const ToolCall& call) {
+    return Outcome(ctx, ctx.runner().RunTool(call));
+}

@@ -24,4 +24,6 @@ ToolOutcome RunPiped(RunContext& ctx, const ToolCall& call);
 ToolOutcome RunHidden(RunContext& ctx, const ToolCall& call);
 
 // The log line of a user abort.
-inline QString AbortLine() { return QStringLiteral("Abbruch:   Abbruch durch den Anwender."); }
+inline QString AbortLine() {
+    return QStringLiteral("Abbruch:   Abbruch durch den Anwender.");
+}

@@ -5,8 +5,8 @@
 bool ConfirmStep(LogSink& log, Dialogs& dialogs, bool singleStep, const QString& stepName) {
     if (!singleStep) return true;
     WriteLog(log, lmAdd, NowText() + QStringLiteral(" - Einzelschrittbestätigung"));
-    const QString question =
-        QStringLiteral("Der Schritt \"") + stepName + QStringLiteral("\" soll ausgeführt werden.\rAusführen?");
+    const QString question = QStringLiteral("Der Schritt \"") + stepName +
+                             QStringLiteral("\" soll ausgeführt werden.\rAusführen?");
     switch (dialogs.ask(Dialogs::Kind::Confirmation, question)) {
         case Dialogs::Answer::Yes:
             WriteLog(log, lmAdd, QStringLiteral("-----------------------------"));
@@ -14,7 +14,8 @@ bool ConfirmStep(LogSink& log, Dialogs& dialogs, bool singleStep, const QString&
         case Dialogs::Answer::No:
             WriteLog(log, lmAdd, QStringLiteral("Abbruch:   Abbruch durch den Anwender."));
             return false;
-        case Dialogs::Answer::None: break;
+        case Dialogs::Answer::None:
+            break;
     }
     WriteLog(log, lmAdd, QStringLiteral("Fehler:    Bei der Bestätigung des Einzelschritts ist ein Fehler"));
     WriteLog(log, lmIndent, QStringLiteral("aufgetreten."));

@@ -8,13 +8,13 @@
 struct ToolCall {
     QString program;
     QStringList arguments;
-    QString paramsText;        // the argument string as the log shows it
-    QString watchFile;         // the gauge follows its size in KiB; may be empty
-    QStringList environment;   // extra "NAME=value" entries for the child
+    QString paramsText;       // the argument string as the log shows it
+    QString watchFile;        // the gauge follows its size in KiB; may be empty
+    QStringList environment;  // extra "NAME=value" entries for the child
 };
 
 class ToolRunner {
-public:
+  public:
     virtual ~ToolRunner() = default;
     // Copies the tool's output into the log. True only for exit code 0.
     virtual bool RunToolPiped(const ToolCall& call) = 0;

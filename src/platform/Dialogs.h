@@ -7,7 +7,7 @@
 // choosers) goes through this seam. The program shows real Qt dialogs; tests and
 // the headless driver answer from a script.
 class Dialogs {
-public:
+  public:
     enum class Kind { Information, Confirmation, Warning, Error };
     enum class Answer { Yes, No, None };
 

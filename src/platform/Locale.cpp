@@ -1,9 +1,9 @@
 #include "platform/Locale.h"
 
+#include <langinfo.h>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
-#include <langinfo.h>
 
 void PrepareProcessEnvironment() {
     std::setlocale(LC_ALL, "");

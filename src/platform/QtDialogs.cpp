@@ -8,25 +8,35 @@ namespace {
 
 QMessageBox::Icon IconOf(Dialogs::Kind kind) {
     switch (kind) {
-        case Dialogs::Kind::Confirmation: return QMessageBox::Question;
-        case Dialogs::Kind::Warning: return QMessageBox::Warning;
-        case Dialogs::Kind::Error: return QMessageBox::Critical;
-        case Dialogs::Kind::Information: break;
+        case Dialogs::Kind::Confirmation:
+            return QMessageBox::Question;
+        case Dialogs::Kind::Warning:
+            return QMessageBox::Warning;
+        case Dialogs::Kind::Error:
+            return QMessageBox::Critical;
+        case Dialogs::Kind::Information:
+            break;
     }
     return QMessageBox::Information;
 }
 
 QString TitleOf(Dialogs::Kind kind) {
     switch (kind) {
-        case Dialogs::Kind::Confirmation: return QStringLiteral("Bestätigen");
-        case Dialogs::Kind::Warning: return QStringLiteral("Warnung");
-        case Dialogs::Kind::Error: return QStringLiteral("Fehler");
-        case Dialogs::Kind::Information: break;
+        case Dialogs::Kind::Confirmation:
+            return QStringLiteral("Bestätigen");
+        case Dialogs::Kind::Warning:
+            return QStringLiteral("Warnung");
+        case Dialogs::Kind::Error:
+            return QStringLiteral("Fehler");
+        case Dialogs::Kind::Information:
+            break;
     }
     return QStringLiteral("Tavrolin");
 }
 
-QString Plain(QString text) { return text.replace(QLatin1String("\r\n"), QLatin1String("\n")); }
+QString Plain(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
 
 void Prepare(QFileDialog& dialog, const Dialogs::FileRequest& request) {
     dialog.setOption(QFileDialog::DontUseNativeDialog);

@@ -8,7 +8,7 @@
 // Real dialogs, modal over the main window. File dialogs are Qt's own (not the
 // desktop's) and centred over their parent.
 class QtDialogs : public Dialogs {
-public:
+  public:
     explicit QtDialogs(QWidget* parent = nullptr) : parent_(parent) {}
     void setParent(QWidget* parent) { parent_ = parent; }
 
@@ -21,6 +21,6 @@ public:
     // "Desc|*.a;*.b|All|*.*" -> Qt's "Desc (*.a *.b);;All (*)".
     static QStringList ConvertFilter(const QString& filter);
 
-private:
+  private:
     QPointer<QWidget> parent_;
 };

@@ -15,7 +15,8 @@ QList<ScriptedDialogs::Shown> ScriptedDialogs::take() {
 
 QStringList ScriptedDialogs::takeTexts() {
     QStringList texts;
-    for (const Shown& shown : take()) texts << (shown.text.isEmpty() ? shown.title : shown.text);
+    for (const Shown& shown : take())
+        texts << (shown.text.isEmpty() ? shown.title : shown.text);
     return texts;
 }
 
@@ -32,7 +33,8 @@ bool ScriptedDialogs::next(const Shown& shown, QString* value) {
 
 Dialogs::Answer ScriptedDialogs::ask(Kind kind, const QString& text) {
     QString value;
-    if (!next({QStringLiteral("ask"), kind, QString(), text}, &value)) return strict_ ? Answer::No : Answer::Yes;
+    if (!next({QStringLiteral("ask"), kind, QString(), text}, &value))
+        return strict_ ? Answer::No : Answer::Yes;
     if (value == QLatin1String("yes")) return Answer::Yes;
     if (value == QLatin1String("no")) return Answer::No;
     return Answer::None;

@@ -13,7 +13,7 @@
 // empty, a strict instance records the dialog as unexpected and answers No /
 // cancels; a lenient one answers Yes and cancels file dialogs.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     struct Shown {
         QString what;  // "ask", "tell", "open", "save", "folder"
         Kind kind = Kind::Information;
@@ -45,7 +45,7 @@ public:
     // The request of the last file dialog, for tests that check titles and filters.
     const FileRequest& lastFileRequest() const { return lastRequest_; }
 
-private:
+  private:
     bool next(const Shown& shown, QString* value);
 
     bool strict_;

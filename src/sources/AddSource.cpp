@@ -2,6 +2,10 @@
 
 #include "app/Tavrolin.h"
 
-int THaupt::ProbeLibrary() { return 0; }
+int THaupt::ProbeLibrary() {
+    return 0;
+}
 
-bool THaupt::AddSource(const QString&) { return false; }
+bool THaupt::AddSource(const QString&) {
+    return false;
+}

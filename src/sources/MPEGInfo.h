@@ -26,7 +26,7 @@ struct MPEGInfo {
     std::array<QString, 2> TonAbtastrate;
     std::array<quint8, 2> DVDSprache{kNone, kNone};
     std::array<quint8, 2> DVDBitrate{kNone, kNone};
-    QString Kapitel;            // "00:10:00.000,00:20:00.000"
+    QString Kapitel;  // "00:10:00.000,00:20:00.000"
     bool Hart = false;
     bool Weich = false;
     quint8 VTS = kNone;

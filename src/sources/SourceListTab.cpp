@@ -22,7 +22,9 @@ void SetColour(QLabel* label, const QColor& colour) {
     label->setPalette(palette);
 }
 
-QString MaxMessage(const char* pattern) { return QString::asprintf(pattern, kMaxSources); }
+QString MaxMessage(const char* pattern) {
+    return QString::asprintf(pattern, kMaxSources);
+}
 
 }  // namespace
 
@@ -91,7 +93,9 @@ void SourceListTab::build(QWidget* page) {
     connect(h.BuRunter, &QPushButton::clicked, this, &SourceListTab::BuRunterClick);
 }
 
-void SourceListTab::tavTabMPEGShow() { h.ShowStartButton(); }
+void SourceListTab::tavTabMPEGShow() {
+    h.ShowStartButton();
+}
 
 void SourceListTab::ListSVCDClick() {
     const int k = h.ListSVCD->currentRow();

@@ -9,7 +9,7 @@ class THaupt;
 class SourceListTab : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit SourceListTab(THaupt& h);
     void build(QWidget* page);
 
@@ -21,7 +21,7 @@ public:
     void BuHochClick();
     void BuRunterClick();
 
-private:
+  private:
     void clearProperties();
     void afterListChange();
 

@@ -14,8 +14,8 @@ bool MPEGInfo::operator==(const MPEGInfo& o) const {
            Bildgroesse == o.Bildgroesse && Bildwiederholrate == o.Bildwiederholrate &&
            AspectRatio == o.AspectRatio && Tonspuren == o.Tonspuren && TonFormat == o.TonFormat &&
            TonFormatStr == o.TonFormatStr && TonBitrate == o.TonBitrate && TonAbtastrate == o.TonAbtastrate &&
-           DVDSprache == o.DVDSprache && DVDBitrate == o.DVDBitrate && Kapitel == o.Kapitel && Hart == o.Hart &&
-           Weich == o.Weich && VTS == o.VTS;
+           DVDSprache == o.DVDSprache && DVDBitrate == o.DVDBitrate && Kapitel == o.Kapitel &&
+           Hart == o.Hart && Weich == o.Weich && VTS == o.VTS;
 }
 
 int SourceTable::append(const QString& path) {
@@ -27,12 +27,14 @@ int SourceTable::append(const QString& path) {
 
 void SourceTable::remove(int k) {
     if (k < 0 || k >= count_) return;
-    for (int i = k; i + 1 < count_; ++i) records_[i] = records_[i + 1];
+    for (int i = k; i + 1 < count_; ++i)
+        records_[i] = records_[i + 1];
     records_[--count_] = MPEGInfo();
 }
 
 void SourceTable::removeAll() {
-    while (count_ > 0) records_[--count_] = MPEGInfo();
+    while (count_ > 0)
+        records_[--count_] = MPEGInfo();
 }
 
 void SourceTable::exchange(int a, int b) {
@@ -41,13 +43,14 @@ void SourceTable::exchange(int a, int b) {
 }
 
 bool AlikeForTitleSet(const MPEGInfo& a, const MPEGInfo& b) {
-    return a.Format == b.Format && a.Bildgroesse == b.Bildgroesse && a.Bildwiederholrate == b.Bildwiederholrate &&
-           a.AspectRatio == b.AspectRatio && a.TonFormat == b.TonFormat && a.DVDBitrate == b.DVDBitrate &&
-           a.DVDSprache == b.DVDSprache;
+    return a.Format == b.Format && a.Bildgroesse == b.Bildgroesse &&
+           a.Bildwiederholrate == b.Bildwiederholrate && a.AspectRatio == b.AspectRatio &&
+           a.TonFormat == b.TonFormat && a.DVDBitrate == b.DVDBitrate && a.DVDSprache == b.DVDSprache;
 }
 
 int SourceTable::titleSetPass() {
-    for (MPEGInfo& record : records_) record.Hart = false;
+    for (MPEGInfo& record : records_)
+        record.Hart = false;
     int counter = 1;
     records_[0].VTS = 1;
     for (int i = 1; i < count_; ++i) {
@@ -64,6 +67,7 @@ int SourceTable::titleSetPass() {
 
 QStringList SourceTable::paths() const {
     QStringList result;
-    for (int i = 0; i < count_; ++i) result << records_[i].Datei;
+    for (int i = 0; i < count_; ++i)
+        result << records_[i].Datei;
     return result;
 }

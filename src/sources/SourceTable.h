@@ -11,7 +11,7 @@ constexpr int kMaxSources = 30;
 // The source list ListSVCD shows record i as its item i-1. After every change the
 // owner runs the title-set pass (and acts on its count).
 class SourceTable {
-public:
+  public:
     int count() const { return count_; }
     bool isEmpty() const { return count_ == 0; }
     bool isFull() const { return count_ >= kMaxSources; }
@@ -33,7 +33,7 @@ public:
 
     QStringList paths() const;
 
-private:
+  private:
     std::array<MPEGInfo, kMaxSources> records_;
     int count_ = 0;
 };

@@ -83,9 +83,9 @@ void StructureTab::build(QWidget* page) {
     menu->addWidget(h.ChVorMenu, 5, 0, 1, 2);
     menu->setRowStretch(6, 1);
     h.PGA->addTab(h.TabMenue, QStringLiteral("Menu"));
-    for (QWidget* w : {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM),
-                       static_cast<QWidget*>(h.BuUM), static_cast<QWidget*>(h.EdUM),
-                       static_cast<QWidget*>(h.ChVorMenu)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM), static_cast<QWidget*>(h.BuUM),
+          static_cast<QWidget*>(h.EdUM), static_cast<QWidget*>(h.ChVorMenu)})
         w->setEnabled(false);
 
     connect(h.PGA, &QTabWidget::currentChanged, this, [this](int index) {
@@ -108,7 +108,9 @@ void StructureTab::tavTabAuthorShow() {
     fillGrid();
 }
 
-void StructureTab::TabStruktShow() { h.ShowStartButton(); }
+void StructureTab::TabStruktShow() {
+    h.ShowStartButton();
+}
 
 // The grid shows the table: row r (from 1 below the header) is record r.
 void StructureTab::fillGrid() {
@@ -130,7 +132,8 @@ void StructureTab::fillGrid() {
             Cell(TableText(BitrateTable(), r.DVDBitrate[1]), Qt::AlignRight)};
         for (int c = 0; c < 6; ++c) {
             cells[c]->setBackground(background);
-            if (c >= 1 && r.NavPacks) cells[c]->setForeground(c == 1 ? kDarkGreen : QColor(Qt::green).darker(120));
+            if (c >= 1 && r.NavPacks)
+                cells[c]->setForeground(c == 1 ? kDarkGreen : QColor(Qt::green).darker(120));
             h.Strukt->setItem(i - 1, c, cells[c]);
         }
         cells[0]->setForeground(r.Hart ? QColor(Qt::red) : r.Weich ? QColor(Qt::blue) : QColor(Qt::black));
@@ -197,9 +200,9 @@ void StructureTab::CoBitChange() {
 void StructureTab::RaVar0Click() {
     resetAuthoringResume();
     h.RaVar0->setChecked(true);
-    for (QWidget* w : {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM),
-                       static_cast<QWidget*>(h.BuUM), static_cast<QWidget*>(h.EdUM),
-                       static_cast<QWidget*>(h.ChVorMenu)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM), static_cast<QWidget*>(h.BuUM),
+          static_cast<QWidget*>(h.EdUM), static_cast<QWidget*>(h.ChVorMenu)})
         w->setEnabled(false);
 }
 
@@ -219,9 +222,9 @@ void StructureTab::RaVar2Click() {
     h.RaVar2->setChecked(true);
     h.EdHM->setText(h.Author.Menue2);
     h.EdUM->setText(h.Author.Menue3);
-    for (QWidget* w : {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM),
-                       static_cast<QWidget*>(h.BuUM), static_cast<QWidget*>(h.EdUM),
-                       static_cast<QWidget*>(h.ChVorMenu)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM), static_cast<QWidget*>(h.BuUM),
+          static_cast<QWidget*>(h.EdUM), static_cast<QWidget*>(h.ChVorMenu)})
         w->setEnabled(true);
 }
 

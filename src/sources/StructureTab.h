@@ -9,7 +9,7 @@ class THaupt;
 class StructureTab : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit StructureTab(THaupt& h);
     void build(QWidget* page);
 
@@ -27,7 +27,7 @@ public:
     // Rebuilds the grid's rows from the source table.
     void fillGrid();
 
-private:
+  private:
     void resetAuthoringResume();
     void placeEditor(class QComboBox* editor, int column, int row);
     void applyToTitleSet(int column, int value);

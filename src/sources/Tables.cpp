@@ -1,8 +1,7 @@
 #include "sources/Tables.h"
 
 const QStringList& BitrateTable() {
-    static const QStringList table{"64",  "80",  "96",  "112", "128", "160",
-                                   "192", "224", "256", "320", "384"};
+    static const QStringList table{"64", "80", "96", "112", "128", "160", "192", "224", "256", "320", "384"};
     return table;
 }
 

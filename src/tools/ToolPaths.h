@@ -8,7 +8,9 @@ enum class Tool { lkVCDxRip, mpgtx, jrDMUX, BeSweet, MPlex, DVDauthor, mkisofs, 
 constexpr int kToolCount = 9;
 
 // What a burn tool's path holds once the search did not find it.
-inline QString NotFoundMarker() { return QStringLiteral("Nicht gefunden."); }
+inline QString NotFoundMarker() {
+    return QStringLiteral("Nicht gefunden.");
+}
 
 // Key of the tool in section Allgemein of the settings file.
 QString ToolKey(Tool tool);

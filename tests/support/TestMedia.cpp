@@ -1,0 +1,119 @@
+#include "support/TestMedia.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStringList>
+
+namespace {
+
+QStringList Picture(const QString& size, int seconds = 3) {
+    return {"-f", "lavfi",
+            "-i", QStringLiteral("testsrc=size=%1:rate=25").arg(size),
+            "-t", QString::number(seconds)};
+}
+
+QStringList Tone(int rate, int frequency = 440, int seconds = 3) {
+    return {"-f", "lavfi",
+            "-i", QStringLiteral("sine=frequency=%1:sample_rate=%2").arg(frequency).arg(rate),
+            "-t", QString::number(seconds)};
+}
+
+}  // namespace
+
+namespace TestMedia {
+
+QString Folder() {
+    const QString folder = QStringLiteral(TAV_PROGRAM_DIR) + QStringLiteral("/testmedia");
+    QDir().mkpath(folder);
+    return folder;
+}
+
+QString Make(const QString& name, const QStringList& arguments) {
+    const QString path = Folder() + QLatin1Char('/') + name;
+    if (QFileInfo::exists(path)) return path;
+    const QString suffix = QFileInfo(name).suffix();
+    const QString temporary = Folder() + QStringLiteral("/.tmp-%1-%2.%3")
+                                             .arg(QCoreApplication::applicationPid())
+                                             .arg(QFileInfo(name).completeBaseName(), suffix);
+    QProcess ffmpeg;
+    ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
+    ffmpeg.start(QStringLiteral("ffmpeg"),
+                 QStringList{"-nostdin", "-y", "-loglevel", "error"} + arguments + QStringList{temporary});
+    ffmpeg.waitForFinished(120000);
+    if (ffmpeg.exitCode() != 0) {
+        qWarning("ffmpeg failed for %s: %s", qPrintable(name), ffmpeg.readAll().constData());
+        QFile::remove(temporary);
+        return QString();
+    }
+    QFile::rename(temporary, path);
+    return path;
+}
+
+QString Vcd() {
+    return Make(QStringLiteral("vcd.mpg"),
+                Picture("352x288") + Tone(44100) + QStringList{"-target", "pal-vcd"});
+}
+
+QString Svcd() {
+    return Make(QStringLiteral("svcd.mpg"),
+                Picture("480x576") + Tone(44100) + QStringList{"-target", "pal-svcd"});
+}
+
+QString SvcdTwoTracks() {
+    return Make(QStringLiteral("svcd-2mp2.mpg"),
+                Picture("480x576") + Tone(44100) + Tone(44100, 880) +
+                    QStringList{"-map", "0:v", "-map", "1:a", "-map", "2:a", "-target", "pal-svcd"});
+}
+
+QString SvcdMp2Ac3() {
+    return Make(QStringLiteral("svcd-mp2-ac3.mpg"),
+                Picture("480x576") + Tone(44100) + Tone(48000, 880) +
+                    QStringList{"-map",       "0:v",  "-map",   "1:a",    "-map", "2:a",    "-c:v",
+                                "mpeg2video", "-b:v", "2000k",  "-c:a:0", "mp2",  "-b:a:0", "224k",
+                                "-c:a:1",     "ac3",  "-b:a:1", "192k",   "-f",   "vob"});
+}
+
+QString Svcd48k() {
+    return Make(QStringLiteral("svcd-48k.mpg"),
+                Picture("480x576") + Tone(48000) + QStringList{"-target", "pal-svcd", "-ar", "48000"});
+}
+
+QString Svcd169() {
+    return Make(QStringLiteral("svcd-169.mpg"),
+                Picture("480x576") + Tone(44100) + QStringList{"-target", "pal-svcd", "-aspect", "16:9"});
+}
+
+QString Dvd() {
+    return Make(
+        QStringLiteral("dvd.mpg"),
+        Picture("720x576") + Tone(48000) + QStringList{"-target", "pal-dvd", "-c:a", "mp2", "-b:a", "224k"});
+}
+
+QString ElementaryM2v() {
+    const QString video =
+        Make(QStringLiteral("elementary.m2v"),
+             Picture("480x576") + QStringList{"-c:v", "mpeg2video", "-b:v", "2000k", "-f", "mpeg2video"});
+    Make(QStringLiteral("elementary.mp2"),
+         Tone(44100) + QStringList{"-c:a", "mp2", "-b:a", "224k", "-f", "mp2"});
+    return video;
+}
+
+QString ElementaryM1v() {
+    const QString video =
+        Make(QStringLiteral("elem1.m1v"),
+             Picture("352x288") + QStringList{"-c:v", "mpeg1video", "-b:v", "1150k", "-f", "mpeg1video"});
+    Make(QStringLiteral("elem1-0.mp2"),
+         Tone(44100) + QStringList{"-c:a", "mp2", "-b:a", "224k", "-f", "mp2"});
+    Make(QStringLiteral("elem1-1.mp2"),
+         Tone(44100, 880) + QStringList{"-c:a", "mp2", "-b:a", "192k", "-f", "mp2"});
+    return video;
+}
+
+QString Mp3Audio() {
+    return Make(QStringLiteral("tone.mp3"), Tone(44100) + QStringList{"-c:a", "libmp3lame", "-b:a", "128k"});
+}
+
+}  // namespace TestMedia

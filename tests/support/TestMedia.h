@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// Small media files made with ffmpeg at test time, a few seconds each. They are
+// made once per build folder and shared by all tests (made under a temporary
+// name and renamed, so parallel tests never see a half-written file).
+namespace TestMedia {
+
+QString Folder();
+
+QString Vcd();            // MPEG-1 PS 352x288, MP2 44.1 kHz 224 kbit/s
+QString Svcd();           // MPEG-2 PS 480x576, MP2 44.1 kHz 224 kbit/s
+QString SvcdTwoTracks();  // as Svcd with two MP2 tracks
+QString SvcdMp2Ac3();     // MPEG-2 PS, track 0 MP2, track 1 AC-3 (48 kHz)
+QString Svcd48k();        // as Svcd with 48 kHz audio
+QString Svcd169();        // as Svcd with display aspect 16:9
+QString Dvd();            // MPEG-2 PS 720x576 with DVD navigation packets, MP2 48 kHz
+QString ElementaryM2v();  // MPEG-2 video elementary stream (companion .mp2 beside it)
+QString ElementaryM1v();  // MPEG-1 video elementary stream (companions -0.mp2, -1.mp2)
+QString Mp3Audio();       // an MP3 file (unsupported audio)
+
+// Makes a custom file: ffmpeg input/output arguments without "-y" and the output path.
+QString Make(const QString& name, const QStringList& arguments);
+
+}  // namespace TestMedia

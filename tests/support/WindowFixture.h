@@ -1,0 +1,43 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <memory>
+
+#include "app/Tavrolin.h"
+#include "platform/ScriptedDialogs.h"
+#include "support/TestSupport.h"
+
+// Builds the real main window offscreen against a temporary program folder,
+// with dialogs answered from a script. A test fails on any dialog it did not
+// expect (queue answers with dialogs.answer(), read what was shown with
+// dialogs.take()/takeTexts()).
+class WindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Builds (or rebuilds) the window; the program folder stays.
+    void open();
+    // Closes the window normally (settings saved).
+    void closeWindow();
+
+    template <class T = QWidget>
+    T* find(const char* name) const {
+        T* widget = h->findChild<T*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << "no control " << name;
+        return widget;
+    }
+    // Clicks a button (or radio button / check box) by its name.
+    void click(const char* name);
+    // Shows a tab sheet of tav by its name.
+    void showTab(const char* name);
+    // Lets queued events run.
+    static void pump();
+
+    TempFolder programDir;
+    ScriptedDialogs dialogs;
+    std::unique_ptr<THaupt> h;
+};

@@ -1,0 +1,1 @@
+tav_test(log_test SOURCES unit/LogTest.cpp)
