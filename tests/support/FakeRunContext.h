@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QStringList>
+#include <functional>
+
+#include "pipeline/ProcessRunner.h"
+#include "pipeline/RunContext.h"
+#include "platform/ScriptedDialogs.h"
+#include "sources/SourceTable.h"
+
+// Remembers what the gauge was asked to show.
+class RecordingProgress : public ProgressView {
+  public:
+    void showGauge(qint64 maximumKB) override {
+        visible = true;
+        maximum = maximumKB;
+        ++shown;
+    }
+    void setGaugePosition(qint64 kb) override { position = kb; }
+    void hideGauge() override { visible = false; }
+
+    bool visible = false;
+    int shown = 0;
+    qint64 maximum = 0;
+    qint64 position = 0;
+};
+
+// A run context without a window: log in memory, scripted dialogs, the real
+// tool runner, settings and control states as the test sets them.
+class FakeRunContext : public RunContext {
+  public:
+    explicit FakeRunContext(const QString& programDir);
+
+    LogSink& log() override { return memory; }
+    Dialogs& dialogs() override { return scripted; }
+    ToolRunner& runner() override { return *toolRunner; }
+    ProgressView& progress() override { return gauge; }
+    SourceTable& sources() override { return table; }
+    RunState& state() override { return run; }
+    ProgramSettings settings() override { return values; }
+    ControlState controls() override { return controlState; }
+    QString programDir() override { return folder; }
+    void setProjectFolder(const QString& projects) override { values.projects = projects; }
+    bool saveSettings(const QString& file, bool full) override { return onSaveSettings(file, full); }
+    bool saveProject(const QString& file) override { return onSaveProject(file); }
+    void editScript(QStringList& lines) override { onEditScript(lines); }
+    void enterRunning() override {
+        running = true;
+        run.abortRequested = false;
+    }
+    void backToIdle() override {
+        running = false;
+        ++idleCount;
+    }
+    void shutdown() override { ++shutdowns; }
+
+    QStringList lines() const { return memory.lines(); }
+
+    QString folder;
+    MemoryLog memory;
+    ScriptedDialogs scripted;
+    RecordingProgress gauge;
+    std::unique_ptr<ToolRunner> toolRunner;
+    SourceTable table;
+    RunState run;
+    ProgramSettings values;
+    ControlState controlState;
+    bool running = false;
+    int idleCount = 0;
+    int shutdowns = 0;
+    std::function<bool(const QString&, bool)> onSaveSettings = [](const QString&, bool) { return true; };
+    std::function<bool(const QString&)> onSaveProject = [](const QString&) { return true; };
+    std::function<void(QStringList&)> onEditScript = [](QStringList&) {};
+};

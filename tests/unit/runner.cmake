@@ -1,0 +1,1 @@
+tav_test(runner_test SOURCES unit/RunnerTest.cpp)
