@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QProcess>
@@ -198,6 +199,7 @@ void THaupt::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (fadedIn_) return;
     fadedIn_ = true;
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;  // no opacity there
     auto* fade = new QPropertyAnimation(this, "windowOpacity", this);
     fade->setDuration(200);
     fade->setStartValue(0.0);

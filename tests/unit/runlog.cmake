@@ -1,0 +1,1 @@
+tav_test(runlog_test SOURCES unit/RunLogTest.cpp)

@@ -1,0 +1,1 @@
+tav_test(sourcetable_test SOURCES unit/SourceTableTest.cpp)

@@ -1,0 +1,157 @@
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "support/WindowFixture.h"
+
+namespace {
+
+// A tool runner whose tool "runs" until the test lets it end.
+class HeldRunner : public ToolRunner {
+  public:
+    bool RunToolPiped(const ToolCall&) override { return true; }
+    bool RunTool(const ToolCall&) override { return true; }
+    bool KillTool() override {
+        ++kills;
+        return true;
+    }
+    bool isRunning() const override { return false; }
+    bool lastRunKilled() const override { return kills > 0; }
+    int kills = 0;
+};
+
+using MainWindow = WindowTest;
+
+TEST_F(MainWindow, StartsWithItsFixedSizeTabsAndOptionLists) {
+    EXPECT_EQ(h->size(), QSize(564, 392));
+    EXPECT_EQ(h->windowTitle(), QStringLiteral("Tavrolin"));
+    EXPECT_FALSE(h->windowFlags() & Qt::WindowMaximizeButtonHint);
+    QStringList captions;
+    for (int i = 0; i < h->tav->count(); ++i)
+        captions << h->tav->tabText(i);
+    EXPECT_EQ(captions,
+              (QStringList{"SVCDRipp", "MPEG", "Kapitel", "Authoring", "Image, DVD", "Allgemeines", "Log"}));
+    EXPECT_EQ(h->tav->currentWidget(), h->tavTabMPEG);
+    EXPECT_EQ(h->PGA->currentWidget(), h->TabStrukt);
+
+    EXPECT_EQ(h->CoProcess->count(), 5);
+    EXPECT_EQ(h->CoProcess->itemText(1), QStringLiteral("Niedriger als Normal"));
+    EXPECT_EQ(h->CoTempo->count(), 3);
+    EXPECT_EQ(h->CoSpeed->count(), 7);
+    EXPECT_EQ(h->CoSpeed->itemText(6), QStringLiteral("20x"));
+    EXPECT_EQ(h->LaProg->text(), QStringLiteral("Tavrolin"));
+}
+
+TEST_F(MainWindow, StartUpLeavesTheListControlsDisabledAndStartVisible) {
+    for (const char* name :
+         {"BuHoch", "BuRunter", "BuStart", "BuMProjekt", "BuDel", "BuDelAlle", "BuPlay", "BuStop", "BuKAdd",
+          "BuKDel", "BuKDelAlle", "EdPosition", "EdSpieldauer", "ScPosition", "ScLaut"})
+        EXPECT_FALSE(find(name)->isEnabled()) << name;
+    EXPECT_TRUE(h->BuStart->isVisible());
+    EXPECT_FALSE(h->BuRipp->isVisible());
+    EXPECT_FALSE(h->BuAbbruch->isVisible());
+    EXPECT_FALSE(h->BuAbbruch->isEnabled());
+    EXPECT_FALSE(h->GaFort->isVisibleTo(h.get()));
+    EXPECT_TRUE(h->MemoLog->toPlainText().isEmpty());
+    EXPECT_TRUE(h->MemoLog->isReadOnly());
+    EXPECT_TRUE(h->BuMCI->isEnabled());
+    showTab("tavTabLog");
+    EXPECT_EQ(h->MemoLog->height(), 325);
+}
+
+TEST_F(MainWindow, RipTabSwapsStartForRippenAndEveryOtherTabSwapsBack) {
+    for (const char* sheet :
+         {"tavTabMPEG", "tavTabKAP", "tavTabAuthor", "tavTabImage", "tavTabAllgem", "tavTabLog"}) {
+        showTab("tavTabRip");
+        EXPECT_TRUE(h->BuRipp->isVisible());
+        EXPECT_FALSE(h->BuStart->isVisible());
+        EXPECT_EQ(h->BuRipp->geometry(), h->BuStart->geometry());
+        showTab(sheet);
+        EXPECT_TRUE(h->BuStart->isVisible()) << sheet;
+        EXPECT_FALSE(h->BuRipp->isVisible()) << sheet;
+    }
+}
+
+TEST_F(MainWindow, StartWithoutSourcesLogsTheErrorAndEveryRunAddsToTheLogFile) {
+    h->BuStartClick();
+    EXPECT_EQ(h->tav->currentWidget(), h->tavTabLog);
+    EXPECT_TRUE(h->BuStart->isEnabled());
+    click("BuStart");
+    const QStringList lines = h->MemoLog->toPlainText().split('\n');
+    EXPECT_EQ(lines.count(QStringLiteral("Fehler:     Keine Dateien zum Bearbeiten gefunden.")), 2);
+    QFile file(programDir.file("tavrolin.log"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().count("Keine Dateien zum Bearbeiten gefunden."), 2);
+}
+
+TEST_F(MainWindow, GaugeShrinksTheMemo) {
+    showTab("tavTabLog");
+    h->progress().showGauge(1000);
+    EXPECT_TRUE(h->GaFort->isVisible());
+    EXPECT_EQ(h->MemoLog->height(), 300);
+    EXPECT_LE(h->MemoLog->geometry().bottom(), h->GaFort->geometry().top());
+    h->progress().hideGauge();
+    EXPECT_FALSE(h->GaFort->isVisible());
+    EXPECT_EQ(h->MemoLog->height(), 325);
+}
+
+TEST_F(MainWindow, AbortAsksAndKillsTheToolOnlyOnYes) {
+    auto runner = std::make_unique<HeldRunner>();
+    HeldRunner* held = runner.get();
+    h->setRunner(std::move(runner));
+    h->enterRunning();
+    EXPECT_TRUE(h->BuAbbruch->isVisible());
+    EXPECT_FALSE(h->BuStart->isVisible());
+    EXPECT_FALSE(h->BuOeffnen->isEnabled());
+
+    dialogs.answer(QStringLiteral("no"));
+    click("BuAbbruch");
+    EXPECT_EQ(dialogs.takeTexts(), QStringList{QStringLiteral("Sofort abbrechen?")});
+    EXPECT_TRUE(h->Run.abortRequested);
+    EXPECT_EQ(held->kills, 0);
+
+    dialogs.answer(QStringLiteral("yes"));
+    click("BuAbbruch");
+    dialogs.take();
+    EXPECT_EQ(held->kills, 1);
+    h->backToIdle();
+    EXPECT_FALSE(h->BuAbbruch->isVisible());
+    EXPECT_TRUE(h->BuStart->isVisible() && h->BuOeffnen->isEnabled() && h->BuMProjekt->isEnabled());
+}
+
+TEST_F(MainWindow, ClosingDuringARunAbortsItAndClosesWhenItHasEnded) {
+    auto runner = std::make_unique<HeldRunner>();
+    HeldRunner* held = runner.get();
+    h->setRunner(std::move(runner));
+    h->enterRunning();
+    EXPECT_FALSE(h->close());
+    EXPECT_TRUE(h->isVisible());
+    EXPECT_TRUE(h->Run.abortRequested);
+    EXPECT_EQ(held->kills, 1);
+    h->backToIdle();
+    pump();
+    EXPECT_FALSE(h->isVisible());
+    EXPECT_TRUE(QFile::exists(programDir.file("tavrolin.ini")));
+}
+
+TEST_F(MainWindow, ProductLabelOpensTheWebPage) {
+    QUrl opened;
+    h->OpenUrlHandler = [&](const QUrl& url) { opened = url; };
+    QTest::mouseClick(h->LaProg, Qt::LeftButton);
+    EXPECT_EQ(opened.scheme(), QStringLiteral("https"));
+}
+
+TEST_F(MainWindow, EveryControlHasItsNameAndTextlessOnesAnAccessibleName) {
+    for (const char* name :
+         {"ListSVCD", "MemoLog", "CoTempo", "CoProcess", "CoRecover", "EdDVDLabel", "EdISODatei", "Strukt",
+          "PaDisplay", "ListKapitel", "CoLW", "CoSpeed", "EdArbeitDir"})
+        EXPECT_FALSE(find(name)->accessibleName().isEmpty()) << name;
+}
+
+}  // namespace

@@ -1,0 +1,1 @@
+tav_test(mainwindow_test GUI SOURCES widgets/MainWindowTest.cpp)
