@@ -116,4 +116,18 @@ QString Mp3Audio() {
     return Make(QStringLiteral("tone.mp3"), Tone(44100) + QStringList{"-c:a", "libmp3lame", "-b:a", "128k"});
 }
 
+QString Ac3Track(int index) {
+    const bool surround = index == 1;
+    return Make(
+        QStringLiteral("track%1.ac3").arg(index),
+        Tone(48000, surround ? 660 : 880) + QStringList{"-ac", surround ? "6" : "2", "-c:a", "ac3", "-b:a",
+                                                        surround ? "384k" : "192k", "-f", "ac3"});
+}
+
+QString SvcdTwoAc3() {
+    return Make(QStringLiteral("svcd-2ac3.mpg"),
+                QStringList{"-i", Svcd(), "-i", Ac3Track(0), "-i", Ac3Track(1), "-map", "0:v", "-map", "1:a",
+                            "-map", "2:a", "-c", "copy", "-f", "vob"});
+}
+
 }  // namespace TestMedia

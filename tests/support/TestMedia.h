@@ -20,6 +20,11 @@ QString ElementaryM2v();  // MPEG-2 video elementary stream (companion .mp2 besi
 QString ElementaryM1v();  // MPEG-1 video elementary stream (companions -0.mp2, -1.mp2)
 QString Mp3Audio();       // an MP3 file (unsupported audio)
 
+// AC-3 elementary stream, 48 kHz: index 0 stereo at 192 kbit/s, 1 5.1 at 384 kbit/s.
+QString Ac3Track(int index);
+// MPEG-2 PS (VOB style): Svcd's video, Ac3Track(0) and Ac3Track(1) copied unchanged.
+QString SvcdTwoAc3();
+
 // Makes a custom file: ffmpeg input/output arguments without "-y" and the output path.
 QString Make(const QString& name, const QStringList& arguments);
 

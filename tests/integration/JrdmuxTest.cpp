@@ -1,0 +1,119 @@
+// jrdmux must write exactly the elementary streams mpgtx writes, for every
+// stream selection the demultiplexing step uses.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "integration/ToolProcess.h"
+#include "support/TestMedia.h"
+
+using ToolProcess::Bytes;
+
+namespace {
+
+class JrdmuxTest : public ::testing::Test {
+  protected:
+    // A folder whose name holds blanks, "&" and umlauts.
+    QString folder() const { return temp_.path() + QStringLiteral("/Arbeit & Übung ö"); }
+    void SetUp() override { ASSERT_TRUE(QDir().mkpath(folder())); }
+
+    // Runs jrdmux the way the program does: each value one argument.
+    ToolProcess::Result demux(const QStringList& arguments) const {
+        return ToolProcess::Run(ToolProcess::Adapter(QStringLiteral("jrdmux")), arguments);
+    }
+
+    // Splits the source with mpgtx; returns the stem of its output files.
+    QString mpgtx(const QString& source) const {
+        const QString stem = temp_.path() + QStringLiteral("/mpgtx");
+        const auto result = ToolProcess::Run(QStringLiteral("mpgtx"), {"-d", source, "-b", stem});
+        EXPECT_EQ(result.exitCode, 0) << result.output.constData();
+        return stem;
+    }
+
+    QTemporaryDir temp_;
+};
+
+TEST_F(JrdmuxTest, VcdStreamsAreThoseOfMpgtx) {
+    const QString source = folder() + QStringLiteral("/mein film.mpg");
+    ASSERT_TRUE(QFile::copy(TestMedia::Vcd(), source));
+    const QString stem = mpgtx(source);
+    const QString audio = folder() + QStringLiteral("/svcd-1-0.mp2");
+    const QString video = folder() + QStringLiteral("/svcd-1-0.m1v");
+
+    const auto audioRun = demux({source, " 0xc0 ", audio});
+    const auto videoRun = demux({source, " 0xe0 ", video});
+
+    ASSERT_EQ(audioRun.exitCode, 0) << audioRun.output.constData();
+    ASSERT_EQ(videoRun.exitCode, 0) << videoRun.output.constData();
+    EXPECT_TRUE(audioRun.output.contains("Running: ffmpeg")) << "the command is shown";
+    EXPECT_EQ(Bytes(audio), Bytes(stem + "-0.mp2"));
+    EXPECT_EQ(Bytes(video), Bytes(stem + "-0.m1v"));
+    EXPECT_FALSE(Bytes(video).isEmpty());
+}
+
+TEST_F(JrdmuxTest, SvcdWithTwoMpegTracksGivesThoseOfMpgtx) {
+    const QString source = TestMedia::SvcdTwoTracks();
+    const QString stem = mpgtx(source);
+    const QStringList selections{"0xc0", "0xc1", "0xe0"};
+    const QStringList outputs{"/a0.mp2", "/a1.mp2", "/v.m2v"};
+    const QStringList expected{"-0.mp2", "-1.mp2", "-0.m2v"};
+    for (int i = 0; i < selections.size(); ++i) {
+        const auto run = demux({source, " " + selections[i] + " ", folder() + outputs[i]});
+        ASSERT_EQ(run.exitCode, 0) << run.output.constData();
+        EXPECT_EQ(Bytes(folder() + outputs[i]), Bytes(stem + expected[i])) << selections[i].toStdString();
+    }
+    EXPECT_NE(Bytes(folder() + "/a0.mp2"), Bytes(folder() + "/a1.mp2")) << "the two tracks differ";
+}
+
+TEST_F(JrdmuxTest, Ac3SubstreamsComeOutUnchanged) {
+    const QString source = TestMedia::SvcdTwoAc3();
+    // The program writes the first sub-stream of track 0 without, of track 1 with a trailing blank.
+    const auto first = demux({source, " 0xbd ", folder() + "/t0.ac3", " 0x80"});
+    const auto second = demux({source, " 0xbd ", folder() + "/t1.ac3", " 0x81 "});
+
+    ASSERT_EQ(first.exitCode, 0) << first.output.constData();
+    ASSERT_EQ(second.exitCode, 0) << second.output.constData();
+    EXPECT_EQ(Bytes(folder() + "/t0.ac3"), Bytes(TestMedia::Ac3Track(0)));
+    EXPECT_EQ(Bytes(folder() + "/t1.ac3"), Bytes(TestMedia::Ac3Track(1)));
+}
+
+TEST_F(JrdmuxTest, MpegTrackBesideAc3Track) {
+    const QString source = TestMedia::SvcdMp2Ac3();
+    ASSERT_EQ(demux({source, " 0xc0 ", folder() + "/t0.mp2"}).exitCode, 0);
+    ASSERT_EQ(demux({source, " 0xbd ", folder() + "/t1.ac3", " 0x80 "}).exitCode, 0);
+    ASSERT_EQ(demux({source, " 0xe0 ", folder() + "/v.m2v"}).exitCode, 0);
+
+    const auto mp2 = ToolProcess::Probe(folder() + "/t0.mp2");
+    const auto ac3 = ToolProcess::Probe(folder() + "/t1.ac3");
+    const auto video = ToolProcess::Probe(folder() + "/v.m2v");
+    EXPECT_EQ(mp2.value("streams_stream_0_codec_name"), "mp2");
+    EXPECT_EQ(mp2.value("streams_stream_0_sample_rate"), "44100");
+    EXPECT_EQ(ac3.value("streams_stream_0_codec_name"), "ac3");
+    EXPECT_EQ(ac3.value("streams_stream_0_sample_rate"), "48000");
+    EXPECT_EQ(video.value("streams_stream_0_codec_name"), "mpeg2video");
+    EXPECT_EQ(video.value("format_format_name"), "mpegvideo") << "an elementary stream, not a program stream";
+}
+
+TEST_F(JrdmuxTest, FailuresLeaveNoOutput) {
+    const QString source = TestMedia::Vcd();
+    const QString output = folder() + "/out";
+    const QList<QStringList> calls{
+        {source, "0xc1", output},                   // no second audio track
+        {source, "0xbd", output},                   // private stream without sub-stream
+        {source, "0x42", output},                   // no such selection
+        {folder() + "/fehlt.mpg", "0xc0", output},  // missing source
+        {source, "0xc0"},                           // no output named
+    };
+    for (const QStringList& call : calls) {
+        const auto run = demux(call);
+        EXPECT_NE(run.exitCode, 0) << call.join(' ').toStdString();
+        EXPECT_FALSE(run.crashed);
+        EXPECT_FALSE(QFileInfo::exists(output)) << call.join(' ').toStdString();
+    }
+}
+
+}  // namespace
