@@ -1,11 +1,32 @@
-#include <QGroupBox>
-
 #include "app/Tavrolin.h"
+#include "chapters/ChapterFile.h"
+#include "sources/Admission.h"
+#include "sources/Analysis.h"
+#include "sources/BusyCursor.h"
+#include "sources/LibMediaInfo.h"
+#include "sources/LibraryCaption.h"
 
 int THaupt::ProbeLibrary() {
-    return 0;
+    const LibraryProbe probe = ProbeVersion(LibMediaInfo().version(), IsNT5());
+    ShowLibraryCaption(*GBox1, probe);
+    return probe.generation;
 }
 
-bool THaupt::AddSource(const QString&) {
-    return false;
+bool THaupt::AddSource(const QString& path) {
+    const bool jrDmux = !Tools[Tool::jrDMUX].isEmpty();
+    if (!AdmitBySize(path, jrDmux, dialogs_)) return false;
+    LibMediaInfo library;
+    int index = 0;
+    {
+        const BusyCursor busy;
+        // The analysis follows the library found now, not the one found at start-up.
+        MediaInfoApi = ProbeLibrary();
+        if (!AdmitByContent(path, MediaInfoApi, library, jrDmux, dialogs_)) return false;
+        index = AnalyseSource(path, MediaInfoApi, library, Sources);
+    }
+    if (index == 0) return false;
+    TitleSetPass();
+    RefreshSourceList();
+    ReadChapterFile(Sources[index]);
+    return true;
 }

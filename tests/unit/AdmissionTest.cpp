@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "platform/ScriptedDialogs.h"
+#include "sources/Admission.h"
+#include "support/TestSupport.h"
+#include "unit/FakeMediaLibrary.h"
+
+namespace {
+
+QString SizedFile(const TempFolder& folder, const QString& name, qint64 bytes) {
+    const QString path = folder.write(name, QByteArray());
+    QFile file(path);
+    if (!file.resize(bytes)) ADD_FAILURE() << "cannot size " << path.toStdString();
+    return path;
+}
+
+class AdmissionTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        EXPECT_TRUE(lib.balanced()) << "loads " << lib.loads << " unloads " << lib.unloads << " opens "
+                                    << lib.opens << " closes " << lib.closes;
+        EXPECT_TRUE(lib.misuse.isEmpty()) << lib.misuse.join(QStringLiteral("; ")).toStdString();
+    }
+
+    // A file on disk (for the companion search) that the fake library knows.
+    QString file(const QString& name) {
+        const QString path = folder.write(name, QByteArray(2048, 'x'));
+        lib.add(path);
+        return path;
+    }
+    bool admit(const QString& path, bool jrDmux = false, int generation = 5) {
+        return AdmitByContent(path, generation, lib, jrDmux, dialogs);
+    }
+    QString programStream(const QStringList& codecs) {
+        const QString path = file(QStringLiteral("film-%1.mpg").arg(++streams_));
+        SetVideo(lib, path, QStringLiteral("MPEG2"), QString::number(codecs.size()));
+        for (int j = 0; j < codecs.size(); ++j) {
+            FakeTrack track;
+            track.codec = codecs[j];
+            SetTrack(lib, path, j, track);
+        }
+        return path;
+    }
+    QString companion(const QString& name, const QString& codec) {
+        const QString path = file(name);
+        FakeTrack track;
+        track.codec = codec;
+        SetAudioFile(lib, path, track);
+        return path;
+    }
+
+    TempFolder folder;
+    FakeMediaLibrary lib;
+    ScriptedDialogs dialogs;
+
+  private:
+    int streams_ = 0;
+};
+
+}  // namespace
+
+TEST_F(AdmissionTest, EmptyTinyAndMissingFilesAreRefusedWithTheSizeMessage) {
+    const QString cases[] = {SizedFile(folder, QStringLiteral("leer.mpg"), 0),
+                             SizedFile(folder, QStringLiteral("klein.mpg"), 1023), folder.file("fehlt.mpg")};
+    for (const QString& path : cases) {
+        EXPECT_FALSE(AdmitBySize(path, true, dialogs));
+        EXPECT_EQ(dialogs.takeTexts(),
+                  QStringList{QStringLiteral("Die Datei ") + path +
+                              QStringLiteral("\r\nhat die Größe 0 und wird nicht geladen")});
+    }
+    EXPECT_TRUE(AdmitBySize(SizedFile(folder, QStringLiteral("kib.mpg"), 1024), false, dialogs));
+    EXPECT_TRUE(dialogs.takeTexts().isEmpty());
+}
+
+TEST_F(AdmissionTest, FilesOverTwoGigabytesNeedJrDmux) {
+    const QString exact = SizedFile(folder, QStringLiteral("genau.mpg"), kLargeFileKB * 1024);
+    const QString over = SizedFile(folder, QStringLiteral("gross.mpg"), (kLargeFileKB + 1) * 1024);
+    EXPECT_TRUE(AdmitBySize(exact, false, dialogs));
+    EXPECT_TRUE(AdmitBySize(over, true, dialogs));
+    EXPECT_TRUE(dialogs.takeTexts().isEmpty());
+    EXPECT_FALSE(AdmitBySize(over, false, dialogs));
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{QStringLiteral("Die Datei ") + over +
+                          QStringLiteral("\r\nist größer als 2 GB und wird nicht geladen")});
+}
+
+TEST_F(AdmissionTest, WithoutLibraryTheFileIsRefusedOnce) {
+    EXPECT_FALSE(admit(file(QStringLiteral("a.mpg")), true, 0));
+    EXPECT_EQ(dialogs.takeTexts(), QStringList{QStringLiteral("Es wurde keine MediaInfo.DLL gefunden.")});
+    EXPECT_EQ(lib.loads, 0);
+}
+
+TEST_F(AdmissionTest, ALibraryThatDoesNotLoadLetsTheFilePass) {
+    lib.loadable = false;
+    EXPECT_TRUE(admit(file(QStringLiteral("a.mpg"))));
+    EXPECT_TRUE(dialogs.takeTexts().isEmpty());
+    EXPECT_EQ(lib.opens, 0);
+}
+
+TEST_F(AdmissionTest, RefusesFormatsOutsideTheTableWithTheirText) {
+    const QString path = file(QStringLiteral("clip.mp4"));
+    SetVideo(lib, path, QStringLiteral("MPEG-4"), QStringLiteral("1"));
+    for (int generation : {4, 5}) {
+        EXPECT_FALSE(admit(path, true, generation));
+        EXPECT_EQ(
+            dialogs.takeTexts(),
+            QStringList{
+                QStringLiteral("Die Datei ") + path +
+                QStringLiteral(" hat das Format\r\n\r\nMPEG-4 text\r\n\r\nDie Datei wird nicht geladen.")});
+    }
+}
+
+TEST_F(AdmissionTest, RefusesUnknownOrTooManyTrackCounts) {
+    const QString path = file(QStringLiteral("film.mpg"));
+    SetVideo(lib, path, QStringLiteral("MPEG2"), QString());
+    EXPECT_FALSE(admit(path, true));
+    EXPECT_EQ(
+        dialogs.takeTexts(),
+        QStringList{QStringLiteral("Die Anzahl der Tonspuren der Datei ") + path +
+                    QStringLiteral("\r\n\r\nkonnte nicht ermittelt werden. Die Datei wird nicht geladen.")});
+    SetVideo(lib, path, QStringLiteral("MPEG2"), QStringLiteral("3"));
+    EXPECT_FALSE(admit(path, true));
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{QStringLiteral("Die Datei ") + path +
+                          QStringLiteral(" hat 3 Tonspuren.\r\n\r\nEs werden höchstens zwei "
+                                         "Tonspuren unterstützt. Die Datei wird nicht geladen.")});
+}
+
+TEST_F(AdmissionTest, ProgramStreamNeedsOneSupportedTrack) {
+    const QString mp3 = programStream({QStringLiteral("MPA1L3")});
+    EXPECT_FALSE(admit(mp3, true));
+    EXPECT_EQ(
+        dialogs.takeTexts(),
+        QStringList{QStringLiteral("Die Tonspur(en) der Datei ") + mp3 +
+                    QStringLiteral(" sind vom Format\r\n\r\nMPA1L3 \r\n\r\nund werden nicht unterstützt. "
+                                   "Die Datei wird nicht geladen.")});
+
+    const QString two = programStream({QStringLiteral("PCM"), QStringLiteral("MPA1L3")});
+    EXPECT_FALSE(admit(two, true));
+    EXPECT_EQ(
+        dialogs.takeTexts(),
+        QStringList{QStringLiteral("Die Tonspur(en) der Datei ") + two +
+                    QStringLiteral(" sind vom Format\r\n\r\nPCM MPA1L3\r\n\r\nund werden nicht unterstützt. "
+                                   "Die Datei wird nicht geladen.")});
+
+    EXPECT_TRUE(admit(programStream({QStringLiteral("MPA1L3"), QStringLiteral("MPA1/2")})));
+    EXPECT_TRUE(admit(programStream({QStringLiteral("MPA1/2"), QStringLiteral("MPA1/2")})));
+    EXPECT_TRUE(dialogs.takeTexts().isEmpty());
+}
+
+TEST_F(AdmissionTest, Ac3NeedsJrDmux) {
+    const QString jrMessage = QStringLiteral(
+        "\r\n\r\nDie dafür benötigte jrDMUX.exe wurde nicht gefunden. "
+        "Die Datei wird nicht geladen.");
+    const QString mixed = programStream({QStringLiteral("MPA1/2"), QStringLiteral("AC3")});
+    EXPECT_FALSE(admit(mixed, false));
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{QStringLiteral("Die Tonspur(en) der Datei ") + mixed +
+                          QStringLiteral(" sind vom Format\r\n\r\nMPA1/2 AC3") + jrMessage});
+    EXPECT_TRUE(admit(mixed, true));
+
+    // One AC-3 and one unsupported track: only the jrDMUX message, or admitted with jrDMUX.
+    const QString odd = programStream({QStringLiteral("AC3"), QStringLiteral("DTS")});
+    EXPECT_FALSE(admit(odd, false));
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{QStringLiteral("Die Tonspur(en) der Datei ") + odd +
+                          QStringLiteral(" sind vom Format\r\n\r\nAC3 DTS") + jrMessage});
+    EXPECT_TRUE(admit(odd, true));
+    EXPECT_TRUE(dialogs.takeTexts().isEmpty());
+}
+
+TEST_F(AdmissionTest, ElementaryStreamWithoutCompanionIsRefused) {
+    const QString video = file(QStringLiteral("clip.m2v"));
+    SetVideo(lib, video, QStringLiteral("MPV2"), QStringLiteral("0"));
+    EXPECT_FALSE(admit(video));
+    EXPECT_EQ(
+        dialogs.takeTexts(),
+        QStringList{QStringLiteral("Zu der Datei ") + video +
+                    QStringLiteral("\r\n\r\nwurde keine Tonspur gefunden. Die Datei wird nicht geladen.")});
+
+    const QString mp3 = companion(QStringLiteral("clip.mpa"), QStringLiteral("MPA1L3"));
+    EXPECT_FALSE(admit(video));
+    EXPECT_EQ(
+        dialogs.takeTexts(),
+        (QStringList{
+            QStringLiteral("Die Tonspur ") + mp3 +
+                QStringLiteral(" ist vom Format\r\n\r\nMPA1L3\r\n\r\nund wird nicht unterstützt. "
+                               "Die Datei wird nicht geladen."),
+            QStringLiteral("Zu der Datei ") + video +
+                QStringLiteral("\r\n\r\nwurde keine Tonspur gefunden. Die Datei wird nicht geladen.")}));
+}
+
+TEST_F(AdmissionTest, ElementaryStreamTakesAtMostTwoCompanions) {
+    const QString video = file(QStringLiteral("clip.m1v"));
+    SetVideo(lib, video, QStringLiteral("MPV1"), QStringLiteral("0"));
+    companion(QStringLiteral("clip.mp2"), QStringLiteral("MPA1/2"));
+    const QString mp3 = companion(QStringLiteral("clip.mpa"), QStringLiteral("MPA1L3"));
+    companion(QStringLiteral("clip-0.mp2"), QStringLiteral("AC3"));     // AC-3 companions need no jrDMUX
+    companion(QStringLiteral("clip-1.mp2"), QStringLiteral("MPA1L3"));  // third candidate: not considered
+    EXPECT_TRUE(admit(video, false));
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{QStringLiteral("Die Tonspur ") + mp3 +
+                          QStringLiteral(" ist vom Format\r\n\r\nMPA1L3\r\n\r\nund wird nicht unterstützt. "
+                                         "Die Datei wird nicht geladen.")});
+    EXPECT_FALSE(lib.opened.contains(folder.file(QStringLiteral("clip-1.mp2"))));
+}

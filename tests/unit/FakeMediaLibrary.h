@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+#include "sources/MediaInfo.h"
+
+// A media library that answers from a table, for the analysis and admission
+// without the real library (and for the old generation, which the real one is
+// not). It records the calls, so tests can check that every load is released
+// and every file closed, and that files are read only while loaded.
+class FakeMediaLibrary : public MediaLibrary {
+  public:
+    QString versionText = QStringLiteral("MediaInfoLib - v0.7.99");
+    bool loadable = true;
+    int generationLoaded = 0;
+    int loads = 0, unloads = 0, opens = 0, closes = 0;
+    QStringList opened;  // every path opened, in order
+    QStringList misuse;  // calls out of order
+
+    void set(const QString& path, MediaStream kind, int number, const QString& parameter,
+             const QString& value) {
+        values_[path][Key(kind, number, parameter)] = value;
+    }
+    // A readable file: open() succeeds even when no parameter is set.
+    void add(const QString& path) { values_[path]; }
+
+    bool balanced() const { return loads == unloads && opens == closes && !current_; }
+
+    QString version() override { return versionText; }
+    bool load(int generation) override {
+        ++loads;
+        loaded_ = loadable;
+        generationLoaded = generation;
+        return loadable;
+    }
+    void unload() override {
+        ++unloads;
+        if (current_) misuse << QStringLiteral("unloaded with a file open");
+        loaded_ = false;
+    }
+    bool open(const QString& path) override {
+        if (!loaded_) misuse << QStringLiteral("open without load: ") + path;
+        if (current_) misuse << QStringLiteral("open while another is open: ") + path;
+        opened << path;
+        if (!values_.contains(path)) return false;
+        ++opens;
+        current_ = &values_[path];
+        return true;
+    }
+    QString get(MediaStream kind, int number, const QString& parameter) override {
+        if (!current_) {
+            misuse << QStringLiteral("get without open: ") + parameter;
+            return QString();
+        }
+        return current_->value(Key(kind, number, parameter));
+    }
+    void close() override {
+        ++closes;
+        current_ = nullptr;
+    }
+
+  private:
+    static QString Key(MediaStream kind, int number, const QString& parameter) {
+        return QStringLiteral("%1/%2/%3").arg(static_cast<int>(kind)).arg(number).arg(parameter);
+    }
+
+    QMap<QString, QMap<QString, QString>> values_;
+    QMap<QString, QString>* current_ = nullptr;
+    bool loaded_ = false;
+};
+
+// Describes fake media files in the old library's vocabulary (which the new
+// generation also answers for everything but the sampling rate).
+struct FakeTrack {
+    QString codec = QStringLiteral("MPA1/2");
+    QString codecText = QStringLiteral("MPEG-1 Audio Layer 2");
+    QString bitrate = QStringLiteral("224 kb/s");
+    QString rateText = QStringLiteral("44.1 KHz");  // old generation
+    QString rate = QStringLiteral("44100");         // new generation
+    QString channels = QStringLiteral("2");
+};
+
+inline void SetTrack(FakeMediaLibrary& lib, const QString& path, int track, const FakeTrack& t) {
+    lib.set(path, MediaStream::Audio, track, QStringLiteral("Codec"), t.codec);
+    lib.set(path, MediaStream::Audio, track, QStringLiteral("Codec_String"), t.codecText);
+    lib.set(path, MediaStream::Audio, track, QStringLiteral("BitRate_String"), t.bitrate);
+    lib.set(path, MediaStream::Audio, track, QStringLiteral("SamplingRate_String"), t.rateText);
+    lib.set(path, MediaStream::Audio, track, QStringLiteral("SamplingRate"), t.rate);
+    lib.set(path, MediaStream::Audio, track, QStringLiteral("Channels"), t.channels);
+}
+
+// A video file: format, play time in ms, audio count and the usual picture.
+inline void SetVideo(FakeMediaLibrary& lib, const QString& path, const QString& format,
+                     const QString& audioCount, const QString& playTime = QStringLiteral("3725000")) {
+    lib.set(path, MediaStream::General, 0, QStringLiteral("Format"), format);
+    lib.set(path, MediaStream::General, 0, QStringLiteral("Format_String"), format + QStringLiteral(" text"));
+    lib.set(path, MediaStream::General, 0, QStringLiteral("PlayTime"), playTime);
+    lib.set(path, MediaStream::General, 0, QStringLiteral("AudioCount"), audioCount);
+    lib.set(path, MediaStream::Video, 0, QStringLiteral("Width"), QStringLiteral("480"));
+    lib.set(path, MediaStream::Video, 0, QStringLiteral("Height"), QStringLiteral("576"));
+    lib.set(path, MediaStream::Video, 0, QStringLiteral("FrameRate"), QStringLiteral("25"));
+    lib.set(path, MediaStream::Video, 0, QStringLiteral("AspectRatio_String"), QStringLiteral("4/3"));
+}
+
+// A separate audio file (companion of an elementary stream).
+inline void SetAudioFile(FakeMediaLibrary& lib, const QString& path, const FakeTrack& t,
+                         const QString& playTime = QStringLiteral("61500")) {
+    lib.set(path, MediaStream::General, 0, QStringLiteral("PlayTime"), playTime);
+    lib.set(path, MediaStream::General, 0, QStringLiteral("AudioCount"), QStringLiteral("1"));
+    SetTrack(lib, path, 0, t);
+}

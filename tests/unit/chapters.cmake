@@ -1,0 +1,1 @@
+tav_test(chapters_test SOURCES unit/ChaptersTest.cpp)

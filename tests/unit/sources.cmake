@@ -1,0 +1,5 @@
+tav_test(sources_test SOURCES
+  unit/FakeMediaLibrary.h
+  unit/MediaInfoTest.cpp
+  unit/AdmissionTest.cpp
+  unit/AnalysisTest.cpp)
