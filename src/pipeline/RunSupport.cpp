@@ -1,5 +1,6 @@
 #include "pipeline/RunSupport.h"
 
+#include "persistence/ProcessingState.h"
 #include "pipeline/Format.h"
 #include "pipeline/FreeSpace.h"
 #include "pipeline/RunLogFile.h"
@@ -45,4 +46,39 @@ ToolOutcome RunPiped(RunContext& ctx, const ToolCall& call) {
 
 ToolOutcome RunHidden(RunContext& ctx, const ToolCall& call) {
     return Outcome(ctx, ctx.runner().RunTool(call));
+}
+
+void SourceMissing(RunContext& ctx, const QString& path) {
+    Add(ctx, QStringLiteral("Fehler:    Die Quelle ") + path + QStringLiteral(" wurde nicht gefunden."));
+}
+
+void SectionHeader(RunContext& ctx, const QString& title, bool doubleRule) {
+    Add(ctx, QString());
+    Add(ctx, NowText() + title);
+    Add(ctx, doubleRule ? QStringLiteral("=============================")
+                        : QStringLiteral("-----------------------------"));
+}
+
+void StartBanner(RunContext& ctx, const QString& tool) {
+    Add(ctx, QStringLiteral("  //======================="));
+    Add(ctx, QStringLiteral(" //  ") + tool + QStringLiteral(" - Start"));
+    Add(ctx, QStringLiteral("//========================="));
+}
+
+QString EndLine(const QString& tool) {
+    return QStringLiteral(" \\\\  ") + tool + QStringLiteral(" - Ende");
+}
+
+void EndBanner(RunContext& ctx, const QString& middleLine) {
+    Add(ctx, QStringLiteral("\\\\========================="));
+    Add(ctx, middleLine);
+    Add(ctx, QStringLiteral("  \\\\======================="));
+}
+
+void SizeLine(RunContext& ctx, LogMode mode, const QString& pattern, qint64 kb) {
+    Log(ctx, mode, FormatSize(pattern, kb / 1024.0));
+}
+
+void StateWrite(RunContext& ctx, int number) {
+    StateWrite(ctx.log(), ctx.state().runProjectFile, number);
 }

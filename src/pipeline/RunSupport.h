@@ -27,3 +27,24 @@ ToolOutcome RunHidden(RunContext& ctx, const ToolCall& call);
 inline QString AbortLine() {
     return QStringLiteral("Abbruch:   Abbruch durch den Anwender.");
 }
+
+// Short forms for the log lines of the run and its steps.
+inline void Add(RunContext& ctx, const QString& text) {
+    Log(ctx, lmAdd, text);
+}
+inline void Indented(RunContext& ctx, const QString& text) {
+    Log(ctx, lmIndent, text);
+}
+// "Fehler:    Die Quelle <path> wurde nicht gefunden."
+void SourceMissing(RunContext& ctx, const QString& path);
+// Blank line, current time + title, rule ("=" under the authoring header).
+void SectionHeader(RunContext& ctx, const QString& title, bool doubleRule = false);
+// The three lines that open and close a tool's output in the log.
+void StartBanner(RunContext& ctx, const QString& tool);
+void EndBanner(RunContext& ctx, const QString& middleLine);
+// The usual middle line of the closing banner.
+QString EndLine(const QString& tool);
+// A size line; the pattern holds "%1.0n" for the whole number of MB.
+void SizeLine(RunContext& ctx, LogMode mode, const QString& pattern, qint64 kb);
+// Records the processing state in the run's project file (and logs it).
+void StateWrite(RunContext& ctx, int number);

@@ -1,0 +1,190 @@
+#include "pipeline/Author.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+#include "pipeline/AuthorScript.h"
+#include "pipeline/FileHelpers.h"
+#include "pipeline/Format.h"
+#include "pipeline/RunSupport.h"
+#include "pipeline/WorkFiles.h"
+#include "platform/Paths.h"
+#include "sources/SourceTable.h"
+
+namespace {
+
+// The entry of folder whose name is name in any letter case ("VIDEO_TS").
+QString EntryIgnoringCase(const QString& folder, const QString& name) {
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    for (const QString& entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return JoinPath(folder, entry);
+    return QString();
+}
+
+bool AbortTest(RunContext& ctx) {
+    RunState& run = ctx.state();
+    if (!run.abortRequested) return true;
+    Add(ctx, AbortLine());
+    run.resumePoint = run.processingState;
+    return false;
+}
+
+// Removes an old video_ts or audio_ts folder. False when it could not be removed.
+bool RemoveOld(RunContext& ctx, const QString& dvd, const QString& name) {
+    const QString folder = EntryIgnoringCase(dvd, name);
+    if (folder.isEmpty()) {
+        Indented(ctx, JoinPath(dvd, name) + QStringLiteral(" nicht gefunden."));
+        return true;
+    }
+    Indented(ctx, folder + QStringLiteral(" gefunden."));
+    if (!DeleteTree(folder)) {
+        Add(ctx, QStringLiteral("Fehler:    ") + folder + QStringLiteral(" konnte nicht gelöscht werden."));
+        return false;
+    }
+    Wait(2000);
+    Indented(ctx, QStringLiteral("... gelöscht."));
+    CheckFreeSpace(ctx, dvd, 0);
+    return true;
+}
+
+bool PrepareScriptFile(RunContext& ctx, const QString& script) {
+    Add(ctx, QStringLiteral("XML-Datei: ") + script);
+    if (FileExists(script)) {
+        Indented(ctx, QStringLiteral("... bereits vorhanden."));
+        QFile::remove(script);
+        if (FileExists(script)) {
+            Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
+            return false;
+        }
+        Indented(ctx, QStringLiteral("... gelöscht."));
+    }
+    Add(ctx, QString());
+    return true;
+}
+
+bool SaveScript(RunContext& ctx, const QString& path, const QStringList& lines) {
+    QSaveFile file(path);
+    QByteArray data;
+    for (const QString& line : lines)
+        data += line.toUtf8() + "\r\n";
+    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit()) return true;
+    Add(ctx,
+        QStringLiteral("Fehler:    Die Datei ") + path + QStringLiteral(" konnte nicht gespeichert werden."));
+    return false;
+}
+
+void CopyScriptToLog(RunContext& ctx, const QStringList& lines) {
+    Add(ctx, QString());
+    Add(ctx, QStringLiteral(">=================="));
+    Add(ctx, QStringLiteral("> XML-Script"));
+    Add(ctx, QStringLiteral(">--------------------"));
+    for (const QString& line : lines)
+        Add(ctx, QStringLiteral("> ") + line);
+    Add(ctx, QStringLiteral(">--------------------"));
+    Add(ctx, QStringLiteral("> XML-Script"));
+    Add(ctx, QStringLiteral(">=================="));
+}
+
+qint64 EstimateKB(RunContext& ctx, const ProgramSettings& s) {
+    qint64 sum = 0;
+    const SourceTable& table = ctx.sources();
+    for (int i = 1; i <= table.count(); ++i)
+        sum += FileSizeKB(AuthorVideoFile(s.work, i, table[i]));
+    if (s.variant1) sum += FileSizeKB(s.menu1);
+    if (s.variant2) sum += FileSizeKB(s.menu2) + FileSizeKB(s.menu3);
+    return sum;
+}
+
+qint64 ActualKB(const QString& dvd, int titleSets) {
+    const QString videoTs = EntryIgnoringCase(dvd, QStringLiteral("video_ts"));
+    if (videoTs.isEmpty()) return 0;
+    qint64 sum = FileSizeKB(EntryIgnoringCase(videoTs, QStringLiteral("video_ts.vob")));
+    for (int v = 1; v <= titleSets; ++v)
+        for (int part = 1; part <= 9; ++part)
+            sum += FileSizeKB(EntryIgnoringCase(videoTs, QString::asprintf("vts_%.2d_%.1d.vob", v, part)));
+    return sum;
+}
+
+void DeleteProgramStreams(RunContext& ctx, const QString& work) {
+    CheckFreeSpace(ctx, work, 0);
+    const SourceTable& table = ctx.sources();
+    for (int i = 1; i <= table.count(); ++i) {
+        if (table[i].NavPacks) continue;  // its own file went onto the DVD
+        const QString path = WorkFiles::Muxed(work, i);
+        if (DeleteFileRetrying(path, 10, 200))
+            Add(ctx, QStringLiteral("Gelöscht:  ") + path);
+        else
+            Add(ctx, QStringLiteral("Fehler:    ") + path + QStringLiteral(" konnte nicht gelöscht werden"));
+    }
+}
+
+}  // namespace
+
+bool Author(RunContext& ctx) {
+    if (!ConfirmStep(ctx, QStringLiteral("Authoring"))) return false;
+    if (!AbortTest(ctx)) return false;
+    ProgramSettings s = ctx.settings();
+    const QString dvd = s.dvdRoot;
+    Add(ctx, QStringLiteral("Wurzel:    ") + dvd);
+    Add(ctx, QStringLiteral("Prüfung:   Alte DVD-Struktur vorhanden?"));
+    if (!RemoveOld(ctx, dvd, QStringLiteral("video_ts")) || !RemoveOld(ctx, dvd, QStringLiteral("audio_ts")))
+        return false;
+    RunState& run = ctx.state();
+    run.processingState = 400;
+    StateWrite(ctx, 400);
+
+    const QString dvdauthor = s.tools[Tool::DVDauthor];
+    if (!FileExists(dvdauthor)) {
+        Add(ctx, QStringLiteral("Fehler:    Die dvdauthor.exe wurde nicht gefunden."));
+        return false;
+    }
+    QDir().mkpath(dvd);
+    if (!QFileInfo(dvd).isDir()) {
+        Add(ctx,
+            QStringLiteral("Fehler:    Das Verzeichnis ") + dvd + QStringLiteral(" wurde nicht gefunden."));
+        return false;
+    }
+    const QString script = WorkFiles::Script(s.work);
+    if (!PrepareScriptFile(ctx, script)) return false;
+    if (!AbortTest(ctx)) return false;
+
+    QStringList lines;
+    if (!BuildAuthorScript(ctx, lines)) return false;
+    if (s.editScript) {
+        Add(ctx, NowText() + QStringLiteral(" - Fenster XML Edit göffnet."));
+        ctx.editScript(lines);
+        Add(ctx, NowText() + QStringLiteral(" - Fenster XML Edit geschlossen."));
+    }
+    if (!SaveScript(ctx, script, lines)) return false;
+    const QString arguments = QStringLiteral("-x \"") + script + QLatin1Char('"');
+    CopyScriptToLog(ctx, lines);
+    run.processingState = 401;
+    StateWrite(ctx, 401);
+    if (!AbortTest(ctx)) return false;
+
+    const qint64 estimate = EstimateKB(ctx, s);
+    SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Voraussichtlich etwa %1.0n MB"), estimate);
+    if (CheckFreeSpace(ctx, dvd, estimate)) return false;
+    Add(ctx, QStringLiteral("Befehl:    ") + dvdauthor + QLatin1Char(' ') + arguments);
+    Add(ctx, QString());
+    StartBanner(ctx, QStringLiteral("DVDauthor"));
+    const ToolOutcome outcome = RunPiped(ctx, ToolCall{dvdauthor,
+                                                       {QStringLiteral("-x"), script},
+                                                       arguments,
+                                                       QString(),
+                                                       {QStringLiteral("VIDEO_FORMAT=PAL")}});
+    EndBanner(ctx, EndLine(QStringLiteral("DVDauthor")));
+    Add(ctx, QString());
+    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
+    if (outcome != ToolOutcome::Done) return false;
+
+    const SourceTable& table = ctx.sources();
+    SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Tatsächlich %1.0n MB"),
+             ActualKB(dvd, table[table.count()].VTS));
+    if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteProgramStreams(ctx, s.work);
+    run.processingState = 402;
+    StateWrite(ctx, 402);
+    return true;
+}

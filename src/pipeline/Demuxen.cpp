@@ -1,0 +1,224 @@
+#include "pipeline/Demuxen.h"
+
+#include <QFile>
+#include <array>
+
+#include "pipeline/FileHelpers.h"
+#include "pipeline/RunSupport.h"
+#include "pipeline/WorkFiles.h"
+#include "platform/Paths.h"
+#include "sources/SourceTable.h"
+
+namespace {
+
+constexpr qint64 kMpgtxLimitKB = 2097152;  // 2 GiB
+
+struct Outputs {
+    std::array<QString, 2> audio;
+    QString video;
+
+    QStringList named() const {
+        QStringList names;
+        for (const QString& name : {audio[0], audio[1], video})
+            if (!name.isEmpty()) names << name;
+        return names;
+    }
+};
+
+Outputs OutputsOf(const QString& work, int i, const MPEGInfo& source) {
+    Outputs outputs;
+    const int tracks = qMin(source.trackCount(), 2);
+    for (int j = 0; j < tracks; ++j)
+        outputs.audio[j] = WorkFiles::DemuxAudio(work, i, j, source.TonFormat[j]);
+    outputs.video = WorkFiles::DemuxVideo(work, i, source.Format);
+    return outputs;
+}
+
+// Deletes an output of an earlier run. False when it could not be deleted.
+bool DeleteStale(RunContext& ctx, const QString& name) {
+    Add(ctx, QStringLiteral("Nach:      ") + name);
+    if (!FileExists(name)) return true;
+    Indented(ctx, QStringLiteral("... bereits vorhanden."));
+    QFile::remove(name);
+    Wait(1000);
+    if (FileExists(name)) {
+        Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
+        return false;
+    }
+    Indented(ctx, QStringLiteral("... gelöscht."));
+    return true;
+}
+
+bool HasOtherThanMpegAudio(const MPEGInfo& source) {
+    for (quint8 format : source.TonFormat)
+        if (format != 0 && format != kNone) return true;
+    return false;
+}
+
+// Estimate, its log line and the free-space check. False = stop.
+bool EstimateFits(RunContext& ctx, const QString& path, double factor, qint64* estimate) {
+    *estimate = static_cast<qint64>(FileSizeKB(path) * factor);
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"), *estimate);
+    return !CheckFreeSpace(ctx, ctx.settings().work, *estimate);
+}
+
+ToolOutcome RunMpgtx(RunContext& ctx, const QString& path, const QString& stem) {
+    const QString mpgtx = ctx.settings().tools[Tool::mpgtx];
+    if (!FileExists(mpgtx)) {
+        Add(ctx, QStringLiteral("Fehler:    Die mpgtx.exe wurde nicht gefunden."));
+        return ToolOutcome::Failed;
+    }
+    qint64 estimate = 0;
+    if (!EstimateFits(ctx, path, 0.976, &estimate)) return ToolOutcome::Failed;
+    ToolCall demux{mpgtx, {QStringLiteral("-d"), path, QStringLiteral("-b"), stem}, QString(), QString(), {}};
+    Add(ctx, QStringLiteral("Befehl:    ") + mpgtx + QStringLiteral(" -d \"") + path +
+                 QStringLiteral("\" -b \"") + stem + QLatin1Char('"'));
+    Add(ctx, QString());
+    StartBanner(ctx, QStringLiteral("MPGTX"));
+    RunPiped(ctx, ToolCall{mpgtx, {QStringLiteral("-version")}, QString(), QString(), {}});
+    Add(ctx, QString());
+    Add(ctx, QString());
+    const ToolOutcome outcome = RunPiped(ctx, demux);
+    EndBanner(ctx, EndLine(QStringLiteral("MPGTX")));
+    Add(ctx, QString());
+    return outcome;
+}
+
+// The jrdmux stream selection of one output: text between source and output,
+// text after the output, and the arguments they become.
+struct Selection {
+    QString id;
+    QString sub;
+};
+
+std::array<Selection, 2> AudioSelections(const MPEGInfo& source) {
+    std::array<Selection, 2> selections;
+    int mpeg = 0;
+    int ac3 = 0;
+    for (int j = 0; j < 2; ++j) {
+        if (source.TonFormat[j] == 0) {
+            selections[j] = {mpeg++ == 0 ? QStringLiteral("0xc0") : QStringLiteral("0xc1"), QString()};
+        } else if (source.TonFormat[j] == 1) {
+            selections[j] = {QStringLiteral("0xbd"),
+                             ac3++ == 0 ? QStringLiteral("0x80") : QStringLiteral("0x81")};
+        }
+    }
+    return selections;
+}
+
+QString JrdmuxText(const QString& jrdmux, const QString& path, int j, const Selection& selection,
+                   const QString& output) {
+    QString text =
+        jrdmux + QLatin1Char(' ') + path + QLatin1Char(' ') + selection.id + QLatin1Char(' ') + output;
+    if (!selection.sub.isEmpty()) {
+        // The sub-stream of the first AC-3 stream ends the line for track 0 but not for track 1.
+        text += QLatin1Char(' ') + selection.sub;
+        if (j == 1 || selection.sub == QLatin1String("0x81")) text += QLatin1Char(' ');
+    }
+    return text;
+}
+
+ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& source, const Outputs& outputs) {
+    const QString jrdmux = ctx.settings().tools[Tool::jrDMUX];
+    if (!FileExists(jrdmux)) {
+        Add(ctx, QStringLiteral("Fehler:    Die jrdmux.exe wurde nicht gefunden."));
+        return ToolOutcome::Failed;
+    }
+    qint64 estimate = 0;
+    if (!EstimateFits(ctx, path, 0.986, &estimate)) return ToolOutcome::Failed;
+
+    const std::array<Selection, 2> audio = AudioSelections(source);
+    QList<std::pair<ToolCall, QString>> runs;
+    for (int j = 0; j < 2; ++j) {
+        if (outputs.audio[j].isEmpty()) continue;
+        QStringList arguments{path, audio[j].id, outputs.audio[j]};
+        if (!audio[j].sub.isEmpty()) arguments << audio[j].sub;
+        runs.append({ToolCall{jrdmux, arguments, QString(), outputs.audio[j], {}},
+                     JrdmuxText(jrdmux, path, j, audio[j], outputs.audio[j])});
+    }
+    if (!outputs.video.isEmpty()) {
+        const Selection video{QStringLiteral("0xe0"), QString()};
+        runs.append({ToolCall{jrdmux, {path, video.id, outputs.video}, QString(), outputs.video, {}},
+                     JrdmuxText(jrdmux, path, 0, video, outputs.video)});
+    }
+    for (const auto& [call, text] : runs) {
+        ctx.progress().showGauge(estimate);
+        Add(ctx, QStringLiteral("Befehl:   ") + text);
+        Add(ctx, QString());
+        StartBanner(ctx, QStringLiteral("jrDMUX"));
+        const ToolOutcome outcome = RunPiped(ctx, call);
+        ctx.progress().hideGauge();
+        EndBanner(ctx, EndLine(QStringLiteral("jrDMUX")));
+        Add(ctx, QString());
+        if (outcome != ToolOutcome::Done) return outcome;
+        if (ctx.state().abortRequested) return ToolOutcome::Aborted;
+    }
+    return ToolOutcome::Done;
+}
+
+// One source; false ends the step.
+bool DemuxSource(RunContext& ctx, int i) {
+    const MPEGInfo& source = ctx.sources()[i];
+    const QString& path = source.Datei;
+    RunState& run = ctx.state();
+    if (source.NavPacks) {
+        Add(ctx, QStringLiteral("Datei:     ") + path);
+        if (!FileExists(path)) return SourceMissing(ctx, path), false;
+        Indented(ctx, QStringLiteral("... gefunden."));
+        Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
+        Add(ctx, QString());
+        return true;
+    }
+    run.processingState = 100 + i;
+    if (run.resumePoint > 0 && run.resumePoint >= run.processingState) {
+        Indented(ctx, QString::asprintf("[%.3d] bereits abgearbeitet.", run.processingState));
+        return true;
+    }
+    run.resumePoint = 0;
+    if (run.abortRequested) {
+        Add(ctx, AbortLine());
+        run.resumePoint = run.processingState - 1;
+        return false;
+    }
+    Add(ctx, QStringLiteral("Von:       ") + path);
+    if (!FileExists(path)) return SourceMissing(ctx, path), false;
+    Indented(ctx, QStringLiteral("... gefunden."));
+    if (source.Elementar) {
+        Indented(ctx, QStringLiteral("Elementarstream."));
+        Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
+        Add(ctx, QString());
+        return true;
+    }
+
+    const QString work = ctx.settings().work;
+    const Outputs outputs = OutputsOf(work, i, source);
+    for (const QString& name : outputs.named())
+        if (!DeleteStale(ctx, name)) return false;
+
+    const bool mpgtx = !ctx.settings().tools[Tool::mpgtx].isEmpty() && FileSizeKB(path) <= kMpgtxLimitKB &&
+                       !HasOtherThanMpegAudio(source);
+    const ToolOutcome outcome =
+        mpgtx ? RunMpgtx(ctx, path, work + QStringLiteral("/svcd-") + QString::number(i))
+              : RunJrdmux(ctx, path, source, outputs);
+    if (outcome == ToolOutcome::Failed) return false;
+    if (outcome == ToolOutcome::Aborted) {
+        if (ctx.runner().lastRunKilled()) Add(ctx, AbortLine());
+        return false;
+    }
+    qint64 actual = 0;
+    for (const QString& name : outputs.named())
+        actual += FileSizeKB(name);
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), actual);
+    StateWrite(ctx, run.processingState);
+    SaveLogFile(ctx);
+    return true;
+}
+
+}  // namespace
+
+bool Demultiplex(RunContext& ctx) {
+    if (!ConfirmStep(ctx, QStringLiteral("SVCD MPEG Demuxen"))) return false;
+    for (int i = 1; i <= ctx.sources().count(); ++i)
+        if (!DemuxSource(ctx, i)) return false;
+    return true;
+}

@@ -1,0 +1,105 @@
+#include "pipeline/Image.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cmath>
+
+#include "pipeline/FileHelpers.h"
+#include "pipeline/RunSupport.h"
+#include "platform/Paths.h"
+
+namespace {
+
+// dvd/VIDEO_TS/VIDEO_TS.IFO in whatever letter case dvdauthor wrote it.
+bool HasVideoManager(const QString& dvd) {
+    QDir folder(dvd);
+    for (const QString& name : {QStringLiteral("video_ts"), QStringLiteral("video_ts.ifo")}) {
+        const QStringList entries = folder.entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        auto found = std::find_if(entries.begin(), entries.end(), [&](const QString& entry) {
+            return entry.compare(name, Qt::CaseInsensitive) == 0;
+        });
+        if (found == entries.end()) return false;
+        folder.setPath(folder.filePath(*found));
+    }
+    return QFileInfo(folder.path()).isFile();
+}
+
+QString SplitPart(const QString& image, int part) {
+    return image + QString::asprintf("_%.2d", part);
+}
+
+}  // namespace
+
+QString ImageArguments(const QString& label, bool split, const QString& image, const QString& dvd) {
+    QString text = QStringLiteral(" -dvd-video -V \"") + label + QLatin1Char('"');
+    if (split) text += QStringLiteral(" -split-output");
+    return text + QStringLiteral(" -o \"") + image + QStringLiteral("\" \"") + dvd + QLatin1Char('"');
+}
+
+qint64 ImageSizeKB(const QString& image) {
+    if (FileExists(image)) return FileSizeKB(image);
+    qint64 sum = 0;
+    for (int part = 0; part < 100 && FileExists(SplitPart(image, part)); ++part)
+        sum += FileSizeKB(SplitPart(image, part));
+    return sum;
+}
+
+bool MakeImage(RunContext& ctx) {
+    if (!ConfirmStep(ctx, QStringLiteral("Image erstellen"))) return false;
+    const ProgramSettings s = ctx.settings();
+    const QString dvd = s.dvdRoot;
+    Add(ctx, QStringLiteral("Wurzel:    ") + dvd);
+    if (!HasVideoManager(dvd)) {
+        Add(ctx, QStringLiteral("Fehler:    ... nicht gefunden."));
+        return false;
+    }
+    Indented(ctx, QStringLiteral("... gefunden."));
+    const QString image = s.isoPath;
+    Add(ctx, QStringLiteral("Image:     ") + image);
+    if (image.isEmpty()) {
+        Add(ctx, QStringLiteral("Fehler:    Es wurde nicht angegeben, in welche Datei das Image"));
+        Indented(ctx, QStringLiteral("gespeichert werden soll."));
+        return false;
+    }
+    if (FileExists(image)) {
+        Indented(ctx, QStringLiteral("... bereits vorhanden."));
+        QFile::remove(image);
+        if (FileExists(image)) {
+            Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
+            return false;
+        }
+        Indented(ctx, QStringLiteral("... gelöscht."));
+    }
+    const bool split = ctx.controls().splitEnabled && s.split;
+    // Old parts of a split image would be counted as part of the new one.
+    for (int part = 0; part < 100 && FileExists(SplitPart(image, part)); ++part)
+        QFile::remove(SplitPart(image, part));
+    const QString arguments = ImageArguments(s.label, split, image, dvd);
+    const qint64 estimate = std::llround(DirSize(dvd, true) / 1024.0) + 1;
+    SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
+    if (CheckFreeSpace(ctx, QFileInfo(image).absolutePath(), estimate)) return false;
+
+    const QString mkisofs = s.tools[Tool::mkisofs];
+    Add(ctx, QStringLiteral("Befehl:    ") + mkisofs + QLatin1Char(' ') + arguments);
+    Add(ctx, QString());
+    StartBanner(ctx, QStringLiteral("MKISOFS"));
+    RunPiped(ctx, ToolCall{mkisofs, {QStringLiteral("-version")}, QString(), QString(), {}});
+    Add(ctx, QString());
+    QStringList list{QStringLiteral("-dvd-video"), QStringLiteral("-V"), s.label};
+    if (split) list << QStringLiteral("-split-output");
+    list << QStringLiteral("-o") << image << dvd;
+    const ToolOutcome outcome = RunPiped(ctx, ToolCall{mkisofs, list, arguments, QString(), {}});
+    if (outcome != ToolOutcome::Done) {
+        EndBanner(ctx, QStringLiteral(" \\\\ MKISOFS - Ende"));
+        Add(ctx, QString());
+        if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
+        return false;
+    }
+    EndBanner(ctx, QStringLiteral(" \\\\  MKOSOFS - Ende"));
+    Add(ctx, QString());
+    SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Tatsächlich %1.0n MB"), ImageSizeKB(image));
+    StateWrite(ctx, 501);
+    SaveLogFile(ctx);
+    return true;
+}

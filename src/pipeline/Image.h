@@ -1,0 +1,12 @@
+#pragma once
+
+#include "pipeline/RunContext.h"
+
+// Makes the ISO image of the DVD folder (mkisofs), optionally split.
+// False = failed or stopped by the user, reason logged.
+bool MakeImage(RunContext& ctx);
+
+// The image tool's argument string as the log shows it.
+QString ImageArguments(const QString& label, bool split, const QString& image, const QString& dvd);
+// The image and the split parts (image + "_00", "_01", ...) that exist, in KiB.
+qint64 ImageSizeKB(const QString& image);

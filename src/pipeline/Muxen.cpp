@@ -1,0 +1,139 @@
+#include "pipeline/Muxen.h"
+
+#include <QFile>
+#include <cmath>
+
+#include "pipeline/FileHelpers.h"
+#include "pipeline/RunSupport.h"
+#include "pipeline/WorkFiles.h"
+#include "platform/Paths.h"
+#include "sources/SourceTable.h"
+
+namespace {
+
+void KeepUsersFile(RunContext& ctx, const QString& path) {
+    Add(ctx, QStringLiteral("Hinweis:   Originaldatei ") + path + QStringLiteral(" wird nicht gelöscht."));
+}
+
+void ReportDeletion(RunContext& ctx, const QString& path) {
+    if (FileExists(path))
+        Add(ctx, QStringLiteral("Fehler:    ") + path + QStringLiteral(" konnte nicht gelöscht werden"));
+    else
+        Add(ctx, QStringLiteral("Gelöscht:  ") + path);
+}
+
+// Under "Sofort löschen": the inputs go once the program stream exists; the
+// user's own files of an elementary source stay.
+void DeleteInputs(RunContext& ctx, const MPEGInfo& source, const QString& video, const QStringList& audio) {
+    for (int j = 0; j < audio.size(); ++j) {
+        Wait(1000);
+        if (source.Elementar && audio[j] == source.TonDatei[j]) {
+            KeepUsersFile(ctx, audio[j]);
+            continue;
+        }
+        QFile::remove(audio[j]);
+        Wait(1000);
+        ReportDeletion(ctx, audio[j]);
+    }
+    if (source.Elementar) {
+        KeepUsersFile(ctx, video);
+        return;
+    }
+    QFile::remove(video);
+    ReportDeletion(ctx, video);
+}
+
+bool MuxSource(RunContext& ctx, int i) {
+    const MPEGInfo& source = ctx.sources()[i];
+    RunState& run = ctx.state();
+    const QString work = ctx.settings().work;
+    if (source.NavPacks) {
+        Add(ctx, QStringLiteral("Datei:     ") + source.Datei);
+        if (!FileExists(source.Datei)) return SourceMissing(ctx, source.Datei), false;
+        Indented(ctx, QStringLiteral("... gefunden."));
+        Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
+        Add(ctx, QString());
+        return true;
+    }
+    run.processingState = 300 + i;
+    if (run.resumePoint > 0 && run.resumePoint >= run.processingState) {
+        Indented(ctx, QString::asprintf("[%.3d] bereits abgearbeitet.", run.processingState));
+        return true;
+    }
+    run.resumePoint = 0;
+    if (run.abortRequested) {
+        Add(ctx, AbortLine());
+        run.resumePoint = run.processingState - 1;
+        return false;
+    }
+    const QString video = MuxVideoInput(work, i, source);
+    Add(ctx, QStringLiteral("Von:       ") + video);
+    if (!FileExists(video)) return SourceMissing(ctx, video), false;
+    Indented(ctx, QStringLiteral("... gefunden."));
+    QStringList audio;
+    const int tracks = qMin(source.trackCount(), 2);
+    for (int j = 0; j < tracks; ++j) {
+        audio << MuxAudioInput(work, i, j, source);
+        Indented(ctx, audio.last());
+        if (!FileExists(audio.last())) return SourceMissing(ctx, audio.last()), false;
+        Indented(ctx, QStringLiteral("... gefunden."));
+    }
+    const QString output = WorkFiles::Muxed(work, i);
+    Add(ctx, QStringLiteral("Nach:      ") + output);
+    if (FileExists(output)) {
+        Indented(ctx, QStringLiteral("... bereits vorhanden."));
+        QFile::remove(output);
+        if (FileExists(output)) {
+            Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
+            return false;
+        }
+        Indented(ctx, QStringLiteral("... gelöscht."));
+    }
+    const QString mplex = ctx.settings().tools[Tool::MPlex];
+    if (!FileExists(mplex)) {
+        Add(ctx, QStringLiteral("Fehler:    Die mplex.exe wurde nicht gefunden."));
+        return false;
+    }
+    QString text =
+        QStringLiteral("-v 1 -f 8 -o \"") + output + QStringLiteral("\" \"") + video + QLatin1Char('"');
+    QStringList arguments{QStringLiteral("-v"),
+                          QStringLiteral("1"),
+                          QStringLiteral("-f"),
+                          QStringLiteral("8"),
+                          QStringLiteral("-o"),
+                          output,
+                          video};
+    qint64 inputs = FileSizeKB(video);
+    for (const QString& track : audio) {
+        text += QStringLiteral(" \"") + track + QLatin1Char('"');
+        arguments << track;
+        inputs += FileSizeKB(track);
+    }
+    const qint64 estimate = std::llround(inputs * 1.04);
+    SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
+    if (CheckFreeSpace(ctx, work, estimate)) return false;
+    ctx.progress().showGauge(estimate);
+    Add(ctx, QStringLiteral("Befehl:    ") + mplex + QLatin1Char(' ') + text);
+    Add(ctx, QString());
+    StartBanner(ctx, QStringLiteral("MPlex"));
+    const ToolOutcome outcome = RunPiped(ctx, ToolCall{mplex, arguments, text, output, {}});
+    ctx.progress().hideGauge();
+    EndBanner(ctx, EndLine(QStringLiteral("MPlex")));
+    Add(ctx, QString());
+    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
+    if (outcome != ToolOutcome::Done) return false;
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), FileSizeKB(output));
+    if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteInputs(ctx, source, video, audio);
+    StateWrite(ctx, run.processingState);
+    return true;
+}
+
+}  // namespace
+
+bool Multiplex(RunContext& ctx) {
+    if (!ConfirmStep(ctx, QStringLiteral("DVD MPEG muxen"))) return false;
+    for (int i = 1; i <= ctx.sources().count(); ++i)
+        if (!MuxSource(ctx, i)) return false;
+    SaveLogFile(ctx);
+    return true;
+}

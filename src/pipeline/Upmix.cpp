@@ -1,0 +1,155 @@
+#include "pipeline/Upmix.h"
+
+#include <QFile>
+#include <QTextStream>
+#include <cmath>
+
+#include "pipeline/FileHelpers.h"
+#include "pipeline/RunSupport.h"
+#include "pipeline/WorkFiles.h"
+#include "platform/Paths.h"
+#include "sources/SourceTable.h"
+#include "sources/Tables.h"
+
+QString UpmixArguments(const QString& input, const QString& output, const QString& work,
+                       const QString& bitrate) {
+    return QStringLiteral("-core( -input \"") + input + QStringLiteral("\" -output \"") + output +
+           QStringLiteral("\" -logfile \"") + work +
+           QStringLiteral("/besweet.log\" ) -shibatch( --rate 48000 ) -2lame( -m s -b ") + bitrate +
+           QStringLiteral(" -e )");
+}
+
+namespace {
+
+// Copies the tool's own log into the run log and deletes it.
+void CopyToolLog(RunContext& ctx, const QString& work, bool success) {
+    QFile file(WorkFiles::UpmixLog(work));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+    QStringList lines;
+    QTextStream stream(&file);
+    while (!stream.atEnd())
+        lines << stream.readLine();
+    file.close();
+    Add(ctx, QString());
+    StartBanner(ctx, QStringLiteral("BeSweet - Log"));
+    for (const QString& line : lines)
+        Add(ctx, line);
+    EndBanner(ctx, EndLine(QStringLiteral("BeSweet - Log")));
+    QFile::remove(file.fileName());
+    if (success) Add(ctx, QString());
+}
+
+qint64 Estimate(const QString& input, const MPEGInfo& source, int j) {
+    const qint64 target = TableText(BitrateTable(), source.DVDBitrate[j], QString()).toLongLong();
+    const qint64 current = TableText(BitrateTable(), source.TonBitrate[j], QString()).toLongLong();
+    const qint64 size = FileSizeKB(input);
+    if (target <= 0 || current <= 0) return size;
+    return std::llround(static_cast<double>(size * target) / current);
+}
+
+enum class TrackResult { Next, Stop };
+
+TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
+    const MPEGInfo& source = ctx.sources()[i];
+    RunState& run = ctx.state();
+    const QString work = ctx.settings().work;
+    if (run.abortRequested) {
+        Add(ctx, AbortLine());
+        run.resumePoint = run.processingState - 1;
+        return TrackResult::Stop;
+    }
+    const QString extension = source.TonFormat[j] == 1 ? QStringLiteral(".ac3") : QStringLiteral(".mp2");
+    const QString input = source.Elementar ? source.TonDatei[j]
+                                           : work + QStringLiteral("/svcd-%1-%2").arg(i).arg(j) + extension;
+    Add(ctx, QStringLiteral("Von:       ") + input);
+    if (!FileExists(input)) return SourceMissing(ctx, input), TrackResult::Stop;
+    Indented(ctx, QStringLiteral("... gefunden."));
+    if (TrackUsableAsIs(source, j)) {
+        Indented(ctx, QStringLiteral("... Upmix nicht notwendig."));
+        StateWrite(ctx, run.processingState);
+        return TrackResult::Next;
+    }
+    Indented(ctx, QStringLiteral("... Upmix notwendig."));
+    const QString output = WorkFiles::Upmixed(work, i, j);
+    Add(ctx, QStringLiteral("Nach:      ") + output);
+    if (FileExists(output)) {
+        Indented(ctx, QStringLiteral("... bereits vorhanden."));
+        QFile::remove(output);
+        if (FileExists(output)) {
+            Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
+            return TrackResult::Stop;
+        }
+        Indented(ctx, QStringLiteral("... gelöscht."));
+    }
+    const QString besweet = ctx.settings().tools[Tool::BeSweet];
+    if (!FileExists(besweet)) {
+        Add(ctx, QStringLiteral("Fehler:    Die BeSweet.exe wurde nicht gefunden."));
+        return TrackResult::Stop;
+    }
+    const QString bitrate = TableText(BitrateTable(), source.DVDBitrate[j], QString());
+    if (bitrate.isEmpty()) {
+        Add(ctx, QStringLiteral("Fehler:    Für die Tonspur %1 ist keine DVD-Bitrate eingestellt.").arg(j));
+        return TrackResult::Stop;
+    }
+    const QString arguments = UpmixArguments(input, output, work, bitrate);
+    const qint64 estimate = Estimate(input, source, j);
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"), estimate);
+    if (CheckFreeSpace(ctx, work, estimate)) return TrackResult::Stop;
+    Add(ctx, QString());
+    StartBanner(ctx, QStringLiteral("BeSweet"));
+    ctx.progress().showGauge(estimate);
+    const ToolOutcome outcome = RunHidden(ctx, ToolCall{besweet, {arguments}, arguments, output, {}});
+    ctx.progress().hideGauge();
+    EndBanner(ctx, EndLine(QStringLiteral("BeSweet")));
+    Add(ctx, QString());
+    const bool success = outcome == ToolOutcome::Done;
+    if (success) SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), FileSizeKB(output));
+    CopyToolLog(ctx, work, success);
+    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
+    if (!success) return TrackResult::Stop;
+
+    if (ctx.settings().tempPolicy == kDeleteAtOnce) {
+        if (source.Elementar) {
+            Add(ctx, QStringLiteral("Löschen:   Originaldateien werden nicht gelöscht."));
+        } else if (DeleteFileRetrying(input, 10, 200)) {
+            Add(ctx, QStringLiteral("Gelöscht:  ") + input);
+        } else {
+            Add(ctx, QStringLiteral("Fehler:    ") + input + QStringLiteral(" konnte nicht gelöscht werden"));
+        }
+    }
+    StateWrite(ctx, run.processingState);
+    return TrackResult::Next;
+}
+
+bool UpmixSource(RunContext& ctx, int i) {
+    const MPEGInfo& source = ctx.sources()[i];
+    RunState& run = ctx.state();
+    if (source.NavPacks) {
+        Add(ctx, QStringLiteral("Datei:     ") + source.Datei);
+        if (!FileExists(source.Datei)) return SourceMissing(ctx, source.Datei), false;
+        Indented(ctx, QStringLiteral("... gefunden."));
+        Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
+        Add(ctx, QString());
+        return true;
+    }
+    run.processingState = 200 + i;
+    if (run.resumePoint > 0 && run.resumePoint >= run.processingState) {
+        Indented(ctx, QString::asprintf("[%.3d] bereits abgearbeitet.", run.processingState));
+        return true;
+    }
+    run.resumePoint = 0;
+    const int tracks = qMin(source.trackCount(), 2);
+    for (int j = 0; j < tracks; ++j)
+        if (UpmixTrack(ctx, i, j) == TrackResult::Stop) return false;
+    return true;
+}
+
+}  // namespace
+
+bool Upmix(RunContext& ctx) {
+    if (!ConfirmStep(ctx, QStringLiteral("Audio Upmix"))) return false;
+    for (int i = 1; i <= ctx.sources().count(); ++i)
+        if (!UpmixSource(ctx, i)) return false;
+    SaveLogFile(ctx);
+    return true;
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+#include "sources/MPEGInfo.h"
+
+// Names of the intermediate files of source i (from 1) in the working folder.
+namespace WorkFiles {
+
+// svcd-i-j.mp2 / .ac3 by the track's format; empty for another format.
+QString DemuxAudio(const QString& work, int i, int j, quint8 tonFormat);
+// svcd-i-0.m1v / .m2v by the source's format; empty for another format.
+QString DemuxVideo(const QString& work, int i, const QString& format);
+// svcd-i-j-48.mp2, the upmixed track.
+QString Upmixed(const QString& work, int i, int j);
+// dvd-i.mpg, the DVD program stream.
+QString Muxed(const QString& work, int i);
+// The authoring script.
+QString Script(const QString& work);
+// The upmix tool's log file.
+QString UpmixLog(const QString& work);
+
+}  // namespace WorkFiles
+
+// Whether track j goes onto the DVD as it is (48 kHz at the DVD bitrate).
+bool TrackUsableAsIs(const MPEGInfo& source, int j);
+// The audio file that the multiplexer takes for track j.
+QString MuxAudioInput(const QString& work, int i, int j, const MPEGInfo& source);
+// The video file that the multiplexer takes.
+QString MuxVideoInput(const QString& work, int i, const MPEGInfo& source);
+// The video file of source i in the authoring script.
+QString AuthorVideoFile(const QString& work, int i, const MPEGInfo& source);

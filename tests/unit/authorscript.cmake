@@ -1,0 +1,1 @@
+tav_test(authorscript_test SOURCES unit/AuthorScriptTest.cpp)
