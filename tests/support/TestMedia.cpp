@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
+#include <functional>
 
 namespace {
 
@@ -128,6 +129,65 @@ QString SvcdTwoAc3() {
     return Make(QStringLiteral("svcd-2ac3.mpg"),
                 QStringList{"-i", Svcd(), "-i", Ac3Track(0), "-i", Ac3Track(1), "-map", "0:v", "-map", "1:a",
                             "-map", "2:a", "-c", "copy", "-f", "vob"});
+}
+
+namespace {
+
+// Writes a file under a temporary name and renames it, like Make.
+QString Write(const QString& name, const std::function<bool(QFile&)>& fill) {
+    const QString path = Folder() + QLatin1Char('/') + name;
+    if (QFileInfo::exists(path)) return path;
+    const QString temporary =
+        Folder() + QStringLiteral("/.tmp-%1-%2").arg(QCoreApplication::applicationPid()).arg(name);
+    QFile file(temporary);
+    const bool ok = file.open(QIODevice::WriteOnly) && fill(file);
+    file.close();
+    if (!ok || !QFile::rename(temporary, path)) {
+        qWarning("cannot make %s", qPrintable(name));
+        QFile::remove(temporary);
+        return QString();
+    }
+    return path;
+}
+
+}  // namespace
+
+QString Vcd43() {
+    return Make(QStringLiteral("vcd-43.mpg"),
+                Picture("352x288") + Tone(44100) + QStringList{"-target", "pal-vcd", "-aspect", "4:3"});
+}
+
+QString SvcdMp3() {
+    return Make(QStringLiteral("svcd-mp3.mpg"), Picture("480x576") + Tone(44100) +
+                                                    QStringList{"-c:v", "mpeg2video", "-b:v", "2000k", "-c:a",
+                                                                "libmp3lame", "-b:a", "128k", "-f", "vob"});
+}
+
+QString Mp2Low() {
+    return Make(QStringLiteral("low.mp2"),
+                Tone(32000) + QStringList{"-ac", "1", "-c:a", "mp2", "-b:a", "64k", "-f", "mp2"});
+}
+
+QString UmlautCopy() {
+    const QString source = Svcd();
+    return Write(QStringLiteral("Prüfung mit Lücke.mpg"), [&](QFile& file) {
+        QFile in(source);
+        return in.open(QIODevice::ReadOnly) && file.write(in.readAll()) == in.size();
+    });
+}
+
+QString TextAsMpg() {
+    return Write(QStringLiteral("text.mpg"), [](QFile& file) {
+        return file.write(QByteArray("Dies ist kein Film.\n").repeated(200)) > 0;
+    });
+}
+
+QString EmptyMpg() {
+    return Write(QStringLiteral("leer.mpg"), [](QFile&) { return true; });
+}
+
+QString Sparse(const QString& name, qint64 kb) {
+    return Write(name, [kb](QFile& file) { return file.resize(kb * 1024); });
 }
 
 }  // namespace TestMedia

@@ -25,6 +25,16 @@ QString Ac3Track(int index);
 // MPEG-2 PS (VOB style): Svcd's video, Ac3Track(0) and Ac3Track(1) copied unchanged.
 QString SvcdTwoAc3();
 
+// Sources the media library must read or refuse.
+QString Vcd43();       // as Vcd with display aspect 4:3
+QString SvcdMp3();     // MPEG-2 PS with one MP3 track (unsupported audio)
+QString Mp2Low();      // MP2 file, 32 kHz mono 64 kbit/s
+QString UmlautCopy();  // a copy of Svcd named "Prüfung mit Lücke.mpg"
+QString TextAsMpg();   // a text file of 4000 bytes named "text.mpg"
+QString EmptyMpg();    // a file of 0 bytes named "leer.mpg"
+// A sparse file of exactly kb KiB (zeros, no disk space used).
+QString Sparse(const QString& name, qint64 kb);
+
 // Makes a custom file: ffmpeg input/output arguments without "-y" and the output path.
 QString Make(const QString& name, const QStringList& arguments);
 
