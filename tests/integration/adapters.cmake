@@ -4,3 +4,7 @@ tav_test(besweet_test SOURCES integration/BeSweetTest.cpp integration/ToolProces
 foreach(test jrdmux_test besweet_test)
   add_dependencies(${test} tavadapters)
 endforeach()
+tav_test(vcdrip_test SOURCES integration/VcdRipTest.cpp integration/ToolProcess.cpp)
+add_dependencies(vcdrip_test tavadapters)
+tav_test(burner_test SOURCES integration/BurnerTest.cpp integration/ToolProcess.cpp)
+add_dependencies(burner_test tavadapters)

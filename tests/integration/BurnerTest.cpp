@@ -1,0 +1,237 @@
+// The burner helpers DVDDecrypter and ImgTool, run against growisofs in dry-run
+// mode with a regular file as the device, and against stand-in growisofs
+// scripts that record what they were given.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include "integration/ToolProcess.h"
+#include "support/TestMedia.h"
+
+namespace {
+
+const QString kDryRun = QStringLiteral("TAVROLIN_DRY_RUN=1");
+
+// Running, and not a zombie nobody has reaped yet.
+bool Alive(pid_t pid) {
+    if (kill(pid, 0) != 0) return false;
+    const QByteArray stat = ToolProcess::Bytes(QStringLiteral("/proc/%1/stat").arg(pid));
+    return stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z";
+}
+
+class BurnerTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir().mkpath(path("Werkzeug ä")));
+        QFile device(this->device());
+        ASSERT_TRUE(device.open(QIODevice::WriteOnly));
+    }
+
+    QString path(const QString& name) const { return temp_.path() + QLatin1Char('/') + name; }
+    QString device() const { return path("Brenner & Laufwerk"); }
+
+    // A DVD-Video folder authored from TestMedia::Dvd().
+    QString dvdFolder() const {
+        const QString folder = path("DVD Ordner");
+        const QStringList environment{"VIDEO_FORMAT=PAL"};
+        EXPECT_EQ(ToolProcess::Run("dvdauthor", {"-o", folder, "-t", TestMedia::Dvd()}, environment).exitCode,
+                  0);
+        EXPECT_EQ(ToolProcess::Run("dvdauthor", {"-o", folder, "-T"}, environment).exitCode, 0);
+        return folder;
+    }
+
+    QString isoImage() const {
+        const QString image = path("Meine DVD.iso");
+        const auto run =
+            ToolProcess::Run("genisoimage", {"-quiet", "-dvd-video", "-V", "TEST", "-o", image, dvdFolder()});
+        EXPECT_EQ(run.exitCode, 0) << run.output.constData();
+        return image;
+    }
+
+    // Splits the image into <image>_00, _01, ... of at most partSize bytes.
+    QStringList splitImage(const QString& image, qint64 partSize) const {
+        const QByteArray bytes = ToolProcess::Bytes(image);
+        QStringList parts;
+        for (qint64 offset = 0; offset < bytes.size(); offset += partSize) {
+            parts << image + QStringLiteral("_%1").arg(parts.size(), 2, 10, QLatin1Char('0'));
+            QFile part(parts.last());
+            EXPECT_TRUE(part.open(QIODevice::WriteOnly));
+            part.write(bytes.mid(offset, partSize));
+        }
+        QFile::remove(image);
+        return parts;
+    }
+
+    // A growisofs stand-in first on the search path: records its arguments and
+    // standard input, then runs the given shell lines.
+    QStringList fakeGrowisofs(const QString& body) const {
+        const QString folder = path("fake");
+        QDir().mkpath(folder);
+        QFile script(folder + "/growisofs");
+        EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nprintf '%s\\n' \"$@\" > '%1'\ncat > '%2'\n%3\n")
+                         .arg(path("arguments"), path("fed"), body)
+                         .toUtf8());
+        script.close();
+        script.setPermissions(script.permissions() | QFile::ExeOwner);
+        return {"PATH=" + folder + ":" + qEnvironmentVariable("PATH")};
+    }
+
+    // ImgTool copied beside its own ImgTool.ini, which names the device.
+    QString imgTool(bool withIni = true) const {
+        const QString tool = path("Werkzeug ä/ImgTool");
+        QFile::copy(ToolProcess::Adapter("ImgTool"), tool);
+        if (withIni) {
+            QFile ini(path("Werkzeug ä/ImgTool.ini"));
+            EXPECT_TRUE(ini.open(QIODevice::WriteOnly));
+            ini.write(("[ImgTool]\nSpeed: 4\nDevice: " + device() + "\nVerify: 0\n").toUtf8());
+        }
+        return tool;
+    }
+
+    ToolProcess::Result decrypter(const QStringList& arguments,
+                                  const QStringList& environment = {kDryRun}) const {
+        return ToolProcess::Run(ToolProcess::Adapter("DVDDecrypter"), arguments, environment);
+    }
+
+    QTemporaryDir temp_;
+};
+
+TEST_F(BurnerTest, DecrypterBurnsTheImageAtTheChosenSpeed) {
+    const QString image = isoImage();
+
+    const auto run = decrypter({"/MODE", "ISOWRITE", "/START", "/CLOSE", "/ERASE", "/SRC", image, "/DEST",
+                                device(), "/SPEED", "8x"});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output.constData();
+    const QString output = QString::fromUtf8(run.output);
+    EXPECT_TRUE(output.contains(
+        QStringLiteral("growisofs -dry-run -dvd-compat -speed=8 -Z \"%1=%2\"").arg(device(), image)))
+        << output.toStdString();
+    EXPECT_TRUE(output.contains("builtin_dd if=" + image)) << "growisofs accepted the image";
+    EXPECT_EQ(QFileInfo(device()).size(), 0) << "nothing written in a dry run";
+}
+
+TEST_F(BurnerTest, DecrypterReadsTheArgumentStringInOnePiece) {
+    const QString image = isoImage();
+    for (const QString& speed : {QStringLiteral("Max"), QString()}) {
+        const auto run =
+            decrypter({QStringLiteral("/MODE ISOWRITE /START /CLOSE /SRC \"%1\" /DEST \"%2\" /SPEED \"%3\"")
+                           .arg(image, device(), speed)});
+
+        ASSERT_EQ(run.exitCode, 0) << run.output.constData();
+        EXPECT_FALSE(run.output.contains("-speed=")) << "full speed for \"" << speed.toStdString() << '"';
+        EXPECT_TRUE(run.output.contains("builtin_dd if=" + image.toUtf8()));
+    }
+}
+
+TEST_F(BurnerTest, DecrypterFeedsASplitImageWholeAndInOrder) {
+    const QString image = isoImage();
+    const QByteArray whole = ToolProcess::Bytes(image);
+    const QStringList parts = splitImage(image, 600 * 1024);
+    ASSERT_GE(parts.size(), 3);
+    const QStringList arguments{"/MODE", "ISOWRITE", "/SRC",   parts.first(),
+                                "/DEST", device(),   "/SPEED", "4x"};
+
+    const auto dryRun = decrypter(arguments);
+    const auto recorded = decrypter(arguments, fakeGrowisofs("exit 0"));
+
+    ASSERT_EQ(dryRun.exitCode, 0) << dryRun.output.constData();
+    EXPECT_TRUE(dryRun.output.contains("builtin_dd if=/dev/fd/0")) << "growisofs takes the stream";
+    ASSERT_EQ(recorded.exitCode, 0) << recorded.output.constData();
+    EXPECT_EQ(ToolProcess::Bytes(path("fed")), whole);
+    const QStringList given =
+        QString::fromUtf8(ToolProcess::Bytes(path("arguments"))).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(given, QStringList({"-dvd-compat", "-speed=4",
+                                  QStringLiteral("-use-the-force-luke=tracksize:%1").arg(whole.size() / 2048),
+                                  "-Z", device() + "=/dev/fd/0"}));
+}
+
+TEST_F(BurnerTest, DecrypterFailsWithoutImageOrWhenGrowisofsFails) {
+    const QString image = isoImage();
+    const auto missing = decrypter({"/MODE", "ISOWRITE", "/SRC", path("fehlt.iso"), "/DEST", device()});
+    const auto noMode = decrypter({"/SRC", image, "/DEST", device()});
+    // growisofs reports errors as errno values: 28 is "no space left".
+    const auto full =
+        decrypter({"/MODE", "ISOWRITE", "/SRC", image, "/DEST", device()}, fakeGrowisofs("exit 28"));
+
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_NE(noMode.exitCode, 0);
+    EXPECT_EQ(full.exitCode, 28) << "the burner's exit code reaches the program";
+}
+
+TEST_F(BurnerTest, ImgToolBurnsTheFolderToTheDeviceOfItsIni) {
+    const QString folder = dvdFolder();
+    const QString tool = imgTool();
+
+    const auto run = ToolProcess::Run(tool, {"-d", folder, "-v", "Meine DVD", "-o", "-e", "-l"}, {kDryRun});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output.constData();
+    const QString output = QString::fromUtf8(run.output);
+    EXPECT_TRUE(output.contains(
+        QStringLiteral("growisofs -dry-run -dvd-compat -Z \"%1\" -dvd-video -V \"Meine DVD\" \"%2\"")
+            .arg(device(), folder)))
+        << output.toStdString();
+    EXPECT_TRUE(output.contains("genisoimage -dvd-video -V Meine DVD " + folder))
+        << "growisofs accepted the folder";
+    EXPECT_EQ(QFileInfo(device()).size(), 0);
+    const QString log = QString::fromUtf8(ToolProcess::Bytes(path("Werkzeug ä/ImgTool.log")));
+    EXPECT_TRUE(log.contains("OK")) << log.toStdString();
+}
+
+TEST_F(BurnerTest, ImgToolReadsTheArgumentStringInOnePiece) {
+    const QString folder = dvdFolder();
+    const QString tool = imgTool();
+
+    const auto run =
+        ToolProcess::Run(tool, {QStringLiteral("-d \"%1\" -v \"Meine_DVD\"").arg(folder)}, {kDryRun});
+
+    ASSERT_EQ(run.exitCode, 0) << run.output.constData();
+    EXPECT_TRUE(run.output.contains("-V Meine_DVD"));
+    EXPECT_FALSE(QFileInfo::exists(path("Werkzeug ä/ImgTool.log"))) << "a log only with -l";
+}
+
+TEST_F(BurnerTest, ImgToolFailsForAMissingFolderOrAFailedBurn) {
+    const QString tool = imgTool();
+    const auto missing = ToolProcess::Run(tool, {"-d", path("fehlt"), "-v", "X"}, {kDryRun});
+    const auto failed = ToolProcess::Run(tool, {"-d", dvdFolder(), "-v", "X"}, fakeGrowisofs("exit 5"));
+
+    EXPECT_NE(missing.exitCode, 0);
+    EXPECT_EQ(failed.exitCode, 5);
+}
+
+// The program ends a run by killing the helper; the tool it started must not
+// outlive it.
+TEST_F(BurnerTest, TheBurnerDiesWithItsHelper) {
+    const QString tool = imgTool();
+    const QStringList environment =
+        fakeGrowisofs(QStringLiteral("echo $$ > '%1'\nexec sleep 600").arg(path("pid")));
+    QProcess helper;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("PATH", environment.first().mid(5));
+    helper.setProcessEnvironment(env);
+    helper.start(tool, {"-d", dvdFolder(), "-v", "X"});
+    ASSERT_TRUE(helper.waitForStarted());
+
+    QDeadlineTimer deadline(30000);
+    while (ToolProcess::Bytes(path("pid")).trimmed().isEmpty() && !deadline.hasExpired())
+        QThread::msleep(20);
+    const pid_t burner = ToolProcess::Bytes(path("pid")).trimmed().toInt();
+    ASSERT_GT(burner, 0);
+    helper.kill();  // the helper alone, not its group
+    helper.waitForFinished();
+    while (kill(burner, 0) == 0 && !deadline.hasExpired())
+        QThread::msleep(20);
+
+    EXPECT_NE(kill(burner, 0), 0) << "growisofs still runs";
+}
+
+}  // namespace
