@@ -2,7 +2,6 @@
 // Burns an ISO image with growisofs. A split image (IMAGE_00, IMAGE_01, ...)
 // is fed to growisofs as one stream.
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>

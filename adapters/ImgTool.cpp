@@ -4,8 +4,6 @@
 // DVD-RW first, -e ejects the disc afterwards, -l writes ImgTool.log beside
 // this program.
 
-#include <unistd.h>
-
 #include <ctime>
 #include <filesystem>
 #include <fstream>

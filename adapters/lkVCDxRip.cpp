@@ -145,7 +145,7 @@ int RipFrom(const std::vector<std::string>& source, const std::string& temp) {
     fs::create_directories(folder, error);
     std::vector<std::string> command{"vcdxrip", "--progress", "--output-file=" + xml.string()};
     command.insert(command.end(), source.begin(), source.end());
-    const ChildResult result = RunTool(command, {folder.string(), {}, {}});
+    const ChildResult result = RunTool(command, {folder.string(), {}});
     if (!result.ok()) return result.adapterExitCode();
     if (!fs::is_regular_file(folder / "avseq01.mpg", error)) {
         Complain(kName, "vcdxrip wrote no avseq01.mpg");

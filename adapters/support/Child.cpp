@@ -8,7 +8,6 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <fstream>
 
@@ -35,8 +34,6 @@ bool NeedsQuotes(const std::string& arg) {
                      std::strerror(errno));
         _exit(127);
     }
-    for (const std::string& entry : options.environment)
-        putenv(const_cast<char*>(entry.c_str()));
     std::vector<char*> argv;
     for (const std::string& arg : command)
         argv.push_back(const_cast<char*>(arg.c_str()));

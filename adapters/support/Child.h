@@ -16,9 +16,8 @@ struct ChildResult {
 };
 
 struct ChildOptions {
-    std::string workingDirectory;          // empty: the adapter's
-    std::vector<std::string> feedFiles;    // written one after another to the tool's standard input
-    std::vector<std::string> environment;  // extra "NAME=value" entries
+    std::string workingDirectory;        // empty: the adapter's
+    std::vector<std::string> feedFiles;  // written one after another to the tool's standard input
 };
 
 // The command as one line, arguments with blanks or quotes in double quotes.
