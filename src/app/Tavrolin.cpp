@@ -26,6 +26,7 @@
 #include "app/Ui.h"
 #include "chapters/ChapterTab.h"
 #include "persistence/GeneralTab.h"
+#include "persistence/ProjectActions.h"
 #include "pipeline/ConversionRun.h"
 #include "pipeline/ImageTab.h"
 #include "pipeline/ProcessRunner.h"
@@ -109,6 +110,7 @@ void THaupt::buildWindow() {
     connect(tav, &QTabWidget::currentChanged, this, &THaupt::onTabChanged);
 
     buildBottomRow();
+    projectActions = new ProjectActions(*this);
 }
 
 void THaupt::buildBottomRow() {
@@ -171,6 +173,7 @@ void THaupt::startUp() {
     CoSpeed->setCurrentIndex(0);
     // 10-11
     LoadSettings(SettingsPath(), true);
+    imageTab->SettingsLoaded();
     Run.processingState = 0;
     // 12
     if (CoLWRipA->count() == 0) ripTab->DisableDriveRip();

@@ -29,6 +29,7 @@ class GeneralTab;
 class ImageTab;
 class LogTab;
 class MemoLogSink;
+class ProjectActions;
 class RipTab;
 class SourceListTab;
 class StructureTab;
@@ -152,6 +153,7 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     ImageTab* imageTab = nullptr;
     GeneralTab* generalTab = nullptr;
     LogTab* logTab = nullptr;
+    ProjectActions* projectActions = nullptr;
 
     // --- Window-wide operations ---
     void WriteLog(LogMode mode, const QString& text);

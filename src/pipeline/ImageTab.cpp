@@ -75,3 +75,5 @@ void ImageTab::build(QWidget* page) {
 void ImageTab::tavTabImageShow() {
     h.ShowStartButton();
 }
+
+void ImageTab::SettingsLoaded() {}

@@ -14,6 +14,8 @@ class ImageTab : public QObject {
     void build(QWidget* page);
 
     void tavTabImageShow();
+    // After settings were loaded: the controls enable one another, the stage list follows.
+    void SettingsLoaded();
 
   private:
     THaupt& h;
