@@ -86,6 +86,8 @@ void SourceListTab::build(QWidget* page) {
     layout->addWidget(h.GBox1);
 
     connect(h.ListSVCD, &QListWidget::itemSelectionChanged, this, &SourceListTab::ListSVCDClick);
+    // A click on the item that is already selected (as after a removal) shows it too.
+    connect(h.ListSVCD, &QListWidget::itemClicked, this, &SourceListTab::ListSVCDClick);
     connect(h.BuAdd, &QPushButton::clicked, this, &SourceListTab::BuAddClick);
     connect(h.BuDel, &QPushButton::clicked, this, &SourceListTab::BuDelClick);
     connect(h.BuDelAlle, &QPushButton::clicked, this, &SourceListTab::BuDelAlleClick);

@@ -1,0 +1,1 @@
+tav_test(mpegtab_test GUI SOURCES widgets/MpegTabTest.cpp)
