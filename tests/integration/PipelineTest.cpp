@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "pipeline/ConversionRun.h"
+#include "pipeline/Demuxen.h"
+#include "pipeline/Muxen.h"
+#include "pipeline/Upmix.h"
+#include "pipeline/WorkFiles.h"
+#include "sources/Analysis.h"
+#include "sources/LibMediaInfo.h"
+#include "sources/NavPack.h"
+#include "sources/Tables.h"
+#include "support/FakeRunContext.h"
+#include "support/MediaCheck.h"
+#include "support/TestMedia.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// The conversion steps with the real tools on media made at test time.
+class PipelineTest : public ::testing::Test {
+  protected:
+    PipelineTest() {
+        ProgramSettings& s = ctx.values;
+        s.work = dir.file("Arbeit");
+        s.dvdRoot = dir.file("Dvd");
+        QDir().mkpath(s.work);
+        s.tempPolicy = kKeepFiles;
+        s.tools[Tool::mpgtx] = QStringLiteral("/usr/bin/mpgtx");
+        s.tools[Tool::jrDMUX] = QStringLiteral(TAV_TOOL_DIR "/jrdmux");
+        s.tools[Tool::BeSweet] = QStringLiteral(TAV_TOOL_DIR "/BeSweet");
+        s.tools[Tool::MPlex] = QStringLiteral("/usr/bin/mplex");
+        s.tools[Tool::DVDauthor] = QStringLiteral("/usr/bin/dvdauthor");
+        s.tools[Tool::mkisofs] = QStringLiteral("/usr/bin/mkisofs");
+        ctx.run.runProjectFile = dir.file("Projekt-Temp.tvpr");
+    }
+    // Analyses a file into the table like adding it on the source tab.
+    MPEGInfo& add(const QString& path) {
+        const int i = AnalyseSource(path, 5, library, ctx.table);
+        EXPECT_GT(i, 0) << path.toStdString();
+        ctx.table.titleSetPass();
+        return ctx.table[i];
+    }
+    QString muxed(int i) const { return WorkFiles::Muxed(ctx.values.work, i); }
+    // Fails with the log when a step returns false.
+    void step(bool (*function)(RunContext&)) {
+        ASSERT_TRUE(function(ctx)) << ctx.lines().join('\n').toStdString();
+    }
+
+    TempFolder dir;
+    FakeRunContext ctx{dir.path()};
+    LibMediaInfo library;
+};
+
+TEST_F(PipelineTest, SourcesBecomeDvdProgramStreamsWithTheirVideoUnchanged) {
+    const QStringList sources{TestMedia::Vcd(), TestMedia::SvcdTwoTracks(), TestMedia::SvcdMp2Ac3(),
+                              TestMedia::ElementaryM2v(), TestMedia::Dvd()};
+    for (const QString& source : sources)
+        add(source);
+    ASSERT_EQ(ctx.table.count(), 5);
+    ASSERT_TRUE(ctx.table[4].Elementar);
+    ASSERT_TRUE(ctx.table[5].NavPacks);
+
+    step(Demultiplex);
+    step(Upmix);
+    step(Multiplex);
+
+    const QStringList log = ctx.lines();
+    EXPECT_TRUE(log.contains(QStringLiteral(" //  MPGTX - Start")));
+    EXPECT_TRUE(log.contains(QStringLiteral(" //  jrDMUX - Start"))) << "AC-3 goes to jrdmux";
+    for (int i = 1; i <= 4; ++i) {
+        SCOPED_TRACE(i);
+        const MPEGInfo& r = ctx.table[i];
+        ASSERT_TRUE(QFileInfo::exists(muxed(i)));
+        EXPECT_TRUE(HasNavPacks(muxed(i)));
+        EXPECT_TRUE(MediaCheck::SameVideo(MediaCheck::VideoBitstream(sources[i - 1]),
+                                          MediaCheck::VideoBitstream(muxed(i))));
+        ASSERT_EQ(MediaCheck::StreamCount(muxed(i), "a"), r.trackCount());
+        for (int j = 0; j < r.trackCount(); ++j) {
+            const QString stream = QStringLiteral("a:%1").arg(j);
+            EXPECT_EQ(MediaCheck::Probe(muxed(i), stream, "sample_rate"), QStringLiteral("48000"));
+            if (TrackUsableAsIs(r, j)) continue;
+            EXPECT_EQ(MediaCheck::Probe(muxed(i), stream, "codec_name"), QStringLiteral("mp2"));
+            EXPECT_EQ(MediaCheck::Probe(muxed(i), stream, "bit_rate").toInt() / 1000,
+                      BitrateTable()[r.DVDBitrate[j]].toInt());
+        }
+    }
+    EXPECT_FALSE(QFileInfo::exists(muxed(5))) << "a DVD source is taken as it is";
+    EXPECT_TRUE(log.contains(QStringLiteral("           [304] Bearbeitungsstand gesichert.")));
+}
+
+TEST_F(PipelineTest, ResumeSkipsFinishedUnitsAndImmediateDeletionKeepsSources) {
+    const QString vcd = TestMedia::Vcd();
+    add(vcd);
+    add(vcd);
+    ctx.values.tempPolicy = kDeleteAtOnce;
+    step(Demultiplex);
+    step(Upmix);
+    ctx.run.resumePoint = 301;
+    step(Multiplex);
+    const QStringList log = ctx.lines();
+    EXPECT_TRUE(log.contains(QStringLiteral("           [301] bereits abgearbeitet.")));
+    EXPECT_FALSE(QFileInfo::exists(muxed(1)));
+    EXPECT_TRUE(QFileInfo::exists(muxed(2)));
+    EXPECT_EQ(ctx.run.resumePoint, 0);
+    // The upmix deleted its inputs, the multiplexer its own; the source stays.
+    const QString work = ctx.values.work;
+    EXPECT_FALSE(QFileInfo::exists(work + "/svcd-2-0.mp2"));
+    EXPECT_FALSE(QFileInfo::exists(work + "/svcd-2-0-48.mp2"));
+    EXPECT_FALSE(QFileInfo::exists(work + "/svcd-2-0.m1v"));
+    EXPECT_TRUE(QFileInfo::exists(work + "/svcd-1-0.m1v")) << "unit 301 was skipped";
+    EXPECT_TRUE(QFileInfo::exists(vcd));
+}
+
+TEST_F(PipelineTest, AbortBetweenSourcesStopsBeforeTheNextUnit) {
+    add(TestMedia::Vcd());
+    add(TestMedia::Vcd());
+    step(Demultiplex);
+    step(Upmix);
+    ctx.run.abortRequested = true;
+    EXPECT_FALSE(Multiplex(ctx));
+    EXPECT_EQ(ctx.lines().last(), QStringLiteral("Abbruch:   Abbruch durch den Anwender."));
+    EXPECT_EQ(ctx.run.resumePoint, 300);
+    EXPECT_FALSE(QFileInfo::exists(muxed(1)));
+}
+
+}  // namespace

@@ -1,0 +1,1 @@
+tav_test(pipeline_test SOURCES integration/PipelineTest.cpp)
