@@ -76,8 +76,8 @@ TEST_F(PipelineTest, SourcesBecomeDvdProgramStreamsWithTheirVideoUnchanged) {
         const MPEGInfo& r = ctx.table[i];
         ASSERT_TRUE(QFileInfo::exists(muxed(i)));
         EXPECT_TRUE(HasNavPacks(muxed(i)));
-        EXPECT_TRUE(MediaCheck::SameVideo(MediaCheck::VideoBitstream(sources[i - 1]),
-                                          MediaCheck::VideoBitstream(muxed(i))));
+        EXPECT_EQ(MediaCheck::VideoBitstream(muxed(i)),
+                  MediaCheck::AfterMultiplexing(MediaCheck::VideoBitstream(sources[i - 1])));
         ASSERT_EQ(MediaCheck::StreamCount(muxed(i), "a"), r.trackCount());
         for (int j = 0; j < r.trackCount(); ++j) {
             const QString stream = QStringLiteral("a:%1").arg(j);

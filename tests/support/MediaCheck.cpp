@@ -43,13 +43,18 @@ QByteArray VideoBitstream(const QString& file) {
     return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
 }
 
-bool SameVideo(const QByteArray& source, const QByteArray& result) {
-    if (source.isEmpty() || result.isEmpty()) return false;
-    if (source == result) return true;
-    // The result may lack exactly the source's last picture.
-    const QByteArray pictureStart("\x00\x00\x01\x00", 4);
-    const QByteArray tail = source.mid(result.size());
-    return source.startsWith(result) && tail.startsWith(pictureStart) && tail.count(pictureStart) == 1;
+QByteArray AfterMultiplexing(const QByteArray& source) {
+    if (source.endsWith(QByteArray("\x00\x00\x01\xb7", 4))) return source;
+    const int last = source.lastIndexOf(QByteArray("\x00\x00\x01\x00", 4));
+    return last > 0 ? source.left(last) : source;
+}
+
+QByteArray WithoutAspectInfo(QByteArray video) {
+    const QByteArray sequenceHeader("\x00\x00\x01\xb3", 4);
+    for (int at = video.indexOf(sequenceHeader); at >= 0 && at + 7 < video.size();
+         at = video.indexOf(sequenceHeader, at + 4))
+        video[at + 7] = static_cast<char>(video[at + 7] & 0x0f);
+    return video;
 }
 
 }  // namespace MediaCheck

@@ -12,9 +12,12 @@ QString Probe(const QString& file, const QString& stream, const QString& entry);
 int StreamCount(const QString& file, const QString& kind);
 // The first video elementary stream of a file, copied out with ffmpeg.
 QByteArray VideoBitstream(const QString& file);
-// Whether result is source, or source without exactly its last picture: the
-// multiplexer drops the final picture of a stream that lacks a sequence end code.
-bool SameVideo(const QByteArray& source, const QByteArray& result);
+// The video of source as the multiplexer writes it: unchanged when the stream ends
+// with a sequence end code, else without its final picture (which mplex drops).
+QByteArray AfterMultiplexing(const QByteArray& source);
+// The video with the aspect-ratio field of every sequence header cleared:
+// dvdauthor writes the display aspect there, the pictures stay untouched.
+QByteArray WithoutAspectInfo(QByteArray video);
 // Output of a command (stdout and stderr merged); exit code in *code.
 QString Run(const QString& program, const QStringList& arguments, int* code = nullptr);
 

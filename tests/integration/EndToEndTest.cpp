@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "pipeline/ConversionRun.h"
+#include "sources/Analysis.h"
+#include "sources/LibMediaInfo.h"
+#include "sources/Tables.h"
+#include "support/FakeRunContext.h"
+#include "support/MediaCheck.h"
+#include "support/TestMedia.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// Whole conversion runs, from the sources to the DVD folder and the ISO image.
+class EndToEnd : public ::testing::TestWithParam<int> {
+  protected:
+    EndToEnd() {
+        ProgramSettings& s = ctx.values;
+        s.work = dir.file("Arbeit");
+        s.dvdRoot = dir.file("Dvd");
+        QDir().mkpath(s.work);
+        s.tempPolicy = kDeleteAfterMux;
+        s.tools[Tool::mpgtx] = QStringLiteral("/usr/bin/mpgtx");
+        s.tools[Tool::jrDMUX] = QStringLiteral(TAV_TOOL_DIR "/jrdmux");
+        s.tools[Tool::BeSweet] = QStringLiteral(TAV_TOOL_DIR "/BeSweet");
+        s.tools[Tool::MPlex] = QStringLiteral("/usr/bin/mplex");
+        s.tools[Tool::DVDauthor] = QStringLiteral("/usr/bin/dvdauthor");
+        s.tools[Tool::mkisofs] = QStringLiteral("/usr/bin/mkisofs");
+        s.menu1 = QStringLiteral(TAV_PROGRAM_DIR "/menue/dummymenu.vob");
+        s.menu2 = QStringLiteral(TAV_PROGRAM_DIR "/menue/menu01sub.vob");
+        s.menu3 = QStringLiteral(TAV_PROGRAM_DIR "/menue/menu02sub.vob");
+        s.image = true;
+        s.isoPath = dir.file("Arbeit/Meine_DVD.iso");
+        ctx.controlState.stageText = QStringLiteral("SVCD MPEG demuxen");
+    }
+    MPEGInfo& add(const QString& path) {
+        const int i = AnalyseSource(path, 5, library, ctx.table);
+        EXPECT_GT(i, 0);
+        ctx.table.titleSetPass();
+        return ctx.table[i];
+    }
+    QString lsdvd(const QString& target) { return MediaCheck::Run("lsdvd", {"-x", target}); }
+    QString vob(int titleSet) const {
+        return ctx.values.dvdRoot +
+               QStringLiteral("/VIDEO_TS/VTS_%1_1.VOB").arg(titleSet, 2, 10, QLatin1Char('0'));
+    }
+
+    TempFolder dir;
+    FakeRunContext ctx{dir.path()};
+    LibMediaInfo library;
+};
+
+TEST_P(EndToEnd, TwoTitleSetsWithChaptersAndTwoLanguages) {
+    const int variant = GetParam();
+    ctx.values.variant0 = variant == 0;
+    ctx.values.variant1 = variant == 1;
+    ctx.values.variant2 = variant == 2;
+    add(TestMedia::Vcd()).Kapitel = QStringLiteral("00:00:01.000,00:00:02.000");
+    add(TestMedia::Vcd());
+    MPEGInfo& svcd = add(TestMedia::SvcdTwoTracks());
+    ASSERT_EQ(svcd.VTS, 2);
+    ASSERT_EQ(svcd.DVDSprache[1], kLanguageEN);
+
+    RunConversion(ctx);
+    const QStringList log = ctx.lines();
+    ASSERT_FALSE(ctx.running);
+    ASSERT_GE(log.size(), 4);
+    EXPECT_TRUE(log[log.size() - 3].startsWith(QStringLiteral("Ende:      ")))
+        << log.join('\n').toStdString();
+    EXPECT_TRUE(log.contains(QStringLiteral("           [402] Bearbeitungsstand gesichert.")));
+    EXPECT_TRUE(log.contains(QStringLiteral("           [501] Bearbeitungsstand gesichert.")));
+
+    const QString info = lsdvd(ctx.values.dvdRoot);
+    EXPECT_TRUE(info.contains(QRegularExpression("Title: 01, Length: [^\n]*Chapters: 03")))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Title: 02,[^\n]*Chapters: 01[^\n]*Audio streams: 02")))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Language: de[^\n]*Frequency: 48000")))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Language: en[^\n]*Frequency: 48000")))
+        << info.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(ctx.values.work + "/dvd-1.mpg")) << "deleted after authoring";
+
+    // Each title's pictures are the sources' pictures, untouched.
+    const QByteArray vcd = MediaCheck::AfterMultiplexing(MediaCheck::VideoBitstream(TestMedia::Vcd()));
+    const QByteArray svcdVideo =
+        MediaCheck::AfterMultiplexing(MediaCheck::VideoBitstream(TestMedia::SvcdTwoTracks()));
+    EXPECT_EQ(MediaCheck::WithoutAspectInfo(MediaCheck::VideoBitstream(vob(1))),
+              MediaCheck::WithoutAspectInfo(vcd + vcd));
+    EXPECT_EQ(MediaCheck::WithoutAspectInfo(MediaCheck::VideoBitstream(vob(2))),
+              MediaCheck::WithoutAspectInfo(svcdVideo));
+
+    ASSERT_TRUE(QFileInfo::exists(ctx.values.isoPath));
+    EXPECT_EQ(lsdvd(ctx.values.isoPath).count(QRegularExpression("Title: \\d\\d")), 2);
+}
+
+TEST_F(EndToEnd, ASecondRunReplacesTheOldStructureAndSplitsTheImage) {
+    ctx.values.variant0 = true;
+    add(TestMedia::Vcd());
+    RunConversion(ctx);
+    ASSERT_TRUE(QFileInfo::exists(vob(1)));
+    add(TestMedia::Svcd());
+    ctx.values.split = true;
+    RunConversion(ctx);
+    EXPECT_EQ(lsdvd(ctx.values.dvdRoot).count(QRegularExpression("Title: \\d\\d")), 2)
+        << "no titles added to the old ones";
+    EXPECT_TRUE(
+        ctx.lines().contains(QStringLiteral("           ") + ctx.values.dvdRoot + "/VIDEO_TS gefunden."));
+    EXPECT_FALSE(QFileInfo::exists(ctx.values.isoPath));
+    const QString part = ctx.values.isoPath + "_00";
+    ASSERT_TRUE(QFileInfo::exists(part));
+    EXPECT_EQ(lsdvd(part).count(QRegularExpression("Title: \\d\\d")), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuVariants, EndToEnd, ::testing::Values(0, 1, 2));
+
+}  // namespace

@@ -1,0 +1,1 @@
+tav_test(endtoend_test SOURCES integration/EndToEndTest.cpp)
