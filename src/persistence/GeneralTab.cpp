@@ -1,13 +1,56 @@
 #include "persistence/GeneralTab.h"
 
+#include <QDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QVBoxLayout>
 
 #include "app/Tavrolin.h"
 #include "app/Ui.h"
+#include "platform/Paths.h"
+#include "tools/TFormTools.h"
 
 using namespace ui;
+
+namespace {
+
+QString WithoutTrailingSlash(QString folder) {
+    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
+    return folder;
+}
+
+// The window "Registrierte MCI-Extensionen": which extensions the preview
+// player opens (all six, on this platform), for information only.
+void ShowMciWindow(QWidget* parent) {
+    QDialog window(parent);
+    window.setObjectName(QStringLiteral("FormMCI"));
+    window.setWindowTitle(QStringLiteral("Registrierte MCI-Extensionen"));
+    auto* layout = new QVBoxLayout(&window);
+    auto* boxes = new QGridLayout;
+    const char* names[] = {"ChmciMPG", "ChmciM1V", "ChmciMPV", "ChmciMPEG", "ChmciM2V", "ChmciMPV2"};
+    const char* extensions[] = {"mpg", "m1v", "mpv", "mpeg", "m2v", "mpv2"};
+    for (int k = 0; k < 6; ++k) {
+        QCheckBox* box = Check(&window, names[k], QStringLiteral("*.") + QLatin1String(extensions[k]));
+        box->setChecked(true);
+        box->setEnabled(false);
+        boxes->addWidget(box, k % 3, k / 3);
+    }
+    layout->addLayout(boxes);
+    auto* bottom = new QHBoxLayout;
+    QLabel* product = Label(&window, "LaProduct", QStringLiteral("Tavrolin"));
+    product->setEnabled(false);
+    QPushButton* close = Button(&window, "BuClose", QStringLiteral("Schließen"));
+    QObject::connect(close, &QPushButton::clicked, &window, &QDialog::accept);
+    bottom->addWidget(product);
+    bottom->addStretch();
+    bottom->addWidget(close);
+    layout->addLayout(bottom);
+    window.exec();
+}
+
+}  // namespace
 
 GeneralTab::GeneralTab(THaupt& haupt) : QObject(&haupt), h(haupt) {}
 
@@ -80,8 +123,91 @@ void GeneralTab::build(QWidget* page) {
     bottom->addWidget(h.BuMCI);
     bottom->addStretch();
     layout->addLayout(bottom);
+
+    connect(h.BuArbeitDir, &QPushButton::clicked, this, &GeneralTab::BuArbeitDirClick);
+    connect(h.BuDVDDir, &QPushButton::clicked, this, &GeneralTab::BuDVDDirClick);
+    connect(h.BuRipDir, &QPushButton::clicked, this, &GeneralTab::BuRipDirClick);
+    connect(h.BuTools, &QPushButton::clicked, this, &GeneralTab::BuToolsClick);
+    connect(h.BuMCI, &QPushButton::clicked, this, &GeneralTab::BuMCIClick);
+    connect(h.CoRecover, &QComboBox::activated, this, &GeneralTab::CoRecoverSelect);
+    for (QComboBox* list : {h.CoTempo, h.CoProcess, h.CoRecover})
+        list->installEventFilter(this);
+}
+
+bool GeneralTab::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    return !text.isEmpty() && text.at(0).isPrint();
 }
 
 void GeneralTab::tavTabAllgemShow() {
     h.ShowStartButton();
+}
+
+// The folder chooser starts nowhere in particular when the start folder is gone.
+QString GeneralTab::chooseFolder(const QString& title, const QString& start) {
+    return h.dialogs().chooseFolder(title, QFileInfo(start).isDir() ? start : QString());
+}
+
+void GeneralTab::BuArbeitDirClick() {
+    const QString chosen = chooseFolder(QStringLiteral("Arbeits-Verzeichnis auswählen:"), h.Pfade.Arbeit);
+    if (!chosen.isEmpty()) {
+        if (chosen.contains(h.Pfade.DVDroot)) {
+            h.dialogs().tell(
+                Dialogs::Kind::Error,
+                QStringLiteral("Das Arbeitsverzeichnis darf nicht\r\nim DVD Verzeichnis liegen."));
+            return;
+        }
+        h.Pfade.Arbeit = chosen;
+        h.EdISODatei->setText(JoinPath(chosen, h.EdDVDLabel->text() + QStringLiteral(".iso")));
+    }
+    h.Run.resumePoint = 0;
+    h.EdArbeitDir->setText(h.Pfade.Arbeit);
+}
+
+void GeneralTab::BuDVDDirClick() {
+    const QString& current = h.Pfade.DVDroot;
+    const QString start =
+        WithoutTrailingSlash(QFileInfo(current).isDir() ? current : QFileInfo(current).path());
+    const QString chosen = chooseFolder(QStringLiteral("DVD-Verzeichnis auswählen:"), start);
+    if (!chosen.isEmpty()) {
+        // The new DVD folder must be none of the folders set and lie above none of them.
+        for (const QString& folder : {h.Pfade.Arbeit, h.Pfade.SVCD, h.Pfade.Images, h.Pfade.DVDroot,
+                                      h.Pfade.RIProot, h.Pfade.Projekte})
+            if (folder.contains(chosen)) {
+                h.dialogs().tell(Dialogs::Kind::Error,
+                                 QStringLiteral("Das DVD Verzeichnis liegt über einem eingestellten\r\n"
+                                                "Verzeichnis oder ist mit einem identisch."));
+                return;
+            }
+        h.Pfade.DVDroot = chosen;
+    }
+    h.EdDVDDir->setText(h.Pfade.DVDroot);
+}
+
+void GeneralTab::BuRipDirClick() {
+    const QString chosen = chooseFolder(QStringLiteral("Ripp-Verzeichnis auswählen:"), h.Pfade.RIProot);
+    if (!chosen.isEmpty()) {
+        if (chosen.contains(h.Pfade.DVDroot)) {
+            h.dialogs().tell(Dialogs::Kind::Error,
+                             QStringLiteral("Das Ripp Verzeichnis darf nicht im DVD-Verzeichnis\r\n"
+                                            "liegen oder mit ihm identisch sein."));
+            return;
+        }
+        h.Pfade.RIProot = chosen;
+    }
+    h.EdRipDir->setText(h.Pfade.RIProot);
+}
+
+void GeneralTab::BuToolsClick() {
+    TFormTools window(h);
+    window.exec();
+}
+
+void GeneralTab::BuMCIClick() {
+    ShowMciWindow(&h);
+}
+
+void GeneralTab::CoRecoverSelect() {
+    h.Run.resumePoint = 0;
 }

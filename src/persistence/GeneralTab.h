@@ -14,7 +14,20 @@ class GeneralTab : public QObject {
     void build(QWidget* page);
 
     void tavTabAllgemShow();
+    void BuArbeitDirClick();
+    void BuDVDDirClick();
+    void BuRipDirClick();
+    void BuToolsClick();
+    void BuMCIClick();
+    // The user chose a stage (not a change by the program).
+    void CoRecoverSelect();
+
+  protected:
+    // Discards typed characters in the three lists: they change only by choice.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QString chooseFolder(const QString& title, const QString& start);
+
     THaupt& h;
 };

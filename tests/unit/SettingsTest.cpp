@@ -1,0 +1,434 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include "persistence/Settings.h"
+#include "platform/Product.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+class SettingsTest : public ::testing::Test {
+  protected:
+    SettingsTest() {
+        context.programDir = program.path();
+        context.screenWidth = 1025;
+        context.screenHeight = 768;
+        context.windowWidth = 564;
+        context.windowHeight = 393;
+        context.burnerCount = 2;
+        context.speedCount = 7;
+        context.tempCount = 3;
+        context.priorityCount = 5;
+        // Nothing is found on the search path.
+        context.executablePath = {elsewhere.file(QStringLiteral("leer"))};
+    }
+
+    QString inProgram(const QString& name) const { return program.file(name); }
+    QString folder(const QString& name) const {
+        const QString path = elsewhere.file(name);
+        QDir().mkpath(path);
+        return path;
+    }
+    QString tool(const QString& path) const {
+        const QString file = QFileInfo(path).isAbsolute() ? path : program.file(path);
+        QDir().mkpath(QFileInfo(file).path());
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
+        return file;
+    }
+    QString settingsFile(const QByteArray& content) const {
+        return program.write(QStringLiteral("tavrolin.ini"), content);
+    }
+    // The values the window shows after its start before the settings are read.
+    static ProgramSettings windowState() {
+        ProgramSettings s;
+        s.tempPolicy = 1;
+        s.priority = 3;
+        return s;
+    }
+    ProgramSettings load(const QString& path, bool full, ProgramSettings s = windowState()) {
+        outcome = SettingsLoad(path, full, s, context);
+        return s;
+    }
+
+    TempFolder program;
+    TempFolder elsewhere;
+    SettingsContext context;
+    SettingsLoadOutcome outcome;
+};
+
+// Every setting that is read back, compared one by one.
+void ExpectSameSettings(const ProgramSettings& a, const ProgramSettings& b) {
+    EXPECT_EQ(a.posLinks, b.posLinks);
+    EXPECT_EQ(a.posOben, b.posOben);
+    EXPECT_EQ(a.ripImage, b.ripImage);
+    EXPECT_EQ(a.ripDisc, b.ripDisc);
+    EXPECT_EQ(a.ripAddToList, b.ripAddToList);
+    EXPECT_EQ(a.volume, b.volume);
+    EXPECT_EQ(a.chapterInterval, b.chapterInterval);
+    EXPECT_EQ(a.chapterCount, b.chapterCount);
+    EXPECT_EQ(a.onePgcPerFile, b.onePgcPerFile);
+    EXPECT_EQ(a.variant0, b.variant0);
+    EXPECT_EQ(a.variant1, b.variant1);
+    EXPECT_EQ(a.variant2, b.variant2);
+    EXPECT_EQ(a.playMenuFirst, b.playMenuFirst);
+    EXPECT_EQ(a.menu1, b.menu1);
+    EXPECT_EQ(a.menu2, b.menu2);
+    EXPECT_EQ(a.menu3, b.menu3);
+    EXPECT_EQ(a.burn, b.burn);
+    EXPECT_EQ(a.image, b.image);
+    EXPECT_EQ(a.split, b.split);
+    EXPECT_EQ(a.decrypter, b.decrypter);
+    EXPECT_EQ(a.imgTool, b.imgTool);
+    EXPECT_EQ(a.label, b.label);
+    EXPECT_EQ(a.burner, b.burner);
+    EXPECT_EQ(a.speed, b.speed);
+    EXPECT_EQ(a.erase, b.erase);
+    EXPECT_EQ(a.shutdown, b.shutdown);
+    EXPECT_EQ(a.eject, b.eject);
+    EXPECT_EQ(a.burnLog, b.burnLog);
+    for (int t = 0; t < kToolCount; ++t)
+        EXPECT_EQ(a.tools.paths[t], b.tools.paths[t]) << ToolKey(static_cast<Tool>(t)).toStdString();
+    EXPECT_EQ(a.singleStep, b.singleStep);
+    EXPECT_EQ(a.ownProjectName, b.ownProjectName);
+    EXPECT_EQ(a.editScript, b.editScript);
+    EXPECT_EQ(a.hideToolPaths, b.hideToolPaths);
+    EXPECT_EQ(a.tempPolicy, b.tempPolicy);
+    EXPECT_EQ(a.priority, b.priority);
+    EXPECT_EQ(a.gaugeFore, b.gaugeFore);
+    EXPECT_EQ(a.gaugeBack, b.gaugeBack);
+    EXPECT_EQ(a.svcd, b.svcd);
+    EXPECT_EQ(a.images, b.images);
+    EXPECT_EQ(a.work, b.work);
+    EXPECT_EQ(a.dvdRoot, b.dvdRoot);
+    EXPECT_EQ(a.ripRoot, b.ripRoot);
+    EXPECT_EQ(a.projects, b.projects);
+}
+
+}  // namespace
+
+TEST_F(SettingsTest, FirstStartWithoutFileGivesTheDefaults) {
+    const ProgramSettings s = load(inProgram(QStringLiteral("tavrolin.ini")), true);
+    EXPECT_EQ(s.posLinks, 512 - 282);  // halves rounded towards zero
+    EXPECT_EQ(s.posOben, 384 - 196);
+    EXPECT_TRUE(s.ripDisc);
+    EXPECT_FALSE(s.ripImage);
+    EXPECT_TRUE(s.variant0);
+    EXPECT_FALSE(s.variant1 || s.variant2);
+    EXPECT_TRUE(s.playMenuFirst);
+    EXPECT_EQ(s.volume, 700);
+    EXPECT_EQ(s.chapterInterval, QStringLiteral("10"));
+    EXPECT_EQ(s.chapterCount, QStringLiteral("10"));
+    EXPECT_EQ(s.label, QStringLiteral("Meine_DVD"));
+    EXPECT_EQ(s.priority, 2);
+    EXPECT_EQ(s.tempPolicy, 0);
+    EXPECT_EQ(s.gaugeFore, QStringLiteral("clGradientActiveCaption"));
+    EXPECT_EQ(s.gaugeBack, QStringLiteral("clBtnFace"));
+    // No "Arbeit" folder: the program folder is the working folder.
+    EXPECT_EQ(s.work, program.path());
+    EXPECT_EQ(s.isoPath, program.path() + QStringLiteral("/Meine_DVD.iso"));
+    EXPECT_EQ(s.svcd, program.path());
+    EXPECT_EQ(s.images, program.path() + QStringLiteral("/Arbeit"));
+    EXPECT_EQ(s.ripRoot, program.path());
+    EXPECT_EQ(s.projects, program.path());
+    EXPECT_EQ(s.dvdRoot, program.path() + QStringLiteral("/Dvd"));
+    EXPECT_TRUE(QFileInfo(s.dvdRoot).isDir()) << "the DVD folder is created";
+    // Neither menu files nor tools exist.
+    EXPECT_EQ(s.menu1, QString());
+    EXPECT_EQ(s.menu3, QString());
+    EXPECT_EQ(s.tools[Tool::mpgtx], QString());
+    EXPECT_EQ(s.tools[Tool::Decrypter], NotFoundMarker());
+    EXPECT_EQ(s.tools[Tool::ImgTool], NotFoundMarker());
+    ASSERT_TRUE(outcome.tools);
+    EXPECT_FALSE(outcome.tools->rip || outcome.tools->anyBurner());
+}
+
+TEST_F(SettingsTest, FirstStartUsesTheProgramsOwnFoldersAndMenusWhenTheyExist) {
+    QDir(program.path()).mkpath(QStringLiteral("Arbeit"));
+    QDir(program.path()).mkpath(QStringLiteral("Ripp"));
+    for (const char* menu : {"menue/dummymenu.vob", "menue/menu01sub.vob", "menue/menu02sub.vob"})
+        program.write(QLatin1String(menu), "vob");
+    const ProgramSettings s = load(inProgram(QStringLiteral("tavrolin.ini")), true);
+    EXPECT_EQ(s.work, program.path() + QStringLiteral("/Arbeit"));
+    EXPECT_EQ(s.isoPath, program.path() + QStringLiteral("/Arbeit/Meine_DVD.iso"));
+    EXPECT_EQ(s.ripRoot, program.path() + QStringLiteral("/Ripp"));
+    EXPECT_EQ(s.menu1, program.path() + QStringLiteral("/menue/dummymenu.vob"));
+    EXPECT_EQ(s.menu2, program.path() + QStringLiteral("/menue/menu01sub.vob"));
+    EXPECT_EQ(s.menu3, program.path() + QStringLiteral("/menue/menu02sub.vob"));
+}
+
+TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged) {
+    ProgramSettings s;
+    s.posLinks = -20;
+    s.posOben = 5000;
+    s.ripImage = true;
+    s.ripDisc = false;
+    s.ripAddToList = true;
+    s.volume = 123;
+    s.chapterInterval = QStringLiteral("7");
+    s.chapterCount = QStringLiteral("");
+    s.onePgcPerFile = true;
+    s.variant0 = false;
+    s.variant2 = true;
+    s.playMenuFirst = false;
+    s.menu1 = elsewhere.write(QStringLiteral("menüs/eins.vob"), "v");
+    s.menu2 = elsewhere.write(QStringLiteral("menüs/zwei=2.vob"), "v");
+    s.menu3 = elsewhere.write(QStringLiteral("menüs/drei.vob"), "v");
+    s.burn = s.image = s.split = true;
+    s.decrypter = false;
+    s.imgTool = true;
+    s.label = QStringLiteral("Urlaub_2024");
+    s.burner = 1;
+    s.speed = 6;
+    s.erase = s.shutdown = s.eject = s.burnLog = true;
+    s.tools[Tool::lkVCDxRip] = tool(elsewhere.file(QStringLiteral("t/lkVCDxRip")));
+    s.tools[Tool::mpgtx] = tool(elsewhere.file(QStringLiteral("t/mpgtx")));
+    s.tools[Tool::jrDMUX] = tool(elsewhere.file(QStringLiteral("t/jrdmux")));
+    s.tools[Tool::BeSweet] = tool(elsewhere.file(QStringLiteral("t/BeSweet")));
+    s.tools[Tool::MPlex] = tool(elsewhere.file(QStringLiteral("t/mplex")));
+    s.tools[Tool::DVDauthor] = tool(elsewhere.file(QStringLiteral("t/dvdauthor")));
+    s.tools[Tool::mkisofs] = tool(elsewhere.file(QStringLiteral("t/mkisofs")));
+    s.tools[Tool::Decrypter] = tool(elsewhere.file(QStringLiteral("t/DVDDecrypter")));
+    s.tools[Tool::ImgTool] = tool(elsewhere.file(QStringLiteral("t/ImgTool")));
+    s.singleStep = s.ownProjectName = s.editScript = s.hideToolPaths = true;
+    s.tempPolicy = 2;
+    s.priority = 4;
+    s.gaugeFore = QStringLiteral("clRed");
+    s.gaugeBack = QStringLiteral("$00123456");
+    s.svcd = folder(QStringLiteral("Quellen"));
+    s.images = QStringLiteral("/gibt/es/nicht");
+    s.work = folder(QStringLiteral("Arbeit Ordner"));
+    s.dvdRoot = folder(QStringLiteral("Ziel/DVD"));
+    s.ripRoot = folder(QStringLiteral("Ripp"));
+    s.projects = folder(QStringLiteral("Projekte"));
+
+    const QString path = inProgram(QStringLiteral("tavrolin.ini"));
+    ASSERT_TRUE(SettingsSave(path, true, s));
+    const ProgramSettings loaded = load(path, true);
+    ExpectSameSettings(loaded, s);
+    EXPECT_EQ(loaded.isoPath, s.work + QStringLiteral("/Urlaub_2024.iso"));
+}
+
+TEST_F(SettingsTest, WrittenFileHasTheSectionsAndKeysInTableOrder) {
+    ProgramSettings s;
+    s.burner = -1;  // nothing selected
+    s.recover = 3;
+    s.isoPath = QStringLiteral("/x/Meine_DVD.iso");
+    const QString path = inProgram(QStringLiteral("neu.ini"));
+    ASSERT_TRUE(SettingsSave(path, true, s));
+    const IniFile ini(path);
+    EXPECT_EQ(ini.sections(), QStringList({"Version", "Fenster", "SVCDrip", "Kapitel", "Author", "ImageDVD",
+                                           "Allgemein", "Pfade"}));
+    EXPECT_EQ(ini.keys(QStringLiteral("Author")), QStringList({"PGC", "Variante0", "Variante1", "Variante2",
+                                                               "VorMenu", "Menü1", "Menü2", "Menü3"}));
+    EXPECT_EQ(ini.keys(QStringLiteral("ImageDVD")),
+              QStringList({"Brennen", "Image", "Split", "Decrypter", "ImgTool", "Titel", "Brenner", "Speed",
+                           "Löschen", "Beenden", "Auswerfen", "Logdatei", "ImgDatei"}));
+    EXPECT_EQ(ini.keys(QStringLiteral("Allgemein")),
+              QStringList({"lkVCDxRip", "mpgtx", "jrDMUX", "BeSweet", "MPlex", "DVDauthor", "mkisofs",
+                           "Decrypter", "ImgTool", "Einzel", "AutoName", "XML Edit", "Tools", "Temporär",
+                           "Recover", "Process", "GaugeFore", "GaugeBack"}));
+    EXPECT_EQ(ini.keys(QStringLiteral("Pfade")),
+              QStringList({"SVCD", "Images", "Arbeit", "DVDroot", "RIProot", "Projekte"}));
+    EXPECT_EQ(ini.keys(QStringLiteral("Kapitel")), QStringList({"Lautstärke", "Abstand", "Anzahl"}));
+    EXPECT_EQ(ini.value(QStringLiteral("Version"), QStringLiteral("Tavrolin")), ProgramVersion());
+    EXPECT_EQ(ini.value(QStringLiteral("ImageDVD"), QStringLiteral("Brenner")), QStringLiteral("-1"));
+    EXPECT_EQ(ini.value(QStringLiteral("SVCDrip"), QStringLiteral("CDLW")), QStringLiteral("1"));
+    EXPECT_EQ(ini.value(QStringLiteral("SVCDrip"), QStringLiteral("Image")), QStringLiteral("0"));
+    EXPECT_EQ(ini.value(QStringLiteral("ImageDVD"), QStringLiteral("ImgDatei")), s.isoPath);
+    EXPECT_EQ(ini.value(QStringLiteral("Allgemein"), QStringLiteral("Recover")), QStringLiteral("3"));
+    EXPECT_EQ(ini.value(QStringLiteral("Allgemein"), QStringLiteral("GaugeBack")),
+              QStringLiteral("clBtnFace"));
+}
+
+TEST_F(SettingsTest, ProjectFilesGetNoGeneralOptionsAndKeepTheirOtherSections) {
+    const QString path = elsewhere.write(QStringLiteral("a.tvpr"),
+                                         "[Quelle1]\r\nDatei=/v/a.mpg\r\n[Pfade]\r\nArbeit=/alt\r\n");
+    ProgramSettings s;
+    s.posLinks = 33;
+    s.work = QStringLiteral("/neu");
+    ASSERT_TRUE(SettingsSave(path, false, s));
+    const IniFile ini(path);
+    EXPECT_EQ(ini.sections(), QStringList({"Quelle1", "Pfade", "Version", "Fenster", "SVCDrip", "Kapitel",
+                                           "Author", "ImageDVD"}));
+    EXPECT_EQ(ini.value(QStringLiteral("Quelle1"), QStringLiteral("Datei")), QStringLiteral("/v/a.mpg"));
+    EXPECT_EQ(ini.value(QStringLiteral("Pfade"), QStringLiteral("Arbeit")), QStringLiteral("/neu"));
+    EXPECT_EQ(ini.value(QStringLiteral("Fenster"), QStringLiteral("PosLinks")), QStringLiteral("33"));
+    EXPECT_FALSE(ini.hasSection(QStringLiteral("Allgemein")));
+}
+
+TEST_F(SettingsTest, LoadingAProjectLeavesPositionToolsAndAbsentGeneralOptionsAlone) {
+    ProgramSettings current = windowState();
+    current.posLinks = 10;
+    current.posOben = 20;
+    current.tools[Tool::mpgtx] = QStringLiteral("/eigener/mpgtx");
+    current.tools[Tool::Decrypter] = NotFoundMarker();
+    current.singleStep = true;
+    current.hideToolPaths = true;
+    current.priority = 4;
+    current.tempPolicy = 2;
+    current.gaugeFore = QStringLiteral("clRed");
+    const QString path = elsewhere.write(QStringLiteral("p.tvpr"),
+                                         "[Fenster]\nPosLinks=500\nPosOben=600\n"
+                                         "[Kapitel]\nLautst\xC3\xA4rke=300\n"
+                                         "[Allgemein]\nmpgtx=/anderer/mpgtx\nEinzel=0\n");
+    const ProgramSettings s = load(path, false, current);
+    EXPECT_EQ(s.posLinks, 10);
+    EXPECT_EQ(s.posOben, 20);
+    EXPECT_EQ(s.tools[Tool::mpgtx], QStringLiteral("/eigener/mpgtx")) << "no tool search for a project";
+    EXPECT_EQ(s.tools[Tool::Decrypter], NotFoundMarker());
+    EXPECT_FALSE(outcome.tools);
+    EXPECT_EQ(s.volume, 300);
+    // A general option that the file does hold is read.
+    EXPECT_FALSE(s.singleStep);
+    EXPECT_TRUE(s.hideToolPaths);
+    EXPECT_EQ(s.priority, 4);
+    EXPECT_EQ(s.tempPolicy, 2);
+    EXPECT_EQ(s.gaugeFore, QStringLiteral("clRed"));
+    // Settings that a project does carry fall back to their defaults.
+    EXPECT_TRUE(s.variant0);
+    EXPECT_EQ(s.label, QStringLiteral("Meine_DVD"));
+}
+
+TEST_F(SettingsTest, MalformedValuesGiveTheDefaults) {
+    const QString path = settingsFile(
+        "[Fenster]\nPosLinks=12x\nPosOben=$10\n"
+        "[Kapitel]\nLautst\xC3\xA4rke=laut\n"
+        "[Author]\nVariante0=ja\nVorMenu=0x0\n"
+        "[ImageDVD]\nBrenner=5\nSpeed=-1\nTitel=\n"
+        "[Allgemein]\nTempor\xC3\xA4r=3\nProcess=$FF\nGaugeFore=lila\nGaugeBack=$000000FF\nEinzel=2\n"
+        "[Pfade]\nArbeit=relativ/ordner\nRIProot=/gibt/es/nicht\nProjekte=\n");
+    const ProgramSettings s = load(path, true);
+    EXPECT_EQ(s.posLinks, 512 - 282);
+    EXPECT_EQ(s.posOben, 16);
+    EXPECT_EQ(s.volume, 700);
+    EXPECT_TRUE(s.variant0);
+    EXPECT_FALSE(s.playMenuFirst);
+    EXPECT_EQ(s.burner, 0) << "a burner number beyond the list selects the first burner";
+    EXPECT_EQ(s.speed, 0);
+    EXPECT_EQ(s.label, QStringLiteral("Meine_DVD"));
+    EXPECT_EQ(s.tempPolicy, 0);
+    EXPECT_EQ(s.priority, 2);
+    EXPECT_EQ(s.gaugeFore, QStringLiteral("clGradientActiveCaption"));
+    EXPECT_EQ(s.gaugeBack, QStringLiteral("clRed"));
+    EXPECT_TRUE(s.singleStep);
+    EXPECT_EQ(s.work, program.path()) << "a relative folder never counts";
+    EXPECT_EQ(s.ripRoot, program.path());
+    EXPECT_EQ(s.projects, program.path());
+}
+
+TEST_F(SettingsTest, GarbageFilesGiveTheDefaults) {
+    QRandomGenerator random(4711);
+    QByteArray garbage(20000, Qt::Uninitialized);
+    for (char& c : garbage)
+        c = static_cast<char>(random.bounded(256));
+    for (const QByteArray& content : {garbage, QByteArray("[Kapitel]\n\0\0\0=\0\n[Pfade\nArbeit", 30),
+                                      QByteArray("[[[]]]=\n=\n[Fenster]]\nPosLinks==7\n")}) {
+        const ProgramSettings s = load(settingsFile(content), true);
+        EXPECT_EQ(s.volume, 700);
+        EXPECT_EQ(s.label, QStringLiteral("Meine_DVD"));
+        EXPECT_EQ(s.posLinks, 512 - 282);
+        EXPECT_EQ(s.work, program.path());
+        EXPECT_EQ(s.dvdRoot, program.path() + QStringLiteral("/Dvd"));
+    }
+}
+
+TEST_F(SettingsTest, TrailingSeparatorsAreRemoved) {
+    const QString work = folder(QStringLiteral("Arbeit"));
+    const QString dvd = folder(QStringLiteral("Ziel/DVD"));
+    const QString path =
+        settingsFile(QStringLiteral("[Pfade]\nArbeit=%1/\nDVDroot=%2/\nSVCD=%3/\nImages=%3/\n")
+                         .arg(work, dvd, program.path())
+                         .toUtf8());
+    const ProgramSettings s = load(path, true);
+    EXPECT_EQ(s.work, work);
+    EXPECT_EQ(s.dvdRoot, dvd);
+    EXPECT_EQ(s.svcd, program.path());
+    EXPECT_EQ(s.images, program.path() + QLatin1Char('/')) << "the image folder is kept as read";
+    EXPECT_EQ(s.isoPath, work + QStringLiteral("/Meine_DVD.iso"));
+}
+
+TEST_F(SettingsTest, DvdFolderIsKeptApartFromTheOtherFolders) {
+    const QString work = folder(QStringLiteral("Work"));
+    folder(QStringLiteral("Work/sub"));
+    const auto dvdAfterLoad = [&](const QString& dvd, const QString& extra = QString()) {
+        const QString path =
+            settingsFile(QStringLiteral("[Pfade]\nArbeit=%1\nDVDroot=%2\n%3").arg(work, dvd, extra).toUtf8());
+        return load(path, true).dvdRoot;
+    };
+    // Equal to the working folder, or above it: the working folder + "/DVD".
+    EXPECT_EQ(dvdAfterLoad(work), work + QStringLiteral("/DVD"));
+    EXPECT_EQ(dvdAfterLoad(elsewhere.path()), work + QStringLiteral("/DVD"));
+    // Above the rip or source folder, or the program folder itself.
+    EXPECT_EQ(dvdAfterLoad(elsewhere.file(QStringLiteral("R")),
+                           QStringLiteral("RIProot=%1\n").arg(folder(QStringLiteral("R/x")))),
+              work + QStringLiteral("/DVD"));
+    const QString allInWork = QStringLiteral("SVCD=%1\nRIProot=%1\nProjekte=%1\n").arg(work);
+    EXPECT_EQ(dvdAfterLoad(program.path(), allInWork), work + QStringLiteral("/DVD"));
+    EXPECT_EQ(dvdAfterLoad(program.path() + QStringLiteral("/Dvd"), allInWork),
+              program.path() + QStringLiteral("/Dvd"));
+    // Beside them: kept.
+    const QString apart = folder(QStringLiteral("Ziel"));
+    EXPECT_EQ(dvdAfterLoad(apart + QStringLiteral("/DVD")), apart + QStringLiteral("/DVD"));
+    EXPECT_TRUE(QFileInfo(apart + QStringLiteral("/DVD")).isDir());
+    EXPECT_TRUE(QFileInfo(work + QStringLiteral("/DVD")).isDir());
+}
+
+TEST_F(SettingsTest, DvdFolderWithoutParentMovesToTheProgramFolder) {
+    const QString path =
+        settingsFile(QStringLiteral("[Pfade]\nDVDroot=%1\n").arg(elsewhere.file("fehlt/DVD")).toUtf8());
+    const ProgramSettings s = load(path, true);
+    EXPECT_EQ(s.dvdRoot, program.path() + QStringLiteral("/DVD"));
+    EXPECT_TRUE(QFileInfo(s.dvdRoot).isDir());
+    EXPECT_FALSE(QFileInfo::exists(elsewhere.file("fehlt")));
+}
+
+TEST_F(SettingsTest, ProgramInTheRootGetsNoDoubledSeparators) {
+    context.programDir = QStringLiteral("/");
+    // A DVD folder apart from the root keeps the test from creating one there.
+    const QString dvd = folder(QStringLiteral("DVD"));
+    const QString path = settingsFile(QStringLiteral("[Pfade]\nDVDroot=%1\n").arg(dvd).toUtf8());
+    const ProgramSettings s = load(path, false);
+    EXPECT_EQ(s.images, QStringLiteral("/Arbeit"));
+    EXPECT_EQ(s.svcd, QStringLiteral("/"));
+    EXPECT_EQ(s.work, QStringLiteral("/"));
+    EXPECT_EQ(s.isoPath, QStringLiteral("/Meine_DVD.iso"));
+    EXPECT_EQ(s.dvdRoot, dvd);
+}
+
+TEST_F(SettingsTest, MissingMenuFilesFallBackToTheDefaultsThenToNothing) {
+    const QString own = elsewhere.write(QStringLiteral("mein.vob"), "v");
+    program.write(QStringLiteral("menue/menu01sub.vob"), "v");
+    const QString path =
+        settingsFile(QStringLiteral("[Author]\nMen\u00fc1=%1\nMen\u00fc2=/weg/a.vob\nMen\u00fc3=/weg/b.vob\n")
+                         .arg(own)
+                         .toUtf8());
+    const ProgramSettings s = load(path, false);
+    EXPECT_EQ(s.menu1, own);
+    EXPECT_EQ(s.menu2, program.path() + QStringLiteral("/menue/menu01sub.vob"));
+    EXPECT_EQ(s.menu3, QString());
+}
+
+TEST_F(SettingsTest, OnlyFoundBurnToolsCanBeChosen) {
+    tool(QStringLiteral("bin/ImgTool"));
+    const QString path = settingsFile("[ImageDVD]\nDecrypter=1\nImgTool=0\n");
+    const ProgramSettings s = load(path, true);
+    EXPECT_FALSE(s.decrypter);
+    EXPECT_TRUE(s.imgTool) << "the only burn tool found is chosen";
+    EXPECT_EQ(s.tools[Tool::Decrypter], NotFoundMarker());
+    ASSERT_TRUE(outcome.tools);
+    EXPECT_TRUE(outcome.tools->imgTool);
+    EXPECT_FALSE(outcome.tools->decrypter);
+}
+
+TEST_F(SettingsTest, UnwritableFileReportsFailure) {
+    const QString path = inProgram(QStringLiteral("tavrolin.ini"));
+    ASSERT_TRUE(QDir().mkpath(path));
+    EXPECT_FALSE(SettingsSave(path, true, ProgramSettings()));
+    EXPECT_FALSE(SettingsSave(elsewhere.file(QStringLiteral("fehlt/x.ini")), true, ProgramSettings()));
+}

@@ -1,0 +1,1 @@
+tav_test(settings_test SOURCES unit/IniFileTest.cpp unit/SettingsTest.cpp)

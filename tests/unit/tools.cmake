@@ -1,0 +1,1 @@
+tav_test(tools_test SOURCES unit/ToolSearchTest.cpp)

@@ -1,0 +1,180 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "support/WindowFixture.h"
+
+namespace {
+
+const QString kWorkRefused =
+    QStringLiteral("Das Arbeitsverzeichnis darf nicht\r\nim DVD Verzeichnis liegen.");
+const QString kDvdRefused = QStringLiteral(
+    "Das DVD Verzeichnis liegt über einem eingestellten\r\nVerzeichnis oder ist mit einem identisch.");
+const QString kRipRefused = QStringLiteral(
+    "Das Ripp Verzeichnis darf nicht im DVD-Verzeichnis\r\nliegen oder mit ihm identisch sein.");
+
+class GeneralOptions : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        showTab("tavTabAllgem");
+    }
+    // A folder on the "disk" beside the program folder.
+    QString folder(const QString& name) const {
+        const QString path = disk.file(name);
+        QDir().mkpath(path);
+        return path;
+    }
+    // Chooses a folder with a button; returns the error shown, if any.
+    QString choose(const char* button, const QString& answer) {
+        dialogs.answer(answer);
+        click(button);
+        const QList<ScriptedDialogs::Shown> shown = dialogs.take();
+        EXPECT_EQ(shown.value(0).what, QStringLiteral("folder"));
+        if (shown.size() < 2) return QString();
+        EXPECT_EQ(shown[1].kind, Dialogs::Kind::Error);
+        return shown[1].text;
+    }
+    // Runs inspect on the modal window of that name once it shows, then closes it.
+    void whenShown(const char* name, std::function<void(QDialog*)> inspect) {
+        QTimer::singleShot(0, h.get(), [this, name, inspect] {
+            QDialog* window = h->findChild<QDialog*>(QLatin1String(name));
+            if (!window) {
+                ADD_FAILURE() << "no window " << name;
+                if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->reject();
+                return;
+            }
+            EXPECT_TRUE(window->isModal());
+            inspect(window);
+            window->findChild<QPushButton*>(QStringLiteral("BuClose"))->click();
+        });
+    }
+
+    TempFolder disk;
+};
+
+}  // namespace
+
+TEST_F(GeneralOptions, WorkingFolderMustNotLieInTheDvdFolder) {
+    const QString work = folder(QStringLiteral("Work"));
+    h->Pfade.DVDroot = folder(QStringLiteral("Work/DVD"));
+    h->EdDVDLabel->setText(QStringLiteral("Urlaub"));
+    h->Run.resumePoint = 300;
+
+    EXPECT_EQ(choose("BuArbeitDir", folder(QStringLiteral("Work/DVD/Temp"))), kWorkRefused);
+    EXPECT_EQ(dialogs.lastFileRequest().title, QStringLiteral("Arbeits-Verzeichnis auswählen:"));
+    EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path());
+    EXPECT_EQ(h->Pfade.Arbeit, programDir.path());
+    EXPECT_EQ(h->Run.resumePoint, 300) << "the refusal changes nothing";
+    EXPECT_EQ(choose("BuArbeitDir", h->Pfade.DVDroot), kWorkRefused);
+
+    EXPECT_EQ(choose("BuArbeitDir", work), QString());
+    EXPECT_EQ(h->Pfade.Arbeit, work);
+    EXPECT_EQ(h->EdArbeitDir->text(), work);
+    EXPECT_EQ(h->EdISODatei->text(), work + QStringLiteral("/Urlaub.iso"));
+    EXPECT_EQ(h->Run.resumePoint, 0);
+
+    // A cancelled choice still discards a loaded resume point.
+    h->Run.resumePoint = 300;
+    EXPECT_EQ(choose("BuArbeitDir", QStringLiteral("cancel")), QString());
+    EXPECT_EQ(dialogs.lastFileRequest().folder, work);
+    EXPECT_EQ(h->Pfade.Arbeit, work);
+    EXPECT_EQ(h->Run.resumePoint, 0);
+}
+
+TEST_F(GeneralOptions, DvdFolderMustNotBeOrLieAboveAnotherFolder) {
+    const QString work = folder(QStringLiteral("Work"));
+    const QString current = folder(QStringLiteral("Other/DVD"));
+    h->Pfade.Arbeit = work;
+    h->Pfade.DVDroot = current;
+    h->Run.resumePoint = 300;
+
+    for (const QString& refused :
+         {work, disk.path(), QStringLiteral("/"), current, folder(QStringLiteral("Other"))}) {
+        EXPECT_EQ(choose("BuDVDDir", refused), kDvdRefused) << refused.toStdString();
+        EXPECT_EQ(h->Pfade.DVDroot, current);
+    }
+    EXPECT_EQ(dialogs.lastFileRequest().title, QStringLiteral("DVD-Verzeichnis auswählen:"));
+    EXPECT_EQ(dialogs.lastFileRequest().folder, current);
+
+    const QString accepted = folder(QStringLiteral("Work/DVD"));
+    EXPECT_EQ(choose("BuDVDDir", accepted), QString());
+    EXPECT_EQ(h->Pfade.DVDroot, accepted);
+    EXPECT_EQ(h->EdDVDDir->text(), accepted);
+    EXPECT_EQ(h->Run.resumePoint, 300) << "the DVD folder does not touch the resume point";
+
+    // A DVD folder that does not exist yet: the chooser starts in its parent.
+    h->Pfade.DVDroot = work + QStringLiteral("/neu");
+    EXPECT_EQ(choose("BuDVDDir", QStringLiteral("cancel")), QString());
+    EXPECT_EQ(dialogs.lastFileRequest().folder, work);
+    EXPECT_EQ(h->EdDVDDir->text(), work + QStringLiteral("/neu"));
+}
+
+TEST_F(GeneralOptions, RipFolderMustNotLieInTheDvdFolder) {
+    const QString dvd = folder(QStringLiteral("Work/DVD"));
+    h->Pfade.DVDroot = dvd;
+    EXPECT_EQ(choose("BuRipDir", dvd), kRipRefused);
+    EXPECT_EQ(choose("BuRipDir", folder(QStringLiteral("Work/DVD/Ripp"))), kRipRefused);
+    EXPECT_EQ(h->Pfade.RIProot, programDir.path());
+    EXPECT_EQ(dialogs.lastFileRequest().title, QStringLiteral("Ripp-Verzeichnis auswählen:"));
+    EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path());
+
+    const QString rip = folder(QStringLiteral("Work/Ripp"));
+    EXPECT_EQ(choose("BuRipDir", rip), QString());
+    EXPECT_EQ(h->Pfade.RIProot, rip);
+    EXPECT_EQ(h->EdRipDir->text(), rip);
+    EXPECT_EQ(choose("BuRipDir", QStringLiteral("cancel")), QString());
+    EXPECT_EQ(h->Pfade.RIProot, rip);
+}
+
+TEST_F(GeneralOptions, ChoosingAStageByHandDiscardsTheResumePoint) {
+    h->CoRecover->clear();
+    h->CoRecover->addItems({QStringLiteral("Demuxen"), QStringLiteral("Upmix"), QStringLiteral("Muxen")});
+    h->Run.resumePoint = 300;
+    h->CoRecover->setCurrentIndex(1);
+    EXPECT_EQ(h->Run.resumePoint, 300) << "a change by the program keeps it";
+    QTest::keyClick(h->CoRecover, Qt::Key_Down);
+    EXPECT_EQ(h->CoRecover->currentIndex(), 2);
+    EXPECT_EQ(h->Run.resumePoint, 0);
+}
+
+TEST_F(GeneralOptions, TypingIntoTheListsChangesNothing) {
+    for (QComboBox* list : {h->CoTempo, h->CoProcess}) {
+        list->setCurrentIndex(0);
+        QTest::keyClicks(list, QStringLiteral("NnHh"));
+        EXPECT_EQ(list->currentIndex(), 0) << list->objectName().toStdString();
+        QTest::keyClick(list, Qt::Key_Down);
+        EXPECT_EQ(list->currentIndex(), 1) << "choosing with the keys still works";
+    }
+}
+
+TEST_F(GeneralOptions, ToolsButtonShowsTheToolWindow) {
+    QString title;
+    whenShown("FormTools", [&](QDialog* window) {
+        title = window->windowTitle();
+        EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("EdImg"))->text(), h->Tools[Tool::ImgTool]);
+    });
+    click("BuTools");
+    EXPECT_EQ(title, QStringLiteral("Pfade zu den Tools"));
+}
+
+TEST_F(GeneralOptions, MciButtonListsTheSixExtensionsThePlayerOpens) {
+    QStringList shown;
+    QString title;
+    whenShown("FormMCI", [&](QDialog* window) {
+        title = window->windowTitle();
+        for (const char* name : {"ChmciMPG", "ChmciM1V", "ChmciMPV", "ChmciMPEG", "ChmciM2V", "ChmciMPV2"}) {
+            const QCheckBox* box = window->findChild<QCheckBox*>(QLatin1String(name));
+            ASSERT_NE(box, nullptr) << name;
+            if (box->isChecked()) shown << box->text();
+        }
+    });
+    click("BuMCI");
+    EXPECT_EQ(title, QStringLiteral("Registrierte MCI-Extensionen"));
+    EXPECT_EQ(shown, QStringList({"*.mpg", "*.m1v", "*.mpv", "*.mpeg", "*.m2v", "*.mpv2"}));
+}

@@ -1,0 +1,4 @@
+tav_test(general_test GUI SOURCES
+  widgets/GeneralTabTest.cpp
+  widgets/SettingsWindowTest.cpp
+  widgets/ToolsWindowTest.cpp)
