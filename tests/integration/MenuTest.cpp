@@ -25,53 +25,35 @@ QStringList Codecs(const QMap<QString, QString>& probe) {
     return codecs;
 }
 
-// The main-and-sub-menu part of the program's authoring script, with one title.
-QString Script(const QString& dvd, const QString& title, const QString& mainButton) {
+// An authoring script with the given menu pgcs and one title.
+QString Script(const QString& dvd, const QString& menuPgcs, const QString& title) {
     return QStringLiteral(
                "<dvdauthor dest =\"%1\">\n"
-               "   <vmgm>\n"
-               "      <menus lang=\"de\">\n"
-               "         <video format=\"pal\" aspect=\"4:3\" />\n"
-               "         <pgc entry=\"title\">\n"
-               "            <pre>\n"
-               "            </pre>\n"
-               "            <button name=\"%4\">g0=0;jump title 1; </button>\n"
-               "            <button name=\"DANKE\">jump vmgm menu 2; </button>\n"
-               "            <vob file=\"%2\" pause=\"inf\"/>\n"
-               "         </pgc>\n"
-               "         <pgc>\n"
-               "            <button name=\"menu\">g0=0;jump vmgm menu 1; </button>\n"
-               "            <vob file=\"%3\" pause=\"inf\"/>\n"
-               "         </pgc>\n"
-               "      </menus>\n"
-               "   </vmgm>\n"
-               "<titleset>\n"
-               "   <titles>\n"
-               "      <video format=\"pal\" aspect=\"4:3\" resolution=\"720x576\" />\n"
-               "      <audio format=\"mp2\" lang=\"DE\" />\n"
-               "      <pgc>\n"
-               "         <pre>g0=1;</pre>\n"
-               "         <vob file=\"%5\" />\n"
-               "         <post>call vmgm menu;</post>\n"
-               "      </pgc>\n"
-               "   </titles>\n"
-               "</titleset>\n"
-               "</dvdauthor>\n")
-        .arg(dvd, Menu("menu01sub.vob"), Menu("menu02sub.vob"), mainButton, title);
-}
-
-// The menu-only variant: the dummy menu jumps straight to the title.
-QString DummyScript(const QString& dvd, const QString& title) {
-    return QStringLiteral(
-               "<dvdauthor dest =\"%1\">\n"
-               " <vmgm><menus lang=\"de\"><video format=\"pal\" aspect=\"4:3\" />\n"
-               "  <pgc entry=\"title\"><pre>jump title 1;</pre><vob file=\"%2\" pause=\"inf\"/></pgc>\n"
-               " </menus></vmgm>\n"
+               " <vmgm><menus lang=\"de\"><video format=\"pal\" aspect=\"4:3\" />\n%2 </menus></vmgm>\n"
                " <titleset><titles><video format=\"pal\" aspect=\"4:3\" resolution=\"720x576\" />\n"
-               "  <pgc><vob file=\"%3\" /><post>call vmgm menu;</post></pgc>\n"
+               "  <audio format=\"mp2\" lang=\"DE\" />\n"
+               "  <pgc><pre>g0=1;</pre><vob file=\"%3\" /><post>call vmgm menu;</post></pgc>\n"
                " </titles></titleset>\n"
                "</dvdauthor>\n")
-        .arg(dvd, Menu("dummymenu.vob"), title);
+        .arg(dvd, menuPgcs, title);
+}
+
+// The main and sub menu as the authoring step writes them; the first button's name is given.
+QString MainAndSubMenu(const QString& firstButton) {
+    return QStringLiteral(
+               "  <pgc entry=\"title\"><pre></pre>\n"
+               "   <button name=\"%1\">g0=0;jump title 1; </button>\n"
+               "   <button name=\"DANKE\">jump vmgm menu 2; </button>\n"
+               "   <vob file=\"%2\" pause=\"inf\"/></pgc>\n"
+               "  <pgc><button name=\"menu\">g0=0;jump vmgm menu 1; </button>\n"
+               "   <vob file=\"%3\" pause=\"inf\"/></pgc>\n")
+        .arg(firstButton, Menu("menu01sub.vob"), Menu("menu02sub.vob"));
+}
+
+QString DummyMenu() {
+    return QStringLiteral(
+               "  <pgc entry=\"title\"><pre>jump title 1;</pre><vob file=\"%1\" pause=\"inf\"/></pgc>\n")
+        .arg(Menu("dummymenu.vob"));
 }
 
 class MenuTest : public ::testing::Test {
@@ -110,20 +92,20 @@ TEST_F(MenuTest, AreSmallPalMpeg2ProgramStreams) {
 }
 
 TEST_F(MenuTest, DvdauthorTakesBothMenusWithButtonsShowDankeAndMenu) {
-    const auto run = author(Script(dvd(), TestMedia::Dvd(), "SHOW"));
+    const auto run = author(Script(dvd(), MainAndSubMenu("SHOW"), TestMedia::Dvd()));
 
     ASSERT_EQ(run.exitCode, 0) << run.output.constData();
     EXPECT_GT(QFileInfo(dvd() + "/VIDEO_TS/VIDEO_TS.VOB").size(), 0);
 }
 
 TEST_F(MenuTest, DvdauthorRefusesAButtonNameTheMenuLacks) {
-    const auto run = author(Script(dvd(), TestMedia::Dvd(), "PLAY"));
+    const auto run = author(Script(dvd(), MainAndSubMenu("PLAY"), TestMedia::Dvd()));
 
     EXPECT_NE(run.exitCode, 0) << "the button SHOW is in the menu file, so PLAY must be missing";
 }
 
 TEST_F(MenuTest, DvdauthorTakesTheDummyMenu) {
-    const auto run = author(DummyScript(dvd(), TestMedia::Dvd()));
+    const auto run = author(Script(dvd(), DummyMenu(), TestMedia::Dvd()));
 
     ASSERT_EQ(run.exitCode, 0) << run.output.constData();
     EXPECT_GT(QFileInfo(dvd() + "/VIDEO_TS/VIDEO_TS.VOB").size(), 0);
