@@ -9,17 +9,13 @@
 
 #include "app/Tavrolin.h"
 #include "app/Ui.h"
+#include "persistence/Settings.h"
 #include "platform/Paths.h"
 #include "tools/TFormTools.h"
 
 using namespace ui;
 
 namespace {
-
-QString WithoutTrailingSlash(QString folder) {
-    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
-    return folder;
-}
 
 // The window "Registrierte MCI-Extensionen": which extensions the preview
 // player opens (all six, on this platform), for information only.

@@ -127,8 +127,9 @@ class Reader {
     bool full_;
 };
 
-// The defaults of a load. A project file carries no general options, window
-// position or tool paths, so for it their current values are the defaults.
+// The defaults of a load. A project file carries no general options, so for it
+// their current values are the defaults (its window position and tool paths are
+// not read at all).
 ProgramSettings Defaults(const SettingsContext& c, const ProgramSettings& current, bool full) {
     ProgramSettings d;
     const QString& dir = c.programDir;
@@ -144,9 +145,6 @@ ProgramSettings Defaults(const SettingsContext& c, const ProgramSettings& curren
     d.ripRoot = JoinPath(dir, QStringLiteral("Ripp"));
     d.projects = dir;
     if (!full) {
-        d.posLinks = current.posLinks;
-        d.posOben = current.posOben;
-        d.tools = current.tools;
         d.singleStep = current.singleStep;
         d.ownProjectName = current.ownProjectName;
         d.editScript = current.editScript;
@@ -190,10 +188,6 @@ void CorrectMenuFiles(ProgramSettings& s, const ProgramSettings& d) {
     s.menu3 = MenuFile(s.menu3, d.menu3);
 }
 
-void RemoveTrailingSlash(QString& folder) {
-    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
-}
-
 QString ExistingOr(const QString& folder, const QString& fallback) {
     return IsFolder(folder) ? folder : fallback;
 }
@@ -208,7 +202,7 @@ void CorrectDvdFolder(ProgramSettings& s, const QString& programDir) {
 
 void CorrectFolders(ProgramSettings& s, const QString& programDir) {
     for (QString* folder : {&s.work, &s.svcd, &s.dvdRoot, &s.ripRoot, &s.projects})
-        RemoveTrailingSlash(*folder);
+        *folder = WithoutTrailingSlash(*folder);
     s.work = ExistingOr(s.work, programDir);
     s.projects = ExistingOr(s.projects, programDir);
     s.ripRoot = ExistingOr(s.ripRoot, programDir);
@@ -216,6 +210,11 @@ void CorrectFolders(ProgramSettings& s, const QString& programDir) {
 }
 
 }  // namespace
+
+QString WithoutTrailingSlash(QString folder) {
+    if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
+    return folder;
+}
 
 void SettingsWrite(IniFile& file, bool full, const ProgramSettings& settings) {
     ProgramSettings values = settings;

@@ -30,6 +30,9 @@ struct SettingsLoadOutcome {
     std::optional<ToolAvailability> tools;
 };
 
+// A folder without one trailing "/" (the root "/" stays).
+QString WithoutTrailingSlash(QString folder);
+
 // Writes the settings into a document (full = the settings file itself, not a
 // project file); other sections and keys of the document stay.
 void SettingsWrite(IniFile& file, bool full, const ProgramSettings& settings);

@@ -40,7 +40,7 @@ QString FirstVersionNumber(const QString& text) {
 QString FileVersionText(const QString& path) {
     if (!QFileInfo(path).isFile()) return QString();
     if (IsThisProgram(path)) return ProgramVersion();
-    for (const QString option : {QStringLiteral("--version"), QStringLiteral("-version")}) {
+    for (const QString& option : {QStringLiteral("--version"), QStringLiteral("-version")}) {
         const QString version = FirstVersionNumber(OutputOf(path, option));
         if (!version.isEmpty()) return version;
     }

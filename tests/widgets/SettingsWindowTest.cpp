@@ -37,9 +37,7 @@ TEST_F(SettingsWindow, FirstStartShowsTheDefaults) {
     EXPECT_EQ(h->EdGleich->text(), QStringLiteral("10"));
     EXPECT_EQ(h->EdDVDLabel->text(), QStringLiteral("Meine_DVD"));
     EXPECT_EQ(h->CoProcess->currentIndex(), 2);
-    EXPECT_EQ(h->CoTempo->currentIndex(), 0);
     EXPECT_EQ(h->EdArbeitDir->text(), programDir.path());
-    EXPECT_EQ(h->EdRipDir->text(), programDir.path());
     EXPECT_EQ(h->EdISODatei->text(), programDir.path() + QStringLiteral("/Meine_DVD.iso"));
     EXPECT_EQ(h->EdDVDDir->text(), programDir.path() + QStringLiteral("/Dvd"));
     EXPECT_TRUE(QFileInfo(h->Pfade.DVDroot).isDir());
