@@ -1,5 +1,154 @@
 #include "persistence/ProjectActions.h"
 
-#include "app/Tavrolin.h"
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 
-ProjectActions::ProjectActions(THaupt& haupt) : QObject(&haupt), h(haupt) {}
+#include "app/Tavrolin.h"
+#include "persistence/MenuProjectExport.h"
+#include "persistence/ProcessingState.h"
+#include "persistence/Project.h"
+#include "pipeline/BurnOptions.h"
+#include "pipeline/ImageTab.h"
+#include "platform/Paths.h"
+#include "sources/BusyCursor.h"
+#include "sources/LibMediaInfo.h"
+
+namespace {
+
+const QString kProjectFilter = QStringLiteral("Projekt (*.tvpr)|*.tvpr");
+const QString kBackupFilter = QStringLiteral("Projektsicherung (Projekt*.tvpr)|Projekt*.tvpr");
+constexpr int kMaxTitleSets = 9;
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int k = 0; k < list->count(); ++k)
+        items << list->itemText(k);
+    return items;
+}
+
+}  // namespace
+
+ProjectActions::ProjectActions(THaupt& haupt)
+    : QObject(&haupt),
+      h(haupt),
+      library_(std::make_unique<LibMediaInfo>()),
+      probe_([this] { return h.ProbeLibrary(); }) {
+    connect(h.BuSpeichern, &QPushButton::clicked, this, &ProjectActions::BuSpeichernClick);
+    connect(h.BuOeffnen, &QPushButton::clicked, this, &ProjectActions::BuOeffnenClick);
+    connect(h.BuRecover, &QPushButton::clicked, this, &ProjectActions::BuRecoverClick);
+    connect(h.BuMProjekt, &QPushButton::clicked, this, &ProjectActions::BuMProjektClick);
+}
+
+ProjectActions::~ProjectActions() = default;
+
+void ProjectActions::setMediaLibrary(std::unique_ptr<MediaLibrary> library, std::function<int()> probe) {
+    library_ = std::move(library);
+    probe_ = std::move(probe);
+}
+
+void ProjectActions::BuSpeichernClick() {
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Projektdatei speichern");
+    request.folder = h.Pfade.Projekte;
+    request.filter = kProjectFilter;
+    const QString chosen = h.dialogs().saveFile(request);
+    if (chosen.isEmpty()) return;
+    const QString file = ChangeFileExt(chosen, QStringLiteral(".tvpr"));
+    h.Pfade.Projekte = QFileInfo(file).absolutePath();
+    // No key of an earlier project may remain.
+    if (QFileInfo::exists(file) && !QFile::remove(file)) {
+        h.dialogs().tell(Dialogs::Kind::Error, QStringLiteral("Die Datei kann nicht gespeichert werden."));
+        return;
+    }
+    if (!h.SaveSettings(file, false) || !h.saveProject(file))
+        h.dialogs().tell(Dialogs::Kind::Error,
+                         QStringLiteral("Die Datei ") + file +
+                             QStringLiteral(" konnte\r\nnicht oder nicht vollständig gespeichert werden."));
+}
+
+QString ProjectActions::chooseProject(const QString& title, const QString& folder, const QString& filter) {
+    Dialogs::FileRequest request;
+    request.title = title;
+    request.folder = folder;
+    request.filter = filter;
+    const QString file = h.dialogs().openFiles(request).value(0);
+    return QFileInfo(file).suffix().toLower() == QLatin1String("tvpr") ? file : QString();
+}
+
+void ProjectActions::BuOeffnenClick() {
+    const QString file =
+        chooseProject(QStringLiteral("Projektdatei öffnen"), h.Pfade.Projekte, kProjectFilter);
+    if (file.isEmpty()) return;
+    // A resume point belongs to the sources it was recorded for.
+    h.Run.resumePoint = 0;
+    OpenProject(file);
+}
+
+void ProjectActions::BuRecoverClick() {
+    const QString file = chooseProject(QStringLiteral("Projektdatei für die Wiederaufnahme öffnen"),
+                                       h.ProgramDir, kBackupFilter);
+    if (file.isEmpty()) return;
+    OpenProject(file);
+    const int state = StateRead(file);
+    h.Run.resumePoint = state;
+    // Selected by the program: not the user's choice, the resume point stays.
+    h.CoRecover->setCurrentIndex(StageEntry(Items(h.CoRecover), state));
+}
+
+void ProjectActions::OpenProject(const QString& file) {
+    h.LoadSettings(file, false);
+    ProjectLoad(file);
+    h.imageTab->SettingsLoaded();
+}
+
+void ProjectActions::ProjectLoad(const QString& file) {
+    ProjectLoadOutcome outcome;
+    {
+        const BusyCursor busy;
+        outcome = ::ProjectLoad(file, h.Sources, ProjectMedia{*library_, probe_});
+    }
+    {
+        const QSignalBlocker blocker(h.ListSVCD);
+        h.ListSVCD->clear();
+    }
+    h.RefreshSourceList();
+    for (int k = 0; k < outcome.withoutLibrary; ++k)
+        h.dialogs().tell(Dialogs::Kind::Error, NoLibraryMessage());
+    const QString message = ProjectErrorMessage(outcome.errors);
+    if (!message.isEmpty()) h.dialogs().tell(Dialogs::Kind::Warning, message);
+    if (!h.Sources.isEmpty()) enableListButtons();
+}
+
+// The stored title sets count as the title-set pass would: ten or more leave
+// Start and M-Projekt disabled.
+void ProjectActions::enableListButtons() {
+    int titleSets = 0;
+    for (int i = 1; i <= h.Sources.count(); ++i)
+        titleSets = std::max(titleSets, static_cast<int>(h.Sources[i].VTS));
+    const bool startable = titleSets <= kMaxTitleSets;
+    h.BuAdd->setEnabled(true);
+    h.BuDelAlle->setEnabled(true);
+    h.BuStart->setEnabled(startable);
+    h.BuMProjekt->setEnabled(startable);
+}
+
+void ProjectActions::BuMProjektClick() {
+    const QString file = JoinPath(h.ProgramDir, QStringLiteral("Projekt.ini"));
+    const QStringList lines = MenuProjectLines(h.EdDVDLabel->text(), h.Author.Menue1, h.Sources);
+    switch (WriteMenuProject(file, lines)) {
+        case MenuExportResult::Written:
+            h.dialogs().tell(Dialogs::Kind::Information,
+                             QStringLiteral("Die Datei ") + file + QStringLiteral(" wurde erstellt."));
+            break;
+        case MenuExportResult::OldFileKept:
+            h.dialogs().tell(Dialogs::Kind::Error, QStringLiteral("Die alte Datei ") + file +
+                                                       QStringLiteral(" konnte nicht gelöscht werden."));
+            break;
+        case MenuExportResult::NotWritten:
+            break;
+    }
+}

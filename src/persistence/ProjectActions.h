@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <functional>
+#include <memory>
 
+class MediaLibrary;
 class THaupt;
 
 // The project buttons: save and open a project, resume a run, and export the
@@ -9,9 +12,30 @@ class THaupt;
 class ProjectActions : public QObject {
     Q_OBJECT
 
-public:
+  public:
     explicit ProjectActions(THaupt& h);
+    ~ProjectActions() override;
 
-private:
+    void BuSpeichernClick();
+    void BuOeffnenClick();
+    void BuRecoverClick();
+    void BuMProjektClick();
+
+    // Settings and sources of a project file, then the image tab's rules.
+    void OpenProject(const QString& file);
+    // Replaces the table and the source list by the project's sources, checks
+    // them against their files and reports what differs.
+    void ProjectLoad(const QString& file);
+
+    // The media library and its probe used by project loads (tests hand in their own).
+    void setMediaLibrary(std::unique_ptr<MediaLibrary> library, std::function<int()> probe);
+
+  private:
+    // A project file chosen in the open dialog; empty when cancelled or not a project.
+    QString chooseProject(const QString& title, const QString& folder, const QString& filter);
+    void enableListButtons();
+
     THaupt& h;
+    std::unique_ptr<MediaLibrary> library_;
+    std::function<int()> probe_;
 };

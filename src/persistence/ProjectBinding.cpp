@@ -1,5 +1,6 @@
 #include "app/Tavrolin.h"
+#include "persistence/Project.h"
 
-bool THaupt::saveProject(const QString&) {
-    return false;
+bool THaupt::saveProject(const QString& file) {
+    return ProjectSave(file, Sources);
 }

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "persistence/IniFile.h"
+#include "persistence/Project.h"
+#include "persistence/ProjectCompare.h"
+#include "sources/Analysis.h"
+#include "sources/SourceTable.h"
+#include "support/TestSupport.h"
+#include "unit/FakeMediaLibrary.h"
+#include "unit/QtPrinters.h"
+
+namespace {
+
+// Sources on disk described to a fake library, analysed as if added, then
+// compared as a loaded project compares them.
+class ProjectCompareTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        EXPECT_TRUE(lib.balanced());
+        EXPECT_TRUE(lib.misuse.isEmpty()) << lib.misuse.join(QStringLiteral("; ")).toStdString();
+    }
+    QString file(const QString& name, const QByteArray& content = QByteArray(2048, 'x')) {
+        const QString path = folder.write(name, content);
+        lib.add(path);
+        return path;
+    }
+    // A program stream: track 0 MPEG audio 44.1 kHz 224 kbit/s, track 1 AC-3 48 kHz.
+    QString programStream() {
+        const QString path = file(QStringLiteral("film.mpg"));
+        SetVideo(lib, path, QStringLiteral("MPEG2"), QStringLiteral("2"));
+        SetTrack(lib, path, 0, FakeTrack());
+        SetTrack(lib, path, 1, ac3());
+        return path;
+    }
+    // A video elementary stream with one companion audio file.
+    QString elementaryStream() {
+        const QString path = file(QStringLiteral("video.m2v"));
+        SetVideo(lib, path, QStringLiteral("MPV2"), QStringLiteral("0"));
+        SetAudioFile(lib, file(QStringLiteral("video-0.mp2")), FakeTrack());
+        return path;
+    }
+    static FakeTrack ac3() {
+        FakeTrack t;
+        t.codec = QStringLiteral("AC3");
+        t.codecText = QStringLiteral("AC-3");
+        t.bitrate = QStringLiteral("192 kb/s");
+        t.rateText = QStringLiteral("48 KHz");
+        t.rate = QStringLiteral("48000");
+        return t;
+    }
+    MPEGInfo analysed(const QString& path, int generation) {
+        SourceTable table;
+        EXPECT_EQ(AnalyseSource(path, generation, lib, table), 1);
+        return table[1];
+    }
+    // The record as a project load has it before the check: no derived fields.
+    static MPEGInfo asLoaded(MPEGInfo r) {
+        r.Elementar = false;
+        r.NavPacks = false;
+        r.TonDatei = {};
+        return r;
+    }
+    void setGeneral(const QString& path, const char* parameter, const QString& value) {
+        lib.set(path, MediaStream::General, 0, QLatin1String(parameter), value);
+    }
+
+    TempFolder folder;
+    FakeMediaLibrary lib;
+};
+
+}  // namespace
+
+TEST_F(ProjectCompareTest, UnchangedFilesShowNoDifferenceAndGiveBackTheDerivedFields) {
+    const QByteArray navPack =
+        QByteArray(100, '\0') + QByteArray::fromHex("000001BF03D4") + QByteArray(980, 'n');
+    const QString dvd = file(QStringLiteral("dvd.mpg"), navPack);
+    SetVideo(lib, dvd, QStringLiteral("MPEG2"), QStringLiteral("1"));
+    SetTrack(lib, dvd, 0, ac3());
+    for (int generation : {4, 5}) {
+        SCOPED_TRACE(generation);
+        for (const QString& path : {programStream(), elementaryStream(), dvd}) {
+            const MPEGInfo stored = analysed(path, generation);
+            MPEGInfo loaded = asLoaded(stored);
+            EXPECT_EQ(CheckSource(1, loaded, generation, lib), QStringList()) << path.toStdString();
+            EXPECT_EQ(loaded, stored) << path.toStdString();
+        }
+    }
+    EXPECT_TRUE(analysed(elementaryStream(), 5).Elementar);
+    EXPECT_TRUE(analysed(dvd, 5).NavPacks);
+}
+
+TEST_F(ProjectCompareTest, EveryDifferenceIsReportedInOrderWithTheGenerationsTexts) {
+    const QString path = programStream();
+    const MPEGInfo stored4 = analysed(path, 4);
+    const MPEGInfo stored5 = analysed(path, 5);
+    setGeneral(path, "Format", QStringLiteral("MPEG1"));
+    setGeneral(path, "Format_String", QStringLiteral("MPEG-1 PS"));
+    setGeneral(path, "PlayTime", QStringLiteral("99000"));
+    lib.set(path, MediaStream::Video, 0, QStringLiteral("Width"), QStringLiteral("352"));
+    lib.set(path, MediaStream::Video, 0, QStringLiteral("FrameRate"), QStringLiteral("29.97"));
+    lib.set(path, MediaStream::Video, 0, QStringLiteral("AspectRatio_String"), QStringLiteral("16/9"));
+    setGeneral(path, "AudioCount", QStringLiteral("1"));
+    FakeTrack other;
+    other.codec = QStringLiteral("AC3");
+    other.codecText = QStringLiteral("AC-3");
+    other.bitrate = QStringLiteral("384 kb/s");
+    other.rateText = QStringLiteral("48 KHz");
+    other.rate = QStringLiteral("48000");
+    SetTrack(lib, path, 0, other);
+
+    const QStringList common = {"Quelle 03: Format verschieden.", "Quelle 03: FormatString verschieden.",
+                                "Quelle 03: Spieldauer verschieden."};
+    const QStringList tail = {
+        "Quelle 03: Bildwiederholrate verschieden.",      "Quelle 03: Aspect Ratio verschieden.",
+        "Quelle 03: Anzahl Tonspuren verschieden.",       "Quelle 03: Tonspur 0 Format verschieden.",
+        "Quelle 03: Tonspur 0 FormatString verschieden.", "Quelle 03: Tonspur 0 Bitrate verschieden."};
+    const QStringList track1 = {"Quelle 03: Tonspur 1 Format verschieden.",
+                                "Quelle 03: Tonspur 1 FormatString verschieden.",
+                                "Quelle 03: Tonspur 1 Bitrate verschieden."};
+    const QStringList old = common + QStringList{"Quelle 03: Bildgröße verschieden."} + tail +
+                            QStringList{"Quelle 03: Tonspur 0 Samplerate verschieden."} + track1 +
+                            QStringList{"Quelle 03: Tonspur 1 Samplerate verschieden."};
+    const QStringList current = common + QStringList{"Quelle 03: Bildformat verschieden."} + tail +
+                                QStringList{"Quelle 03: Tonspur 0 Abtastrate verschieden."} + track1 +
+                                QStringList{"Quelle 03: Tonspur 1 Abtastrate verschieden."};
+    MPEGInfo loaded = asLoaded(stored4);
+    EXPECT_EQ(CheckSource(3, loaded, 4, lib), old);
+    loaded = asLoaded(stored5);
+    EXPECT_EQ(CheckSource(3, loaded, 5, lib), current);
+}
+
+TEST_F(ProjectCompareTest, NewLibraryComparesTheRateAloneAndOnlyForKnownFormats) {
+    const QString path = programStream();
+    MPEGInfo stored = analysed(path, 5);
+    EXPECT_EQ(stored.TonAbtastrate[1], QStringLiteral("48 KHz")) << "the rate, not rate times channels";
+    MPEGInfo loaded = asLoaded(stored);
+    loaded.TonAbtastrate[0] = QStringLiteral("88 KHz");  // 44.1 kHz stereo as rate x channels
+    EXPECT_EQ(CheckSource(1, loaded, 5, lib), QStringList{"Quelle 01: Tonspur 0 Abtastrate verschieden."});
+
+    // A stored track of unknown format: its rate is not compared.
+    loaded = asLoaded(stored);
+    loaded.TonFormat[0] = 255;
+    loaded.TonAbtastrate[0] = QStringLiteral("irgendwas");
+    EXPECT_EQ(CheckSource(1, loaded, 5, lib), QStringList{"Quelle 01: Tonspur 0 Format verschieden."});
+}
+
+TEST_F(ProjectCompareTest, UnknownPlayTimeOfTheFileIsNotCompared) {
+    const QString path = programStream();
+    MPEGInfo loaded = asLoaded(analysed(path, 5));
+    setGeneral(path, "PlayTime", QString());
+    EXPECT_EQ(CheckSource(1, loaded, 5, lib), QStringList());
+}
+
+TEST_F(ProjectCompareTest, ElementaryStreamIsComparedWithItsCompanionFiles) {
+    const QString path = elementaryStream();
+    const MPEGInfo stored = analysed(path, 5);
+    ASSERT_EQ(stored.Tonspuren, QStringLiteral("1"));
+    // A second companion appeared, with another play time.
+    SetAudioFile(lib, file(QStringLiteral("video-1.mp2")), ac3());
+    setGeneral(folder.file(QStringLiteral("video-0.mp2")), "PlayTime", QStringLiteral("70000"));
+    MPEGInfo loaded = asLoaded(stored);
+    EXPECT_EQ(CheckSource(1, loaded, 5, lib), QStringList({"Quelle 01: Spieldauer verschieden.",
+                                                           "Quelle 01: Anzahl Tonspuren verschieden."}));
+    EXPECT_TRUE(loaded.Elementar);
+    EXPECT_EQ(loaded.TonDatei[0], folder.file(QStringLiteral("video-0.mp2")));
+    EXPECT_EQ(loaded.TonDatei[1], folder.file(QStringLiteral("video-1.mp2")));
+}
+
+TEST_F(ProjectCompareTest, MissingFileOrLibraryEndsTheComparison) {
+    MPEGInfo gone = asLoaded(analysed(elementaryStream(), 5));
+    gone.Datei = folder.file(QStringLiteral("weg.m2v"));
+    const int loads = lib.loads;
+    EXPECT_EQ(CheckSource(2, gone, 5, lib), QStringList{"Quelle 02: " + gone.Datei + " nicht verfügbar."});
+    EXPECT_EQ(lib.loads, loads) << "no library for a missing file";
+    EXPECT_FALSE(gone.Elementar);
+
+    MPEGInfo loaded = asLoaded(analysed(elementaryStream(), 5));
+    lib.loadable = false;
+    EXPECT_EQ(CheckSource(1, loaded, 4, lib), QStringList{"Fehler beim Laden MediaInfo.DLL "});
+    EXPECT_EQ(CheckSource(1, loaded, 5, lib), QStringList{"Fehler beim Laden der MediaInfo.DLL"});
+    // Without a library the companions are taken by their names.
+    EXPECT_TRUE(loaded.Elementar);
+    EXPECT_EQ(loaded.TonDatei[0], folder.file(QStringLiteral("video-0.mp2")));
+}
+
+TEST_F(ProjectCompareTest, ProjectLoadProbesForEachSourceAndKeepsTheErrorsInSourceOrder) {
+    const QString first = programStream();
+    const QString second = elementaryStream();
+    SourceTable table;
+    table[table.append(first)] = analysed(first, 5);
+    table[table.append(second)] = analysed(second, 5);
+    table[2].Tonspuren = QStringLiteral("na");
+    table[1].Bildgroesse = QStringLiteral("720x576");
+    IniFile file;
+    ProjectWrite(file, table);
+
+    QList<int> generations{5, 0, 5, 5};
+    int probes = 0;
+    const auto probe = [&] { return generations.value(probes++); };
+    SourceTable loaded;
+    ProjectLoadOutcome outcome = ProjectRead(file, loaded, ProjectMedia{lib, probe});
+    EXPECT_EQ(probes, 2);
+    EXPECT_EQ(outcome.withoutLibrary, 1);
+    EXPECT_EQ(outcome.errors,
+              QStringList({"Quelle 01: Bildformat verschieden.", "Quelle 02: Anzahl Tonspuren ungültig."}));
+    EXPECT_TRUE(loaded[2].Elementar) << "derived without the library too";
+
+    outcome = ProjectRead(file, loaded, ProjectMedia{lib, probe});
+    EXPECT_EQ(outcome.withoutLibrary, 0);
+    EXPECT_EQ(outcome.errors,
+              QStringList({"Quelle 01: Bildformat verschieden.", "Quelle 02: Anzahl Tonspuren ungültig.",
+                           "Quelle 02: Anzahl Tonspuren verschieden."}));
+}

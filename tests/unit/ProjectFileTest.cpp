@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "persistence/IniFile.h"
+#include "persistence/Project.h"
+#include "sources/SourceTable.h"
+#include "support/TestSupport.h"
+#include "unit/FakeMediaLibrary.h"
+#include "unit/QtPrinters.h"
+
+namespace {
+
+const QStringList kOneTrackKeys = {
+    "Datei",       "Format",    "FormatStr", "Spieldauer",  "Bildgröße",  "Bildwiederholrate",
+    "AspectRatio", "Tonspuren", "0-Format",  "0-FormatStr", "0-Bitrate",  "0-Abtastrate",
+    "Kapitel",     "Hart",      "Weich",     "VTS",         "D0-Sprache", "D0-Bitrate"};
+
+const QStringList kTwoTrackKeys = {
+    "Datei",       "Format",      "FormatStr",  "Spieldauer",   "Bildgröße",  "Bildwiederholrate",
+    "AspectRatio", "Tonspuren",   "0-Format",   "0-FormatStr",  "0-Bitrate",  "0-Abtastrate",
+    "1-Format",    "1-FormatStr", "1-Bitrate",  "1-Abtastrate", "Kapitel",    "Hart",
+    "Weich",       "VTS",         "D0-Sprache", "D0-Bitrate",   "D1-Sprache", "D1-Bitrate"};
+
+// A source as the analysis leaves it, with DVD-side choices and chapter marks.
+MPEGInfo Source(const QString& path, int tracks) {
+    MPEGInfo r;
+    r.Datei = path;
+    r.Format = QStringLiteral("MPEG2");
+    r.FormatStr = QStringLiteral("MPEG-2 PS");
+    r.Spieldauer = QStringLiteral("3725");
+    r.Bildgroesse = QStringLiteral("480x576");
+    r.Bildwiederholrate = QStringLiteral("25");
+    r.AspectRatio = QStringLiteral("4:3");
+    r.Tonspuren = QString::number(tracks);
+    r.TonFormatStr = {QStringLiteral(" "), QStringLiteral(" ")};
+    r.TonAbtastrate = {QStringLiteral("---"), QStringLiteral("---")};
+    for (int t = 0; t < tracks; ++t) {
+        r.TonFormat[t] = static_cast<quint8>(t);
+        r.TonFormatStr[t] = t == 0 ? QStringLiteral("MPEG-1 Audio Layer 2") : QStringLiteral("AC-3");
+        r.TonBitrate[t] = static_cast<quint8>(7 - t);
+        r.TonAbtastrate[t] = t == 0 ? QStringLiteral("44.1 KHz") : QStringLiteral("48 KHz");
+        r.DVDSprache[t] = static_cast<quint8>(21 + 3 * t);
+        r.DVDBitrate[t] = static_cast<quint8>(8 - t);
+    }
+    r.Kapitel = QStringLiteral("00:10:00.000,00:20:00.000");
+    return r;
+}
+
+int NoLibrary() {
+    return 0;
+}
+
+class ProjectFileTest : public ::testing::Test {
+  protected:
+    SourceTable tableOf(const QList<MPEGInfo>& records) {
+        SourceTable table;
+        for (const MPEGInfo& r : records)
+            table[table.append(r.Datei)] = r;
+        return table;
+    }
+    ProjectLoadOutcome read(const IniFile& file, SourceTable& table) {
+        return ProjectRead(file, table, ProjectMedia{lib, NoLibrary});
+    }
+
+    TempFolder folder;
+    FakeMediaLibrary lib;
+};
+
+}  // namespace
+
+TEST_F(ProjectFileTest, WritesEveryKeyInOrderAndTrackKeysOnlyForExistingTracks) {
+    MPEGInfo second = Source(QStringLiteral("/filme/zwei.mpg"), 2);
+    second.Hart = true;
+    second.Weich = true;
+    second.VTS = 2;
+    const SourceTable table = tableOf({Source(QStringLiteral("/filme/eins.mpg"), 1), second});
+    IniFile file;
+    ProjectWrite(file, table);
+
+    EXPECT_EQ(file.sections(), QStringList({"Quellen", "Quelle01", "Quelle02"}));
+    EXPECT_EQ(file.keys(QStringLiteral("Quellen")), QStringList{"Anzahl"});
+    EXPECT_EQ(file.keys(QStringLiteral("Quelle01")), kOneTrackKeys);
+    EXPECT_EQ(file.keys(QStringLiteral("Quelle02")), kTwoTrackKeys);
+
+    const QString text = QString::fromUtf8(file.toBytes());
+    EXPECT_TRUE(text.contains(QStringLiteral("[Quellen]\r\nAnzahl=2\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Bildgröße=480x576\r\n")));
+    EXPECT_TRUE(text.contains(QStringLiteral("1-Format=1\r\n1-FormatStr=AC-3\r\n1-Bitrate=6\r\n")));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral("Hart=1\r\nWeich=1\r\nVTS=2\r\nD0-Sprache=21\r\nD0-Bitrate=8\r\n"
+                                     "D1-Sprache=24\r\nD1-Bitrate=7")));
+}
+
+TEST_F(ProjectFileTest, ReadingBackRestoresEveryStoredField) {
+    MPEGInfo first = Source(QStringLiteral("/filme/eins.mpg"), 1);
+    first.Spieldauer.clear();  // an unknown play time stays unknown
+    first.Kapitel.clear();
+    MPEGInfo second = Source(QStringLiteral("/filme/zwei.mpg"), 2);
+    second.Weich = true;
+    second.VTS = 7;  // as stored, no title-set pass
+    IniFile file;
+    ProjectWrite(file, tableOf({first, second}));
+
+    SourceTable loaded = tableOf({Source(QStringLiteral("/alt.mpg"), 2)});
+    const ProjectLoadOutcome outcome = read(file, loaded);
+    ASSERT_EQ(loaded.count(), 2);
+    EXPECT_EQ(loaded[1], first);
+    EXPECT_EQ(loaded[2], second);
+    EXPECT_EQ(loaded.paths(), QStringList({"/filme/eins.mpg", "/filme/zwei.mpg"}));
+    EXPECT_EQ(outcome.withoutLibrary, 2);
+    EXPECT_TRUE(outcome.errors.isEmpty());
+}
+
+TEST_F(ProjectFileTest, MissingKeysGiveDefaultsAndIntegersKeepTheirLowByte) {
+    IniFile file;
+    file.parse(
+        "[Quellen]\r\nAnzahl=2\r\n"
+        "[Quelle01]\r\nDatei=/a.mpg\r\nTonspuren=2\r\n0-Format=256\r\n1-Bitrate=$10A\r\nVTS=258\r\n"
+        "D1-Sprache=-1\r\nHart=7\r\n"
+        "[Quelle02]\r\nTonspuren=1\r\n");
+    SourceTable table;
+    read(file, table);
+    ASSERT_EQ(table.count(), 2);
+    const MPEGInfo& a = table[1];
+    EXPECT_EQ(a.TonFormat[0], 0);
+    EXPECT_EQ(a.TonBitrate[1], 10);
+    EXPECT_EQ(a.VTS, 2);
+    EXPECT_EQ(a.DVDSprache[1], 255);
+    EXPECT_TRUE(a.Hart);
+    EXPECT_FALSE(a.Weich);
+    EXPECT_EQ(a.TonFormat[1], 255);
+    EXPECT_EQ(a.TonFormatStr[0], QStringLiteral("na"));
+    EXPECT_EQ(a.Format, QStringLiteral("na"));
+    EXPECT_EQ(a.Kapitel, QStringLiteral("na"));
+    EXPECT_EQ(table[2].Datei, QString());
+    EXPECT_EQ(table[2].VTS, 255);
+    EXPECT_EQ(table[2].TonAbtastrate[0], QStringLiteral("na"));
+}
+
+TEST_F(ProjectFileTest, TrackCountThatIsNoNumberLoadsNoTracksAndIsReported) {
+    IniFile file;
+    file.parse(
+        "[Quellen]\r\nAnzahl=3\r\n"
+        "[Quelle01]\r\nDatei=/a.mpg\r\n0-Format=1\r\nD0-Sprache=21\r\n"
+        "[Quelle02]\r\nDatei=/b.mpg\r\nTonspuren=1\r\n0-Format=1\r\n"
+        "[Quelle03]\r\nDatei=/c.mpg\r\nTonspuren=3\r\n2-Format=1\r\n");
+    SourceTable table;
+    const ProjectLoadOutcome outcome = read(file, table);
+    ASSERT_EQ(table.count(), 3);
+    EXPECT_EQ(outcome.errors, QStringList({"Quelle 01: Anzahl Tonspuren ungültig.",
+                                           "Quelle 03: Anzahl Tonspuren ungültig."}));
+    for (int i : {1, 3}) {
+        EXPECT_EQ(table[i].Tonspuren, QStringLiteral("0"));
+        EXPECT_EQ(table[i].TonFormat[0], 255);
+        EXPECT_EQ(table[i].DVDSprache[0], 255);
+    }
+    EXPECT_EQ(table[2].TonFormat[0], 1);
+}
+
+TEST_F(ProjectFileTest, SourceCountIsKeptWithinTheTable) {
+    for (const char* count : {"31", "-4", "viele"}) {
+        IniFile file;
+        file.parse(QByteArray("[Quellen]\r\nAnzahl=") + count + "\r\n");
+        SourceTable table = tableOf({Source(QStringLiteral("/alt.mpg"), 1)});
+        read(file, table);
+        EXPECT_EQ(table.count(), QByteArray(count) == "31" ? 30 : 0) << count;
+    }
+}
+
+TEST_F(ProjectFileTest, RewritingDropsTheSourcesThatAreGoneAndKeepsOtherSections) {
+    IniFile file;
+    file.setValue(QStringLiteral("Version"), QStringLiteral("Tavrolin"), QStringLiteral("1.0"));
+    ProjectWrite(file, tableOf({Source(QStringLiteral("/1.mpg"), 2), Source(QStringLiteral("/2.mpg"), 1),
+                                Source(QStringLiteral("/3.mpg"), 1)}));
+    file.setInt(QStringLiteral("Bearbeitung"), QStringLiteral("Stand"), 302);
+
+    ProjectWrite(file, tableOf({Source(QStringLiteral("/neu.mpg"), 1)}));
+    EXPECT_EQ(file.sections(), QStringList({"Version", "Quellen", "Quelle01", "Bearbeitung"}));
+    EXPECT_EQ(file.keys(QStringLiteral("Quelle01")), kOneTrackKeys);
+    EXPECT_EQ(file.value(QStringLiteral("Quelle01"), QStringLiteral("Datei")), QStringLiteral("/neu.mpg"));
+    EXPECT_EQ(file.intValue(QStringLiteral("Quellen"), QStringLiteral("Anzahl"), -1), 1);
+}
+
+TEST_F(ProjectFileTest, GarbageAndTruncatedFilesLoadWithoutHarm) {
+    QByteArray noise;
+    for (int k = 0; k < 4096; ++k)
+        noise.append(static_cast<char>((k * 7919) % 256));
+    SourceTable table = tableOf({Source(QStringLiteral("/alt.mpg"), 1)});
+    ProjectLoad(folder.write(QStringLiteral("noise.tvpr"), noise), table, ProjectMedia{lib, NoLibrary});
+    EXPECT_EQ(table.count(), 0);
+
+    IniFile whole;
+    ProjectWrite(whole, tableOf({Source(QStringLiteral("/1.mpg"), 2), Source(QStringLiteral("/2.mpg"), 2)}));
+    const QByteArray bytes = whole.toBytes();
+    const QByteArray cut = bytes.left(bytes.indexOf("0-Bitrate", bytes.indexOf("[Quelle02]")) + 3);
+    ProjectLoad(folder.write(QStringLiteral("cut.tvpr"), cut), table, ProjectMedia{lib, NoLibrary});
+    ASSERT_EQ(table.count(), 2);
+    EXPECT_EQ(table[1], Source(QStringLiteral("/1.mpg"), 2));
+    EXPECT_EQ(table[2].TonFormat[0], 0);
+    EXPECT_EQ(table[2].TonBitrate[0], 255);
+    EXPECT_EQ(table[2].VTS, 255);
+
+    ProjectLoad(folder.file(QStringLiteral("fehlt.tvpr")), table, ProjectMedia{lib, NoLibrary});
+    EXPECT_EQ(table.count(), 0);
+}
+
+TEST_F(ProjectFileTest, SavingKeepsTheSettingsPartAndReportsAnUnwritableFile) {
+    const QString path = folder.write(QStringLiteral("p.tvpr"), "[Version]\r\nTavrolin=1.0\r\n");
+    EXPECT_TRUE(ProjectSave(path, tableOf({Source(QStringLiteral("/1.mpg"), 1)})));
+    const IniFile saved(path);
+    EXPECT_EQ(saved.sections(), QStringList({"Version", "Quellen", "Quelle01"}));
+    EXPECT_FALSE(ProjectSave(folder.file(QStringLiteral("fehlt/p.tvpr")), SourceTable()));
+}
+
+TEST(ProjectErrorMessage, OneErrorFollowsTheHeadingSeveralFollowABlankLine) {
+    EXPECT_EQ(ProjectErrorMessage({}), QString());
+    EXPECT_EQ(ProjectErrorMessage({QStringLiteral("A")}),
+              QStringLiteral("Folgende Fehler sind aufgetreten:\r\nA"));
+    EXPECT_EQ(ProjectErrorMessage({QStringLiteral("A"), QStringLiteral("B")}),
+              QStringLiteral("Folgende Fehler sind aufgetreten:\r\n\r\nA\r\nB"));
+}

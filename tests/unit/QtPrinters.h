@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+// Readable Qt texts in test failure messages.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (int k = 0; k < list.size(); ++k) {
+        if (k > 0) *os << ", ";
+        PrintTo(list[k], os);
+    }
+    *os << '}';
+}

@@ -1,0 +1,308 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "persistence/IniFile.h"
+#include "persistence/ProjectActions.h"
+#include "pipeline/ImageTab.h"
+#include "support/TestMedia.h"
+#include "support/WindowFixture.h"
+#include "unit/FakeMediaLibrary.h"
+#include "unit/QtPrinters.h"
+
+namespace {
+
+const QString kErrors = QStringLiteral("Folgende Fehler sind aufgetreten:\r\n");
+
+QStringList Listed(const QListWidget* list) {
+    QStringList items;
+    for (int k = 0; k < list->count(); ++k)
+        items << list->item(k)->text();
+    return items;
+}
+
+class Projects : public WindowTest {
+  protected:
+    // A copy of a test medium (and its companions) in the test's own folder.
+    QString copy(const QString& source, const QString& name) {
+        const QString target = disk.file(name);
+        EXPECT_TRUE(QFile::copy(source, target)) << name.toStdString();
+        return target;
+    }
+    void add(const QString& path) { ASSERT_TRUE(h->AddSource(path)) << path.toStdString(); }
+    // Saves through the button; returns the texts shown besides the dialog.
+    QStringList save(const QString& answer) {
+        dialogs.answer(answer);
+        click("BuSpeichern");
+        QStringList texts = dialogs.takeTexts();
+        EXPECT_EQ(texts.value(0), QStringLiteral("Projektdatei speichern"));
+        return texts.mid(1);
+    }
+    QStringList openProject(const QString& path) {
+        dialogs.answer(path);
+        click("BuOeffnen");
+        QStringList texts = dialogs.takeTexts();
+        EXPECT_EQ(texts.value(0), QStringLiteral("Projektdatei öffnen"));
+        return texts.mid(1);
+    }
+    QStringList resume(const QString& path) {
+        dialogs.answer(path);
+        click("BuRecover");
+        QStringList texts = dialogs.takeTexts();
+        EXPECT_EQ(texts.value(0), QStringLiteral("Projektdatei für die Wiederaufnahme öffnen"));
+        return texts.mid(1);
+    }
+    // Three copies of an SVCD as sources, saved as a project.
+    QString threeSources() {
+        for (const char* name : {"a.mpg", "b.mpg", "c.mpg"})
+            add(copy(TestMedia::Svcd(), QLatin1String(name)));
+        const QString project = disk.file(QStringLiteral("drei.tvpr"));
+        EXPECT_EQ(save(project), QStringList());
+        return project;
+    }
+    // A run's project backup of the window's settings and sources at a state.
+    QString backup(int state) {
+        const QString file = disk.file(QStringLiteral("Projekt-Temp.tvpr"));
+        QFile::remove(file);
+        EXPECT_TRUE(h->SaveSettings(file, false));
+        EXPECT_TRUE(h->saveProject(file));
+        IniFile ini(file);
+        ini.setInt(QStringLiteral("Bearbeitung"), QStringLiteral("Stand"), state);
+        EXPECT_TRUE(ini.save());
+        return file;
+    }
+    // A burn program that prints its version.
+    QString tool(const QString& name, const QString& version) {
+        const QString path = disk.write(name, ("#!/bin/sh\necho 'Version " + version + "'\n").toUtf8());
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+        return path;
+    }
+
+    TempFolder disk;
+};
+
+}  // namespace
+
+TEST_F(Projects, SaveAndOpenRestoreEverySourceFieldAndTitleSet) {
+    const QString elementary = copy(TestMedia::ElementaryM2v(), QStringLiteral("elementar.m2v"));
+    copy(TestMedia::Folder() + QStringLiteral("/elementary.mp2"), QStringLiteral("elementar.mp2"));
+    add(copy(TestMedia::Svcd(), QStringLiteral("eins.mpg")));
+    add(copy(TestMedia::SvcdTwoTracks(), QStringLiteral("zwei spuren.mpg")));
+    add(elementary);
+    add(copy(TestMedia::Dvd(), QStringLiteral("dvd.mpg")));
+    add(copy(TestMedia::Svcd(), QStringLiteral("Prüfung.mpg")));
+    h->Sources[1].Kapitel = QStringLiteral("00:00:01.000,00:00:02.000");
+    h->Sources[2].DVDSprache[1] = 31;
+    h->Sources[2].DVDBitrate[0] = 9;
+    h->Sources[5].Weich = true;
+    h->TitleSetPass();
+    h->Sources[4].VTS = 7;  // stored numbering is taken as it is
+    h->EdDVDLabel->setText(QStringLiteral("Urlaub"));
+    ASSERT_TRUE(h->Sources[3].Elementar);
+    ASSERT_TRUE(h->Sources[4].NavPacks);
+    const SourceTable saved = h->Sources;
+
+    const QString folder = disk.file(QStringLiteral("Projekte"));
+    QDir().mkpath(folder);
+    EXPECT_EQ(save(folder + QStringLiteral("/urlaub.projekt")), QStringList());
+    EXPECT_EQ(dialogs.lastFileRequest().filter, QStringLiteral("Projekt (*.tvpr)|*.tvpr"));
+    EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path());
+    EXPECT_EQ(h->Pfade.Projekte, folder);
+    const QString project = folder + QStringLiteral("/urlaub.tvpr");
+    ASSERT_TRUE(QFileInfo::exists(project));
+
+    open();
+    EXPECT_FALSE(h->BuStart->isEnabled());
+    EXPECT_EQ(openProject(project), QStringList()) << "the files still match their records";
+    EXPECT_EQ(dialogs.lastFileRequest().filter, QStringLiteral("Projekt (*.tvpr)|*.tvpr"));
+    ASSERT_EQ(h->Sources.count(), 5);
+    for (int i = 1; i <= 5; ++i)
+        EXPECT_EQ(h->Sources[i], saved[i]) << "source " << i;
+    EXPECT_EQ(Listed(h->ListSVCD), saved.paths());
+    EXPECT_EQ(h->EdDVDLabel->text(), QStringLiteral("Urlaub"));
+    for (QPushButton* button : {h->BuAdd, h->BuDelAlle, h->BuStart, h->BuMProjekt})
+        EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+}
+
+TEST_F(Projects, SavingOverALargerProjectLeavesNoOldSource) {
+    const QString project = threeSources();
+    h->Sources.remove(2);
+    h->Sources.remove(1);
+    h->RefreshSourceList();
+    EXPECT_EQ(save(project), QStringList());
+    const IniFile file(project);
+    EXPECT_TRUE(file.hasSection(QStringLiteral("Quelle01")));
+    EXPECT_FALSE(file.hasSection(QStringLiteral("Quelle02")));
+    EXPECT_FALSE(file.hasSection(QStringLiteral("Quelle03")));
+    EXPECT_EQ(file.sections().mid(file.sections().indexOf(QStringLiteral("Quellen"))),
+              QStringList({"Quellen", "Quelle01"}));
+}
+
+TEST_F(Projects, SaveFailuresAreReported) {
+    EXPECT_EQ(save(QStringLiteral("cancel")), QStringList());
+
+    QDir().mkpath(disk.file(QStringLiteral("belegt.tvpr/inhalt")));
+    EXPECT_EQ(save(disk.file(QStringLiteral("belegt.mpg"))),
+              QStringList{"Die Datei kann nicht gespeichert werden."});
+
+    const QString unwritable = disk.file(QStringLiteral("fehlt/projekt.tvpr"));
+    EXPECT_EQ(save(disk.file(QStringLiteral("fehlt/projekt"))),
+              QStringList{"Die Datei " + unwritable +
+                          " konnte\r\nnicht oder nicht vollständig gespeichert werden."});
+}
+
+TEST_F(Projects, DeletedSourcesAreReportedInOneMessage) {
+    const QString project = threeSources();
+    QFile::remove(disk.file(QStringLiteral("b.mpg")));
+    EXPECT_EQ(openProject(project),
+              QStringList{kErrors + "Quelle 02: " + disk.file("b.mpg") + " nicht verfügbar."});
+    EXPECT_EQ(h->Sources.count(), 3) << "a missing source is still loaded";
+
+    QFile::remove(disk.file(QStringLiteral("c.mpg")));
+    EXPECT_EQ(openProject(project),
+              QStringList{kErrors + "\r\nQuelle 02: " + disk.file("b.mpg") +
+                          " nicht verfügbar.\r\nQuelle 03: " + disk.file("c.mpg") + " nicht verfügbar."});
+}
+
+TEST_F(Projects, ChangedFrameSizeIsReported) {
+    const QString project = threeSources();
+    IniFile file(project);
+    file.setValue(QStringLiteral("Quelle01"), QStringLiteral("Bildgröße"), QStringLiteral("352x576"));
+    ASSERT_TRUE(file.save());
+    EXPECT_EQ(openProject(project), QStringList{kErrors + "Quelle 01: Bildformat verschieden."});
+}
+
+TEST_F(Projects, WithoutTheLibraryEachSourceIsReportedAndNotCompared) {
+    const QString project = threeSources();
+    QFile::remove(disk.file(QStringLiteral("b.mpg")));
+    h->projectActions->setMediaLibrary(std::make_unique<FakeMediaLibrary>(), [] { return 0; });
+    const QString noLibrary = QStringLiteral("Es wurde keine MediaInfo.DLL gefunden.");
+    EXPECT_EQ(openProject(project), QStringList({noLibrary, noLibrary, noLibrary}));
+    EXPECT_EQ(h->Sources.count(), 3);
+}
+
+TEST_F(Projects, ProjectWithoutSourcesEmptiesTheListAndLeavesTheButtons) {
+    const QString empty = disk.file(QStringLiteral("leer.tvpr"));
+    EXPECT_EQ(save(empty), QStringList());
+    EXPECT_EQ(IniFile(empty).keys(QStringLiteral("Quellen")), QStringList{"Anzahl"});
+    add(copy(TestMedia::Svcd(), QStringLiteral("a.mpg")));
+    h->BuStart->setEnabled(true);
+
+    EXPECT_EQ(openProject(empty), QStringList());
+    EXPECT_EQ(h->Sources.count(), 0);
+    EXPECT_EQ(h->ListSVCD->count(), 0);
+    EXPECT_TRUE(h->BuStart->isEnabled());
+}
+
+TEST_F(Projects, OtherFilesOpenNothingAndBrokenProjectsLoadSafely) {
+    const QString project = threeSources();
+    EXPECT_EQ(openProject(disk.write(QStringLiteral("projekt.ini"), "[Quellen]\r\nAnzahl=0\r\n")),
+              QStringList());
+    EXPECT_EQ(openProject(QStringLiteral("cancel")), QStringList());
+    EXPECT_EQ(h->Sources.count(), 3);
+
+    QByteArray noise;
+    for (int k = 0; k < 3000; ++k)
+        noise.append(static_cast<char>(k * 31 % 251));
+    EXPECT_EQ(openProject(disk.write(QStringLiteral("rauschen.TVPR"), noise)), QStringList());
+    EXPECT_EQ(h->Sources.count(), 0);
+
+    QFile file(project);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    const QString cut = disk.write(QStringLiteral("abgeschnitten.tvpr"),
+                                   bytes.left(bytes.indexOf("0-Abtastrate", bytes.indexOf("[Quelle02]"))));
+    const QStringList shown = openProject(cut);
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(
+        shown[0].startsWith(kErrors + "\r\nQuelle 02: Tonspur 0 Abtastrate verschieden.\r\nQuelle 03: "));
+    EXPECT_EQ(h->Sources.count(), 3);
+}
+
+TEST_F(Projects, OpeningAProjectDiscardsAResumePoint) {
+    const QString project = threeSources();
+    h->Run.resumePoint = 302;
+    EXPECT_EQ(openProject(project), QStringList());
+    EXPECT_EQ(h->Run.resumePoint, 0);
+}
+
+TEST_F(Projects, ResumeSelectsTheStageInWhichTheRunStopped) {
+    const QString file = backup(302);
+    EXPECT_EQ(resume(file), QStringList());
+    EXPECT_EQ(dialogs.lastFileRequest().filter,
+              QStringLiteral("Projektsicherung (Projekt*.tvpr)|Projekt*.tvpr"));
+    EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path());
+    EXPECT_EQ(h->CoRecover->currentText(), QStringLiteral("DVD MPEG muxen"));
+    EXPECT_EQ(h->Run.resumePoint, 302);
+    // The user's own choice of a stage discards the resume point.
+    emit h->CoRecover->activated(0);
+    EXPECT_EQ(h->Run.resumePoint, 0);
+
+    for (int state : {1, 6}) {
+        EXPECT_EQ(resume(backup(state)), QStringList());
+        EXPECT_EQ(h->CoRecover->currentIndex(), -1) << state;
+        EXPECT_EQ(h->Run.resumePoint, state);
+    }
+    EXPECT_EQ(resume(disk.write(QStringLiteral("Projekt-alt.ini"), "")), QStringList());
+    EXPECT_EQ(h->Run.resumePoint, 6) << "not a project: nothing happens";
+}
+
+TEST_F(Projects, ResumeAfterImageAndBurnStages) {
+    h->Tools[Tool::Decrypter] = tool(QStringLiteral("DVDDecrypter"), QStringLiteral("3.2.3.0"));
+    h->Tools[Tool::ImgTool] = tool(QStringLiteral("ImgTool"), QStringLiteral("1.0"));
+    h->imageTab->SettingsLoaded();
+    h->ChBrennen->setChecked(true);
+    h->RaImg->setChecked(true);
+    EXPECT_EQ(resume(backup(510)), QStringList());
+    EXPECT_EQ(h->CoRecover->currentIndex(), 4);
+    EXPECT_EQ(h->CoRecover->currentText(), QStringLiteral("DVD brennen"));
+
+    h->RaDec->setChecked(true);
+    h->ChImage->setChecked(true);
+    EXPECT_EQ(resume(backup(600)), QStringList());
+    EXPECT_EQ(h->CoRecover->currentIndex(), 5);
+    EXPECT_EQ(h->CoRecover->currentText(), QStringLiteral("Image brennen"));
+    EXPECT_EQ(resume(backup(501)), QStringList());
+    EXPECT_EQ(h->CoRecover->currentIndex(), 4);
+    EXPECT_EQ(h->CoRecover->currentText(), QStringLiteral("Image erstellen"));
+    EXPECT_EQ(h->Run.resumePoint, 501);
+
+    // A backup that left the image unticked still reaches the burn stage.
+    h->ChImage->setChecked(false);
+    EXPECT_EQ(resume(backup(600)), QStringList());
+    EXPECT_EQ(h->CoRecover->currentText(), QStringLiteral("Image brennen"));
+    EXPECT_TRUE(h->ChImage->isChecked());
+}
+
+TEST_F(Projects, MenuProjectIsWrittenIntoTheProgramFolder) {
+    const QString target = programDir.file(QStringLiteral("Projekt.ini"));
+    h->EdDVDLabel->setText(QStringLiteral("Ferien"));
+    h->projectActions->BuMProjektClick();
+    EXPECT_EQ(dialogs.takeTexts(), QStringList{"Die Datei " + target + " wurde erstellt."});
+    QFile written(target);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), (";Ferien\r\n;VTS0*" + h->Author.Menue1 + "\r\n").toUtf8());
+    written.close();
+
+    const QString project = threeSources();
+    EXPECT_EQ(openProject(project), QStringList());
+    click("BuMProjekt");
+    EXPECT_EQ(dialogs.takeTexts(), QStringList{"Die Datei " + target + " wurde erstellt."});
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    written.close();
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(lines[4], (";VTS1*" + disk.file("c.mpg") + "*MPEG2**MPA1/2\r").toUtf8());
+
+    QFile::remove(target);
+    QDir().mkpath(target + QStringLiteral("/schreibgeschützt"));
+    click("BuMProjekt");
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{"Die alte Datei " + target + " konnte nicht gelöscht werden."});
+}

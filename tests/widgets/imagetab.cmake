@@ -1,0 +1,1 @@
+tav_test(imagetab_test GUI SOURCES widgets/ImageTabTest.cpp)

@@ -1,0 +1,1 @@
+tav_test(projectwindow_test GUI SOURCES widgets/ProjectWindowTest.cpp)
