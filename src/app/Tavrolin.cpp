@@ -232,7 +232,7 @@ int THaupt::TitleSetPass() {
 }
 
 void THaupt::RefreshSourceList() {
-    const int current = ListSVCD->currentRow();
+    const int current = ListSVCD->selectedItems().isEmpty() ? -1 : ListSVCD->currentRow();
     const QSignalBlocker blocker(ListSVCD);
     ListSVCD->clear();
     ListSVCD->addItems(Sources.paths());
@@ -284,7 +284,7 @@ void THaupt::LaProgClick() {
 }
 
 void THaupt::BuStartClick() {
-    RunConversion(*this);
+    LastRunCompleted = RunConversion(*this);
 }
 
 void THaupt::BuAboutClick() {

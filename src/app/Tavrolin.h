@@ -47,11 +47,12 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
 
     // --- State shared between the parts of the program ---
     const QString ProgramDir;
-    RunState Run;            // AbortRequested, ProcessingState, ResumePoint, RunProjectFile
-    int MediaInfoApi = 0;    // 0 none, 4 old, 5 new library generation
-    int PlayerPosition = 0;  // frames
-    SourceTable Sources;     // records 1..30
-    ToolPaths Tools;         // Allgemein.*
+    RunState Run;                   // AbortRequested, ProcessingState, ResumePoint, RunProjectFile
+    bool LastRunCompleted = false;  // the last run reached its normal end
+    int MediaInfoApi = 0;           // 0 none, 4 old, 5 new library generation
+    int PlayerPosition = 0;         // frames
+    SourceTable Sources;            // records 1..30
+    ToolPaths Tools;                // Allgemein.*
     struct {
         QString Arbeit, DVDroot, RIProot, Projekte, SVCD, Images;
     } Pfade;

@@ -254,54 +254,55 @@ void LogChapterList(RunContext& ctx, const QString& kapitel) {
         Add(ctx, QString::asprintf("  %.2d:      ", k + 2) + marks[k]);
 }
 
-void RunConversion(RunContext& ctx) {
+bool RunConversion(RunContext& ctx) {
     ctx.enterRunning();
     if (ctx.sources().isEmpty()) {
         Add(ctx, QStringLiteral("Fehler:     Keine Dateien zum Bearbeiten gefunden."));
         LogRunEnd(ctx);
-        return;
+        return false;
     }
     Header(ctx);
 
     const int stage = ctx.controls().stageIndex;
-    if (stage <= kDemux && !Step(ctx, QStringLiteral(" - Demuxen:"), Demultiplex)) return;
-    if (stage <= kUpmix && !Step(ctx, QStringLiteral(" - Audio Upmix:"), Upmix)) return;
-    if (stage <= kMux && !Step(ctx, QStringLiteral(" - Muxen:"), Multiplex)) return;
-    if (stage <= kAuthor && !Step(ctx, QStringLiteral(" - Authoring:"), Author, true)) return;
+    if (stage <= kDemux && !Step(ctx, QStringLiteral(" - Demuxen:"), Demultiplex)) return false;
+    if (stage <= kUpmix && !Step(ctx, QStringLiteral(" - Audio Upmix:"), Upmix)) return false;
+    if (stage <= kMux && !Step(ctx, QStringLiteral(" - Muxen:"), Multiplex)) return false;
+    if (stage <= kAuthor && !Step(ctx, QStringLiteral(" - Authoring:"), Author, true)) return false;
     if (ctx.settings().tempPolicy == kDeleteAfterMux && stage <= kAuthor && !CleanUp(ctx)) {
         LogRunEnd(ctx);
-        return;
+        return false;
     }
-    if (!AbortTest(ctx)) return;
+    if (!AbortTest(ctx)) return false;
 
     if (stage <= kImage) {
         if (ctx.controls().imageEnabled && ctx.settings().image &&
             !Step(ctx, QStringLiteral(" - Image erstellen:"), MakeImage))
-            return;
+            return false;
         const ProgramSettings s = ctx.settings();
         if (s.imgTool && s.burn) {
             // An abort while the image was made must never lead to a burn.
-            if (!AbortTest(ctx)) return;
-            if (!Step(ctx, QStringLiteral(" - DVD brennen:"), BurnWithImgTool)) return;
+            if (!AbortTest(ctx)) return false;
+            if (!Step(ctx, QStringLiteral(" - DVD brennen:"), BurnWithImgTool)) return false;
             if (ctx.settings().shutdown) {
                 SaveSettingsBeforeShutdown(ctx);
                 LogRunEnd(ctx);
                 ctx.shutdown();
-                return;
+                return true;
             }
         }
     }
-    if (!AbortTest(ctx)) return;
+    if (!AbortTest(ctx)) return false;
     const ProgramSettings s = ctx.settings();
     if (s.decrypter && s.burn) {
-        if (!Step(ctx, QStringLiteral(" - Image brennen:"), BurnWithDecrypter)) return;
+        if (!Step(ctx, QStringLiteral(" - Image brennen:"), BurnWithDecrypter)) return false;
         if (ctx.settings().shutdown) {
             SaveSettingsBeforeShutdown(ctx);
             LogRunEnd(ctx);
             Add(ctx, QStringLiteral("Herunterfahren."));
             ctx.shutdown();
-            return;
+            return true;
         }
     }
     LogRunEnd(ctx);
+    return true;
 }

@@ -1,0 +1,157 @@
+#include "Driver.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextStream>
+
+#include "app/Tavrolin.h"
+
+namespace {
+
+QTextStream& Out() {
+    static QTextStream out(stdout);
+    return out;
+}
+
+// The program's helpers and menu files, linked into a program folder that lacks them.
+void LinkBuildFolders(const QString& programDir) {
+    for (const QString& name : {QStringLiteral("bin"), QStringLiteral("menue")}) {
+        const QString target = QDir(programDir).filePath(name);
+        if (!QFileInfo::exists(target)) QFile::link(QStringLiteral(TAV_BUILD_PROGRAM_DIR "/") + name, target);
+    }
+}
+
+}  // namespace
+
+Driver::Driver() {
+    dialogs_.setObserver(
+        [](const ScriptedDialogs::Shown& shown) { Out() << "DIALOG: " << shown.describe() << Qt::endl; });
+}
+
+Driver::~Driver() = default;
+
+int Driver::run(const QStringList& arguments) {
+    for (int k = 0; k < arguments.size(); ++k) {
+        const QString option = arguments[k];
+        const bool takesValue = option != QLatin1String("--start");
+        if (takesValue && k + 1 >= arguments.size()) {
+            Out() << "missing value for " << option << Qt::endl;
+            return 2;
+        }
+        const QString value = takesValue ? arguments[++k] : QString();
+        if (option == QLatin1String("--program-dir")) {
+            if (!open(value)) return 2;
+        } else if (!window_) {
+            Out() << "--program-dir must come first" << Qt::endl;
+            return 2;
+        } else if (!perform(option, value)) {
+            Out() << "cannot perform " << option << ' ' << value << Qt::endl;
+            return 2;
+        }
+    }
+    return window_ ? finish() : 2;
+}
+
+bool Driver::open(const QString& programDir) {
+    if (!QDir().mkpath(programDir)) return false;
+    LinkBuildFolders(programDir);
+    window_ = std::make_unique<THaupt>(QFileInfo(programDir).absoluteFilePath(), dialogs_);
+    window_->ShutdownHandler = [] { Out() << "SHUTDOWN requested" << Qt::endl; };
+    window_->OpenUrlHandler = [](const QUrl& url) { Out() << "OPEN " << url.toString() << Qt::endl; };
+    window_->show();
+    QApplication::processEvents();
+    return true;
+}
+
+bool Driver::perform(const QString& option, const QString& value) {
+    const auto answerAndClick = [&](const char* button) {
+        dialogs_.answer(value);
+        return click(QLatin1String(button));
+    };
+    if (option == QLatin1String("--answer")) return dialogs_.answer(value), true;
+    if (option == QLatin1String("--click")) return click(value);
+    if (option == QLatin1String("--set")) return set(value);
+    if (option == QLatin1String("--tab")) return showTab(value);
+    if (option == QLatin1String("--screenshot")) return screenshot(value);
+    if (option == QLatin1String("--add")) return answerAndClick("BuAdd");
+    if (option == QLatin1String("--open")) return answerAndClick("BuOeffnen");
+    if (option == QLatin1String("--save")) return answerAndClick("BuSpeichern");
+    if (option == QLatin1String("--resume")) return answerAndClick("BuRecover");
+    if (option == QLatin1String("--start")) return start(), true;
+    return false;
+}
+
+bool Driver::click(const QString& name) {
+    auto* button = window_->findChild<QAbstractButton*>(name);
+    if (!button || !button->isEnabled()) return false;
+    button->click();
+    QApplication::processEvents();
+    return true;
+}
+
+bool Driver::set(const QString& assignment) {
+    const int equals = assignment.indexOf(QLatin1Char('='));
+    if (equals <= 0) return false;
+    const QString name = assignment.left(equals);
+    const QString value = assignment.mid(equals + 1);
+    QWidget* widget = window_->findChild<QWidget*>(name);
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        if (box->isChecked() != (value != QLatin1String("0"))) box->click();
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        const int index = value.toInt();
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(value);
+        emit edit->editingFinished();
+    } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
+        slider->setValue(value.toInt());
+    } else {
+        return false;
+    }
+    QApplication::processEvents();
+    return true;
+}
+
+bool Driver::showTab(const QString& name) {
+    QWidget* sheet = window_->findChild<QWidget*>(name);
+    if (!sheet || window_->tav->indexOf(sheet) < 0) return false;
+    window_->tav->setCurrentWidget(sheet);
+    QApplication::processEvents();
+    return true;
+}
+
+bool Driver::screenshot(const QString& path) {
+    QApplication::processEvents();
+    return window_->grab().save(path);
+}
+
+void Driver::start() {
+    if (!window_->BuStart->isEnabled()) return;  // nothing to convert
+    started_ = true;
+    window_->LastRunCompleted = false;
+    window_->BuStart->click();
+    QApplication::processEvents();
+}
+
+int Driver::finish() {
+    const bool completed = !started_ || window_->LastRunCompleted;
+    if (!completed) {
+        const QStringList lines = window_->log().lines();
+        for (const QString& line : lines.mid(qMax(0, lines.size() - 40)))
+            Out() << line << Qt::endl;
+    }
+    window_->close();
+    QApplication::processEvents();
+    window_.reset();
+    return completed ? 0 : 1;
+}

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRegularExpression>
+
+#include "support/MediaCheck.h"
+#include "support/TestMedia.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// The headless driver, as a developer (or a benchmark) uses it.
+class DriverTest : public ::testing::Test {
+  protected:
+    QString drive(const QStringList& actions, int* code) {
+        return MediaCheck::Run(QStringLiteral(TAV_TOOL_DIR "/tavrolin-driver"),
+                               QStringList{"--program-dir", dir.path()} + actions, code);
+    }
+    QString read(const QString& name) {
+        QFile file(dir.file(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    TempFolder dir;
+};
+
+TEST_F(DriverTest, OpensAndClosesTheWindowLeavingTheSettingsInTheirOrder) {
+    int code = -1;
+    drive({}, &code);
+    EXPECT_EQ(code, 0);
+    const QString ini = read("tavrolin.ini");
+    QStringList sections;
+    for (const QRegularExpressionMatch& match :
+         QRegularExpression("^\\[(.*)\\]\r$", QRegularExpression::MultilineOption).globalMatch(ini))
+        sections << match.captured(1);
+    EXPECT_EQ(sections, (QStringList{"Version", "Fenster", "SVCDrip", "Kapitel", "Author", "ImageDVD",
+                                     "Allgemein", "Pfade"}));
+    EXPECT_LT(ini.indexOf("Titel="), ini.indexOf("ImgDatei="));
+    EXPECT_LT(ini.indexOf("lkVCDxRip="), ini.indexOf("GaugeBack="));
+}
+
+TEST_F(DriverTest, SetsClicksAndAnswersDialogs) {
+    int code = -1;
+    const QString out = drive(
+        {"--set", "ChEinzel=1", "--set", "CoTempo=2", "--answer", "cancel", "--click", "BuArbeitDir"}, &code);
+    EXPECT_EQ(code, 0);
+    const QString ini = read("tavrolin.ini");
+    EXPECT_TRUE(ini.contains("Einzel=1\r\n"));
+    EXPECT_TRUE(ini.contains(QStringLiteral("Temporär=2\r\n")));
+    EXPECT_TRUE(out.contains(QStringLiteral("DIALOG: Arbeits-Verzeichnis auswählen:"))) << out.toStdString();
+}
+
+TEST_F(DriverTest, ConvertsASourceWithoutADisplayAndReportsAFailedRun) {
+    int code = -1;
+    const QString out = drive({"--add", TestMedia::Vcd(), "--set", "CoTempo=0", "--start"}, &code);
+    EXPECT_EQ(code, 0) << out.toStdString();
+    EXPECT_TRUE(out.contains("DIALOG: Hinzufügen von MPEG-Dateien")) << out.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.file("Dvd/VIDEO_TS/VTS_01_1.VOB")));
+
+    // A run stopped by the user: exit 1 and the log's tail.
+    const QString stopped =
+        drive({"--add", TestMedia::Vcd(), "--set", "ChEinzel=1", "--answer", "no", "--start"}, &code);
+    EXPECT_EQ(code, 1);
+    EXPECT_TRUE(stopped.contains(
+        QStringLiteral("DIALOG: Der Schritt \"SVCD MPEG Demuxen\" soll ausgeführt werden.")));
+    EXPECT_TRUE(stopped.contains("Abbruch:   Abbruch durch den Anwender."));
+}
+
+}  // namespace
