@@ -1,0 +1,1 @@
+tav_test(runlog_golden_test SOURCES integration/RunLogGoldenTest.cpp)
