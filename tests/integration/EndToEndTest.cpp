@@ -117,6 +117,20 @@ TEST_F(EndToEnd, ASecondRunReplacesTheOldStructureAndSplitsTheImage) {
     EXPECT_EQ(lsdvd(part).count(QRegularExpression("Title: \\d\\d")), 2);
 }
 
+TEST_F(EndToEnd, AnEmptiedScriptIsRefusedByTheAuthorAndEndsTheRun) {
+    ctx.values.editScript = true;
+    ctx.onEditScript = [](QStringList& lines) { lines.clear(); };
+    add(TestMedia::Vcd());
+    EXPECT_FALSE(RunConversion(ctx));
+    const QStringList log = ctx.lines();
+    const int banner = log.indexOf(QStringLiteral(" \\\\  DVDauthor - Ende"));
+    ASSERT_GT(banner, 0);
+    EXPECT_TRUE(log.mid(0, banner).join('\n').contains(QStringLiteral("Der Vorgang wurde")));
+    EXPECT_TRUE(log.contains(QStringLiteral("> XML-Script")));
+    EXPECT_EQ(log[log.size() - 4], QStringLiteral("-----------------------------"));
+    EXPECT_FALSE(log.join('\n').contains(QStringLiteral("[402]")));
+}
+
 INSTANTIATE_TEST_SUITE_P(MenuVariants, EndToEnd, ::testing::Values(0, 1, 2));
 
 }  // namespace

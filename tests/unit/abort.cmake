@@ -1,0 +1,1 @@
+tav_test(abort_test SOURCES unit/AbortTest.cpp)

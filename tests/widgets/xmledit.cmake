@@ -1,0 +1,1 @@
+tav_test(xmledit_test GUI SOURCES widgets/XmlEditTest.cpp)
