@@ -131,6 +131,28 @@ TEST_F(EndToEnd, AnEmptiedScriptIsRefusedByTheAuthorAndEndsTheRun) {
     EXPECT_FALSE(log.join('\n').contains(QStringLiteral("[402]")));
 }
 
+TEST_F(EndToEnd, TemporaryFilePoliciesDeleteOnlyIntermediatesNeverSources) {
+    const QString elementary = TestMedia::ElementaryM2v();
+    const QString companion = QFileInfo(elementary).path() + "/elementary.mp2";
+    add(elementary);
+    add(TestMedia::Vcd());
+    const QString work = ctx.values.work;
+    auto intermediates = [&] { return QDir(work).entryList({"svcd-*", "dvd-*"}, QDir::Files, QDir::Name); };
+
+    ctx.values.tempPolicy = kKeepFiles;
+    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
+    EXPECT_EQ(intermediates(), (QStringList{"dvd-1.mpg", "dvd-2.mpg", "svcd-1-0-48.mp2", "svcd-2-0-48.mp2",
+                                            "svcd-2-0.m1v", "svcd-2-0.mp2"}));
+
+    for (int policy : {kDeleteAtOnce, kDeleteAfterMux}) {
+        ctx.values.tempPolicy = policy;
+        ASSERT_TRUE(RunConversion(ctx)) << policy;
+        EXPECT_TRUE(intermediates().isEmpty()) << policy << intermediates().join(' ').toStdString();
+        EXPECT_TRUE(QFileInfo::exists(elementary) && QFileInfo::exists(companion)) << policy;
+        EXPECT_TRUE(QFileInfo::exists(TestMedia::Vcd())) << policy;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(MenuVariants, EndToEnd, ::testing::Values(0, 1, 2));
 
 }  // namespace
