@@ -8,13 +8,13 @@
 
 namespace {
 
-struct ToolSpec {
+struct KnownTool {
     Tool tool;
     const char* name;
     const char* subfolder;  // below the program folder; null for the burn tools
 };
 
-constexpr std::array<ToolSpec, kToolCount> kSpecs = {{
+constexpr std::array<KnownTool, kToolCount> kKnownTools = {{
     {Tool::lkVCDxRip, "lkVCDxRip", "lkVCDImager"},
     {Tool::mpgtx, "mpgtx", "mpgtx"},
     {Tool::jrDMUX, "jrdmux", "jrdmux"},
@@ -26,8 +26,8 @@ constexpr std::array<ToolSpec, kToolCount> kSpecs = {{
     {Tool::ImgTool, "ImgTool", nullptr},
 }};
 
-const ToolSpec& SpecOf(Tool tool) {
-    return kSpecs[static_cast<int>(tool)];
+const KnownTool& KnownToolOf(Tool tool) {
+    return kKnownTools[static_cast<int>(tool)];
 }
 
 bool IsBurnTool(Tool tool) {
@@ -39,11 +39,11 @@ bool IsProgramFile(const QString& path) {
     return QFileInfo(path).isAbsolute() && FileExists(path);
 }
 
-QString FindTool(const ToolSpec& spec, const QString& programDir, const QStringList& executablePath) {
-    const QString name = QLatin1String(spec.name);
+QString FindTool(const KnownTool& known, const QString& programDir, const QStringList& executablePath) {
+    const QString name = QLatin1String(known.name);
     QStringList candidates{JoinPath(programDir, name)};
-    if (spec.subfolder)
-        candidates << JoinPath(programDir, QLatin1String(spec.subfolder) + QLatin1Char('/') + name);
+    if (known.subfolder)
+        candidates << JoinPath(programDir, QLatin1String(known.subfolder) + QLatin1Char('/') + name);
     candidates << JoinPath(programDir, QStringLiteral("bin/") + name);
     QString found;
     for (const QString& candidate : candidates)
@@ -55,7 +55,7 @@ QString FindTool(const ToolSpec& spec, const QString& programDir, const QStringL
 }  // namespace
 
 QString ToolFileName(Tool tool) {
-    return QLatin1String(SpecOf(tool).name);
+    return QLatin1String(KnownToolOf(tool).name);
 }
 
 bool NamesTool(const QString& path, Tool tool) {
@@ -63,11 +63,11 @@ bool NamesTool(const QString& path, Tool tool) {
 }
 
 ToolAvailability ToolSearch(ToolPaths& paths, const QString& programDir, const QStringList& executablePath) {
-    for (const ToolSpec& spec : kSpecs) {
-        QString& path = paths[spec.tool];
-        if (!(IsProgramFile(path) && NamesTool(path, spec.tool)))
-            path = FindTool(spec, programDir, executablePath);
-        if (path.isEmpty() && IsBurnTool(spec.tool)) path = NotFoundMarker();
+    for (const KnownTool& known : kKnownTools) {
+        QString& path = paths[known.tool];
+        if (!(IsProgramFile(path) && NamesTool(path, known.tool)))
+            path = FindTool(known, programDir, executablePath);
+        if (path.isEmpty() && IsBurnTool(known.tool)) path = NotFoundMarker();
     }
     ToolAvailability found;
     found.rip = !paths[Tool::lkVCDxRip].isEmpty();

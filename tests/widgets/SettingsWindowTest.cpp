@@ -27,7 +27,7 @@ class SettingsWindow : public WindowTest {
 TEST_F(SettingsWindow, FirstStartShowsTheDefaults) {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(h->pos(), QPoint(screen.width() / 2 - 564 / 2, screen.height() / 2 - 392 / 2));
-    // Without a drive, step 12 of the start-up chooses extraction from images.
+    // Without a drive the start-up chooses extraction from images.
     EXPECT_EQ(h->RaRip2->isChecked(), h->CoLWRipA->count() > 0);
     EXPECT_NE(h->RaRip1->isChecked(), h->RaRip2->isChecked());
     EXPECT_TRUE(h->RaVar0->isChecked());
