@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "pipeline/BurnOptions.h"
-#include "support/TestSupport.h"
-#include "tools/ToolPaths.h"
 #include "unit/QtPrinters.h"
 
 namespace {
@@ -49,31 +47,10 @@ TEST(StageEntry, IsTheStageOfTheLastRecordedUnitFoundByItsText) {
     EXPECT_EQ(StageEntry(kConversion, 501), -1);
 }
 
-TEST(BurnerRules, ToolsVersionAndImgToolIni) {
-    EXPECT_FALSE(ToolFound(QString()));
-    EXPECT_FALSE(ToolFound(NotFoundMarker()));
-    EXPECT_TRUE(ToolFound(QStringLiteral("/opt/DVDDecrypter")));
-
-    EXPECT_FALSE(SpeedSelectable(QStringLiteral("3.2.2.9")));
-    EXPECT_TRUE(SpeedSelectable(QStringLiteral("3.2.3.0")));
-    EXPECT_TRUE(SpeedSelectable(QStringLiteral("3.5.4.0")));
-    EXPECT_FALSE(SpeedSelectable(QString()));
-
-    TempFolder folder;
-    const QString tool = folder.write(QStringLiteral("ImgTool"), "#!/bin/sh\n");
-    const QString drive = QStringLiteral("/dev/sr0 (0,0,0) TSST DVD");
-    EXPECT_FALSE(BurnerListUsable(drive, tool));
-    folder.write(QStringLiteral("ImgTool.ini"), "Device: /dev/sr0\n");
-    EXPECT_TRUE(BurnerListUsable(drive, tool));
-    EXPECT_FALSE(BurnerListUsable(QStringLiteral("sr0"), tool));
-}
-
 TEST(DvdLabel, KeepsOnlyTheAllowedCharacters) {
     EXPECT_EQ(DvdLabelText(QStringLiteral("a b!")), QStringLiteral("a_b"));
     EXPECT_EQ(DvdLabelText(QStringLiteral("Ürlaub 2024 (Teil+1) ~&-._")),
               QStringLiteral("rlaub_2024_(Teil+1)_~&-._"));
-    EXPECT_EQ(DvdLabelText(QStringLiteral("a\tb/c\\d:e*f?g\"h<i>j|k'l,m;n=o[p]q{r}s")),
-              QStringLiteral("abcdefghijklmnopqrs"));
     EXPECT_EQ(DvdLabelText(QString(40, QLatin1Char('x'))), QString(32, QLatin1Char('x')));
     EXPECT_EQ(ImagePath(QStringLiteral("/arbeit"), QStringLiteral("Meine_DVD")),
               QStringLiteral("/arbeit/Meine_DVD.iso"));

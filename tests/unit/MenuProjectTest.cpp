@@ -1,11 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-
 #include "persistence/MenuProjectExport.h"
 #include "sources/SourceTable.h"
-#include "support/TestSupport.h"
 #include "unit/QtPrinters.h"
 
 namespace {
@@ -29,24 +25,11 @@ MPEGInfo Source(const QString& path) {
 class MenuProjectTest : public ::testing::Test {
   protected:
     MPEGInfo& add(const MPEGInfo& r) { return table[table.append(r.Datei)] = r; }
-    QByteArray written() {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
     SourceTable table;
-    TempFolder folder;
-    const QString path = folder.file(QStringLiteral("Projekt.ini"));
 };
 
 }  // namespace
-
-TEST_F(MenuProjectTest, WithoutSourcesOnlyTheTwoHeaderLinesAreWritten) {
-    EXPECT_EQ(WriteMenuProject(path, MenuProjectLines(QStringLiteral("Meine_DVD"),
-                                                      QStringLiteral("/prog/menue/dummymenu.vob"), table)),
-              MenuExportResult::Written);
-    EXPECT_EQ(written(), QByteArray(";Meine_DVD\r\n;VTS0*/prog/menue/dummymenu.vob\r\n"));
-}
 
 TEST_F(MenuProjectTest, TitleSetsFollowTheSourcePropertiesNotTheDvdChoices) {
     add(Source(QStringLiteral("/a.mpg")));
@@ -74,20 +57,4 @@ TEST_F(MenuProjectTest, SourceLineHoldsPathFormatChaptersAndAudioFormats) {
         MenuProjectLines(QStringLiteral("L"), QStringLiteral("m.vob"), table),
         QStringList({";L", ";VTS0*m.vob", ";VTS1*/filme/zwei*spuren.mpg*MPEG2*00:10:00.000*MPA1/2*AC3",
                      ";VTS2*/filme/ohne.mpg*MPEG1**MPA1/2", ";VTS3*/filme/stumm.m2v*MPEG2*00:10:00.000*"}));
-}
-
-TEST_F(MenuProjectTest, OldFileIsReplacedUnlessItCannotBeDeleted) {
-    folder.write(QStringLiteral("Projekt.ini"), "alt\r\nalt\r\nalt\r\n");
-    EXPECT_EQ(WriteMenuProject(path, {QStringLiteral(";x"), QStringLiteral(";VTS0*")}),
-              MenuExportResult::Written);
-    EXPECT_EQ(written(), QByteArray(";x\r\n;VTS0*\r\n"));
-
-    // A folder of that name stands for a file that cannot be deleted.
-    QFile::remove(path);
-    QDir().mkpath(path + QStringLiteral("/inhalt"));
-    EXPECT_EQ(WriteMenuProject(path, {QStringLiteral(";x")}), MenuExportResult::OldFileKept);
-    EXPECT_TRUE(QFileInfo(path + QStringLiteral("/inhalt")).isDir());
-
-    EXPECT_EQ(WriteMenuProject(folder.file(QStringLiteral("fehlt/Projekt.ini")), {QStringLiteral(";x")}),
-              MenuExportResult::NotWritten);
 }

@@ -92,26 +92,6 @@ TEST_F(ProjectFileTest, WritesEveryKeyInOrderAndTrackKeysOnlyForExistingTracks) 
                                      "D1-Sprache=24\r\nD1-Bitrate=7")));
 }
 
-TEST_F(ProjectFileTest, ReadingBackRestoresEveryStoredField) {
-    MPEGInfo first = Source(QStringLiteral("/filme/eins.mpg"), 1);
-    first.Spieldauer.clear();  // an unknown play time stays unknown
-    first.Kapitel.clear();
-    MPEGInfo second = Source(QStringLiteral("/filme/zwei.mpg"), 2);
-    second.Weich = true;
-    second.VTS = 7;  // as stored, no title-set pass
-    IniFile file;
-    ProjectWrite(file, tableOf({first, second}));
-
-    SourceTable loaded = tableOf({Source(QStringLiteral("/alt.mpg"), 2)});
-    const ProjectLoadOutcome outcome = read(file, loaded);
-    ASSERT_EQ(loaded.count(), 2);
-    EXPECT_EQ(loaded[1], first);
-    EXPECT_EQ(loaded[2], second);
-    EXPECT_EQ(loaded.paths(), QStringList({"/filme/eins.mpg", "/filme/zwei.mpg"}));
-    EXPECT_EQ(outcome.withoutLibrary, 2);
-    EXPECT_TRUE(outcome.errors.isEmpty());
-}
-
 TEST_F(ProjectFileTest, MissingKeysGiveDefaultsAndIntegersKeepTheirLowByte) {
     IniFile file;
     file.parse(
@@ -136,6 +116,12 @@ TEST_F(ProjectFileTest, MissingKeysGiveDefaultsAndIntegersKeepTheirLowByte) {
     EXPECT_EQ(table[2].Datei, QString());
     EXPECT_EQ(table[2].VTS, 255);
     EXPECT_EQ(table[2].TonAbtastrate[0], QStringLiteral("na"));
+
+    for (const char* count : {"31", "-4", "viele"}) {
+        file.parse(QByteArray("[Quellen]\r\nAnzahl=") + count + "\r\n");
+        read(file, table);
+        EXPECT_EQ(table.count(), QByteArray(count) == "31" ? 30 : 0) << count;
+    }
 }
 
 TEST_F(ProjectFileTest, TrackCountThatIsNoNumberLoadsNoTracksAndIsReported) {
@@ -156,16 +142,6 @@ TEST_F(ProjectFileTest, TrackCountThatIsNoNumberLoadsNoTracksAndIsReported) {
         EXPECT_EQ(table[i].DVDSprache[0], 255);
     }
     EXPECT_EQ(table[2].TonFormat[0], 1);
-}
-
-TEST_F(ProjectFileTest, SourceCountIsKeptWithinTheTable) {
-    for (const char* count : {"31", "-4", "viele"}) {
-        IniFile file;
-        file.parse(QByteArray("[Quellen]\r\nAnzahl=") + count + "\r\n");
-        SourceTable table = tableOf({Source(QStringLiteral("/alt.mpg"), 1)});
-        read(file, table);
-        EXPECT_EQ(table.count(), QByteArray(count) == "31" ? 30 : 0) << count;
-    }
 }
 
 TEST_F(ProjectFileTest, RewritingDropsTheSourcesThatAreGoneAndKeepsOtherSections) {
@@ -200,17 +176,6 @@ TEST_F(ProjectFileTest, GarbageAndTruncatedFilesLoadWithoutHarm) {
     EXPECT_EQ(table[2].TonFormat[0], 0);
     EXPECT_EQ(table[2].TonBitrate[0], 255);
     EXPECT_EQ(table[2].VTS, 255);
-
-    ProjectLoad(folder.file(QStringLiteral("fehlt.tvpr")), table, ProjectMedia{lib, NoLibrary});
-    EXPECT_EQ(table.count(), 0);
-}
-
-TEST_F(ProjectFileTest, SavingKeepsTheSettingsPartAndReportsAnUnwritableFile) {
-    const QString path = folder.write(QStringLiteral("p.tvpr"), "[Version]\r\nTavrolin=1.0\r\n");
-    EXPECT_TRUE(ProjectSave(path, tableOf({Source(QStringLiteral("/1.mpg"), 1)})));
-    const IniFile saved(path);
-    EXPECT_EQ(saved.sections(), QStringList({"Version", "Quellen", "Quelle01"}));
-    EXPECT_FALSE(ProjectSave(folder.file(QStringLiteral("fehlt/p.tvpr")), SourceTable()));
 }
 
 TEST(ProjectErrorMessage, OneErrorFollowsTheHeadingSeveralFollowABlankLine) {
