@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextStream>
@@ -113,6 +114,9 @@ bool Driver::set(const QString& assignment) {
     } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(value);
         emit edit->editingFinished();
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        list->setCurrentRow(value.toInt());
+        if (QListWidgetItem* item = list->currentItem()) emit list->itemClicked(item);
     } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
         slider->setValue(value.toInt());
     } else {

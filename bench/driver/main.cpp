@@ -4,7 +4,7 @@
 #include "Driver.h"
 #include "platform/Locale.h"
 
-// tavrolin-driver --program-dir DIR [--answer V] [--click NAME] [--set NAME=VALUE]
+// tavrolin-driver --program-dir DIR [--answer V] [--click NAME] [--set NAME=VALUE (or a list row)]
 //                 [--tab NAME] [--add FILE] [--open P] [--save P] [--resume P]
 //                 [--start] [--screenshot PNG] ...
 int main(int argc, char* argv[]) {

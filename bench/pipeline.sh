@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Measures, in one run, on three 2-minute VCD sources made here with ffmpeg:
+#  (a) the program's overhead: a full run (demultiplex .. ISO image) through the
+#      headless driver, against the same tool commands back to back in a script;
+#  (b) the program against re-encoding: ffmpeg -target pal-dvd + dvdauthor.
+# Prints the times and their ratios. Usage: bench/pipeline.sh [build folder]
+set -euo pipefail
+build=$(realpath "${1:-build}")
+work=$(mktemp -d /tmp/tavbench-XXXXXX)
+trap 'rm -rf "$work"' EXIT
+media="$build/bench-media"
+mkdir -p "$media"
+
+for n in 1 2 3; do
+  src="$media/vcd-2min-$n.mpg"
+  [[ -f "$src" ]] || ffmpeg -nostdin -y -loglevel error \
+      -f lavfi -i "testsrc=size=352x288:rate=25" -f lavfi -i "sine=frequency=$((300 * n)):sample_rate=44100" \
+      -t 120 -target pal-vcd "$src"
+done
+sources=("$media"/vcd-2min-{1,2,3}.mpg)
+
+seconds() { local start=$SECONDS; "$@" >/dev/null 2>&1; echo $((SECONDS - start)); }
+now() { date +%s.%N; }
+elapsed() { echo "$2 - $1" | bc; }
+
+# (a) the program
+prog="$work/program"
+t0=$(now)
+"$build/bin/tavrolin-driver" --program-dir "$prog" \
+    --answer "$(IFS='|'; echo "${sources[*]}")" --click BuAdd \
+    --set ChImage=1 --set CoTempo=2 --start >/dev/null 2>&1 || { echo "the program's run failed"; exit 1; }
+t1=$(now)
+[[ -f "$prog/Meine_DVD.iso" ]] || { echo "the program made no image"; exit 1; }
+program=$(elapsed "$t0" "$t1")
+
+# (a) the same tool commands in a script
+plain="$work/plain"
+mkdir -p "$plain/Dvd"
+bin="$build/bin"
+t0=$(now)
+{
+  xml="$plain/tavrolin.xml"
+  printf '<dvdauthor dest ="%s/Dvd">\n<vmgm><menus lang="de"><pgc entry="title"><pre>jump title 1;</pre></pgc></menus></vmgm>\n<titleset><titles><video format="pal" aspect="4:3" resolution="352x288" /><audio format="mp2" lang="DE" /><pgc>\n' "$plain" > "$xml"
+  i=0
+  for src in "${sources[@]}"; do
+    i=$((i + 1))
+    mpgtx -version </dev/null
+    mpgtx -d "$src" -b "$plain/svcd-$i" </dev/null
+    "$bin/BeSweet" "-core( -input \"$plain/svcd-$i-0.mp2\" -output \"$plain/svcd-$i-0-48.mp2\" -logfile \"$plain/besweet.log\" ) -shibatch( --rate 48000 ) -2lame( -m s -b 256 -e )"
+    mplex -v 1 -f 8 -o "$plain/dvd-$i.mpg" "$plain/svcd-$i-0.m1v" "$plain/svcd-$i-0-48.mp2"
+    printf '<vob file="%s/dvd-%d.mpg" />\n' "$plain" "$i" >> "$xml"
+  done
+  printf '<post>call vmgm menu;</post></pgc></titles></titleset></dvdauthor>\n' >> "$xml"
+  VIDEO_FORMAT=PAL dvdauthor -x "$xml"
+  mkisofs -version
+  mkisofs -dvd-video -V Meine_DVD -o "$plain/Meine_DVD.iso" "$plain/Dvd"
+} >/dev/null 2>&1
+t1=$(now)
+script=$(elapsed "$t0" "$t1")
+[[ -f "$plain/Meine_DVD.iso" ]] || { echo "the script made no image"; exit 1; }
+
+# (b) re-encoding the picture
+encode="$work/encode"
+mkdir -p "$encode"
+t0=$(now)
+{
+  xml="$encode/dvd.xml"
+  printf '<dvdauthor dest="%s/Dvd"><vmgm/><titleset><titles><pgc>\n' "$encode" > "$xml"
+  i=0
+  for src in "${sources[@]}"; do
+    i=$((i + 1))
+    ffmpeg -nostdin -y -i "$src" -target pal-dvd "$encode/dvd-$i.mpg"
+    printf '<vob file="%s/dvd-%d.mpg" />\n' "$encode" "$i" >> "$xml"
+  done
+  printf '</pgc></titles></titleset></dvdauthor>\n' >> "$xml"
+  VIDEO_FORMAT=PAL dvdauthor -x "$xml"
+} >/dev/null 2>&1
+t1=$(now)
+reencode=$(elapsed "$t0" "$t1")
+
+printf 'three 2-minute VCD sources to a DVD folder and ISO image\n'
+printf '  program (headless driver):        %6.1f s\n' "$program"
+printf '  same tool commands in a script:   %6.1f s   overhead ratio %.2f\n' "$script" "$(echo "$program / $script" | bc -l)"
+printf '  re-encoding (ffmpeg pal-dvd):     %6.1f s   re-encoding takes %.1f times as long\n' \
+    "$reencode" "$(echo "$reencode / $program" | bc -l)"
