@@ -51,15 +51,7 @@ bool RemoveOld(RunContext& ctx, const QString& dvd, const QString& name) {
 
 bool PrepareScriptFile(RunContext& ctx, const QString& script) {
     Add(ctx, QStringLiteral("XML-Datei: ") + script);
-    if (FileExists(script)) {
-        Indented(ctx, QStringLiteral("... bereits vorhanden."));
-        QFile::remove(script);
-        if (FileExists(script)) {
-            Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
-            return false;
-        }
-        Indented(ctx, QStringLiteral("... gelöscht."));
-    }
+    if (!DeleteOldOutput(ctx, script)) return false;
     Add(ctx, QString());
     return true;
 }

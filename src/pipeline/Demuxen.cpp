@@ -34,21 +34,6 @@ Outputs OutputsOf(const QString& work, int i, const MPEGInfo& source) {
     return outputs;
 }
 
-// Deletes an output of an earlier run. False when it could not be deleted.
-bool DeleteStale(RunContext& ctx, const QString& name) {
-    Add(ctx, QStringLiteral("Nach:      ") + name);
-    if (!FileExists(name)) return true;
-    Indented(ctx, QStringLiteral("... bereits vorhanden."));
-    QFile::remove(name);
-    Wait(1000);
-    if (FileExists(name)) {
-        Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
-        return false;
-    }
-    Indented(ctx, QStringLiteral("... gelöscht."));
-    return true;
-}
-
 bool HasOtherThanMpegAudio(const MPEGInfo& source) {
     for (quint8 format : source.TonFormat)
         if (format != 0 && format != kNone) return true;
@@ -158,28 +143,11 @@ ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& sour
 
 // One source; false ends the step.
 bool DemuxSource(RunContext& ctx, int i) {
+    const UnitStart start = BeginSourceUnit(ctx, i, 100);
+    if (start != UnitStart::Run) return start == UnitStart::Skip;
+    if (StopForAbort(ctx)) return false;
     const MPEGInfo& source = ctx.sources()[i];
     const QString& path = source.Datei;
-    RunState& run = ctx.state();
-    if (source.NavPacks) {
-        Add(ctx, QStringLiteral("Datei:     ") + path);
-        if (!FileExists(path)) return SourceMissing(ctx, path), false;
-        Indented(ctx, QStringLiteral("... gefunden."));
-        Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
-        Add(ctx, QString());
-        return true;
-    }
-    run.processingState = 100 + i;
-    if (run.resumePoint > 0 && run.resumePoint >= run.processingState) {
-        Indented(ctx, QString::asprintf("[%.3d] bereits abgearbeitet.", run.processingState));
-        return true;
-    }
-    run.resumePoint = 0;
-    if (run.abortRequested) {
-        Add(ctx, AbortLine());
-        run.resumePoint = run.processingState - 1;
-        return false;
-    }
     Add(ctx, QStringLiteral("Von:       ") + path);
     if (!FileExists(path)) return SourceMissing(ctx, path), false;
     Indented(ctx, QStringLiteral("... gefunden."));
@@ -192,8 +160,10 @@ bool DemuxSource(RunContext& ctx, int i) {
 
     const QString work = ctx.settings().work;
     const Outputs outputs = OutputsOf(work, i, source);
-    for (const QString& name : outputs.named())
-        if (!DeleteStale(ctx, name)) return false;
+    for (const QString& name : outputs.named()) {
+        Add(ctx, QStringLiteral("Nach:      ") + name);
+        if (!DeleteOldOutput(ctx, name, 1000)) return false;
+    }
 
     const bool mpgtx = !ctx.settings().tools[Tool::mpgtx].isEmpty() && FileSizeKB(path) <= kMpgtxLimitKB &&
                        !HasOtherThanMpegAudio(source);
@@ -209,7 +179,7 @@ bool DemuxSource(RunContext& ctx, int i) {
     for (const QString& name : outputs.named())
         actual += FileSizeKB(name);
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), actual);
-    StateWrite(ctx, run.processingState);
+    StateWrite(ctx, ctx.state().processingState);
     SaveLogFile(ctx);
     return true;
 }

@@ -62,15 +62,7 @@ bool MakeImage(RunContext& ctx) {
         Indented(ctx, QStringLiteral("gespeichert werden soll."));
         return false;
     }
-    if (FileExists(image)) {
-        Indented(ctx, QStringLiteral("... bereits vorhanden."));
-        QFile::remove(image);
-        if (FileExists(image)) {
-            Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
-            return false;
-        }
-        Indented(ctx, QStringLiteral("... gelöscht."));
-    }
+    if (!DeleteOldOutput(ctx, image)) return false;
     const bool split = ctx.controls().splitEnabled && s.split;
     // Old parts of a split image would be counted as part of the new one.
     for (int part = 0; part < 100 && FileExists(SplitPart(image, part)); ++part)

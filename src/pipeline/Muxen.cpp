@@ -44,28 +44,11 @@ void DeleteInputs(RunContext& ctx, const MPEGInfo& source, const QString& video,
 }
 
 bool MuxSource(RunContext& ctx, int i) {
+    const UnitStart start = BeginSourceUnit(ctx, i, 300);
+    if (start != UnitStart::Run) return start == UnitStart::Skip;
+    if (StopForAbort(ctx)) return false;
     const MPEGInfo& source = ctx.sources()[i];
-    RunState& run = ctx.state();
     const QString work = ctx.settings().work;
-    if (source.NavPacks) {
-        Add(ctx, QStringLiteral("Datei:     ") + source.Datei);
-        if (!FileExists(source.Datei)) return SourceMissing(ctx, source.Datei), false;
-        Indented(ctx, QStringLiteral("... gefunden."));
-        Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
-        Add(ctx, QString());
-        return true;
-    }
-    run.processingState = 300 + i;
-    if (run.resumePoint > 0 && run.resumePoint >= run.processingState) {
-        Indented(ctx, QString::asprintf("[%.3d] bereits abgearbeitet.", run.processingState));
-        return true;
-    }
-    run.resumePoint = 0;
-    if (run.abortRequested) {
-        Add(ctx, AbortLine());
-        run.resumePoint = run.processingState - 1;
-        return false;
-    }
     const QString video = MuxVideoInput(work, i, source);
     Add(ctx, QStringLiteral("Von:       ") + video);
     if (!FileExists(video)) return SourceMissing(ctx, video), false;
@@ -80,15 +63,7 @@ bool MuxSource(RunContext& ctx, int i) {
     }
     const QString output = WorkFiles::Muxed(work, i);
     Add(ctx, QStringLiteral("Nach:      ") + output);
-    if (FileExists(output)) {
-        Indented(ctx, QStringLiteral("... bereits vorhanden."));
-        QFile::remove(output);
-        if (FileExists(output)) {
-            Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
-            return false;
-        }
-        Indented(ctx, QStringLiteral("... gelöscht."));
-    }
+    if (!DeleteOldOutput(ctx, output)) return false;
     const QString mplex = ctx.settings().tools[Tool::MPlex];
     if (!FileExists(mplex)) {
         Add(ctx, QStringLiteral("Fehler:    Die mplex.exe wurde nicht gefunden."));
@@ -124,7 +99,7 @@ bool MuxSource(RunContext& ctx, int i) {
     if (outcome != ToolOutcome::Done) return false;
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), FileSizeKB(output));
     if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteInputs(ctx, source, video, audio);
-    StateWrite(ctx, run.processingState);
+    StateWrite(ctx, ctx.state().processingState);
     return true;
 }
 

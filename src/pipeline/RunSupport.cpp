@@ -1,10 +1,14 @@
 #include "pipeline/RunSupport.h"
 
+#include <QFile>
 #include "persistence/ProcessingState.h"
+#include "pipeline/FileHelpers.h"
 #include "pipeline/Format.h"
 #include "pipeline/FreeSpace.h"
 #include "pipeline/RunLogFile.h"
 #include "pipeline/StepConfirm.h"
+#include "platform/Paths.h"
+#include "sources/SourceTable.h"
 
 bool ConfirmStep(RunContext& ctx, const QString& stepName) {
     return ConfirmStep(ctx.log(), ctx.dialogs(), ctx.settings().singleStep, stepName);
@@ -81,4 +85,48 @@ void SizeLine(RunContext& ctx, LogMode mode, const QString& pattern, qint64 kb) 
 
 void StateWrite(RunContext& ctx, int number) {
     StateWrite(ctx.log(), ctx.state().runProjectFile, number);
+}
+
+UnitStart BeginSourceUnit(RunContext& ctx, int i, int base) {
+    const MPEGInfo& source = ctx.sources()[i];
+    if (source.NavPacks) {
+        Add(ctx, QStringLiteral("Datei:     ") + source.Datei);
+        if (!FileExists(source.Datei)) {
+            SourceMissing(ctx, source.Datei);
+            return UnitStart::Stop;
+        }
+        Indented(ctx, QStringLiteral("... gefunden."));
+        Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
+        Add(ctx, QString());
+        return UnitStart::Skip;
+    }
+    RunState& run = ctx.state();
+    run.processingState = base + i;
+    if (run.resumePoint > 0 && run.resumePoint >= run.processingState) {
+        Indented(ctx, QString::asprintf("[%.3d] bereits abgearbeitet.", run.processingState));
+        return UnitStart::Skip;
+    }
+    run.resumePoint = 0;
+    return UnitStart::Run;
+}
+
+bool StopForAbort(RunContext& ctx) {
+    RunState& run = ctx.state();
+    if (!run.abortRequested) return false;
+    Add(ctx, AbortLine());
+    run.resumePoint = run.processingState - 1;
+    return true;
+}
+
+bool DeleteOldOutput(RunContext& ctx, const QString& path, int waitMs) {
+    if (!FileExists(path)) return true;
+    Indented(ctx, QStringLiteral("... bereits vorhanden."));
+    QFile::remove(path);
+    if (waitMs > 0) Wait(waitMs);
+    if (FileExists(path)) {
+        Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
+        return false;
+    }
+    Indented(ctx, QStringLiteral("... gelöscht."));
+    return true;
 }

@@ -48,3 +48,17 @@ QString EndLine(const QString& tool);
 void SizeLine(RunContext& ctx, LogMode mode, const QString& pattern, qint64 kb);
 // Records the processing state in the run's project file (and logs it).
 void StateWrite(RunContext& ctx, int number);
+
+// The common start of one source in the per-source steps (demultiplex, upmix,
+// multiplex), numbered base + i.
+enum class UnitStart { Run, Skip, Stop };
+// A source with navigation packets needs no work (Skip, or Stop when its file is
+// missing); a unit already done on resume is skipped; otherwise the resume point
+// is cleared and the unit runs.
+UnitStart BeginSourceUnit(RunContext& ctx, int i, int base);
+// Stops the step for an abort request: logs it and resumes after the last unit.
+bool StopForAbort(RunContext& ctx);
+
+// Deletes an output left by an earlier run ("... bereits vorhanden.", "... gelöscht.").
+// False, with the error logged, when it could not be deleted. waitMs: pause after deleting.
+bool DeleteOldOutput(RunContext& ctx, const QString& path, int waitMs = 0);

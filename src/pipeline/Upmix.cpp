@@ -53,11 +53,7 @@ TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
     const MPEGInfo& source = ctx.sources()[i];
     RunState& run = ctx.state();
     const QString work = ctx.settings().work;
-    if (run.abortRequested) {
-        Add(ctx, AbortLine());
-        run.resumePoint = run.processingState - 1;
-        return TrackResult::Stop;
-    }
+    if (StopForAbort(ctx)) return TrackResult::Stop;
     const QString extension = source.TonFormat[j] == 1 ? QStringLiteral(".ac3") : QStringLiteral(".mp2");
     const QString input = source.Elementar ? source.TonDatei[j]
                                            : work + QStringLiteral("/svcd-%1-%2").arg(i).arg(j) + extension;
@@ -72,15 +68,7 @@ TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
     Indented(ctx, QStringLiteral("... Upmix notwendig."));
     const QString output = WorkFiles::Upmixed(work, i, j);
     Add(ctx, QStringLiteral("Nach:      ") + output);
-    if (FileExists(output)) {
-        Indented(ctx, QStringLiteral("... bereits vorhanden."));
-        QFile::remove(output);
-        if (FileExists(output)) {
-            Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
-            return TrackResult::Stop;
-        }
-        Indented(ctx, QStringLiteral("... gelöscht."));
-    }
+    if (!DeleteOldOutput(ctx, output)) return TrackResult::Stop;
     const QString besweet = ctx.settings().tools[Tool::BeSweet];
     if (!FileExists(besweet)) {
         Add(ctx, QStringLiteral("Fehler:    Die BeSweet.exe wurde nicht gefunden."));
@@ -122,22 +110,9 @@ TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
 }
 
 bool UpmixSource(RunContext& ctx, int i) {
+    const UnitStart start = BeginSourceUnit(ctx, i, 200);
+    if (start != UnitStart::Run) return start == UnitStart::Skip;
     const MPEGInfo& source = ctx.sources()[i];
-    RunState& run = ctx.state();
-    if (source.NavPacks) {
-        Add(ctx, QStringLiteral("Datei:     ") + source.Datei);
-        if (!FileExists(source.Datei)) return SourceMissing(ctx, source.Datei), false;
-        Indented(ctx, QStringLiteral("... gefunden."));
-        Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
-        Add(ctx, QString());
-        return true;
-    }
-    run.processingState = 200 + i;
-    if (run.resumePoint > 0 && run.resumePoint >= run.processingState) {
-        Indented(ctx, QString::asprintf("[%.3d] bereits abgearbeitet.", run.processingState));
-        return true;
-    }
-    run.resumePoint = 0;
     const int tracks = qMin(source.trackCount(), 2);
     for (int j = 0; j < tracks; ++j)
         if (UpmixTrack(ctx, i, j) == TrackResult::Stop) return false;
