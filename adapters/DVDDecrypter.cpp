@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,11 @@ int Burn(const Request& request, const std::vector<std::string>& parts) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 2 && (std::string(argv[1]) == "-version" || std::string(argv[1]) == "--version")) {
+        // The program enables the burn speed list from version 3.2.3.0 on; growisofs takes a speed.
+        std::cout << "DVDDecrypter 3.5.4.0 (growisofs)" << std::endl;
+        return 0;
+    }
     Request request;
     if (!Parse(ArgumentString(argc, argv), request)) {
         Complain(kName,

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "chapters/TimeText.h"
-#include "sources/SourceFiles.h"
+#include "platform/Paths.h"
 
 namespace {
 
@@ -56,6 +56,6 @@ void ApplyFile(const QString& path, std::optional<QString> (*parse)(const QStrin
 }  // namespace
 
 void ReadChapterFile(MPEGInfo& record) {
-    ApplyFile(ReplaceExtension(record.Datei, QStringLiteral(".Kapitel")), MarksFromTimeTexts, record.Kapitel);
-    ApplyFile(ReplaceExtension(record.Datei, QStringLiteral(".txt")), MarksFromFrames, record.Kapitel);
+    ApplyFile(ChangeFileExt(record.Datei, QStringLiteral(".Kapitel")), MarksFromTimeTexts, record.Kapitel);
+    ApplyFile(ChangeFileExt(record.Datei, QStringLiteral(".txt")), MarksFromFrames, record.Kapitel);
 }

@@ -1,5 +1,7 @@
 #include "chapters/TimeText.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kMsPerFrame = 1000 / kFramesPerSecond;
@@ -64,4 +66,12 @@ QStringList ParseChapters(const QString& marks, const QString& limit) {
     for (const QString& mark : marks.split(QLatin1Char(',')))
         if (mark < limit) result << mark;
     return result;
+}
+
+bool IsChapterList(const QString& text) {
+    if (text.isEmpty()) return true;
+    const QStringList marks = text.split(QLatin1Char(','));
+    return std::all_of(marks.begin(), marks.end(), [](const QString& mark) {
+        return mark.size() == kTimeTextLength && StartsWithTimeText(mark);
+    });
 }

@@ -29,6 +29,9 @@ QString ReplaceChar(const QString& text, QChar from, QChar to, bool firstOnly, b
 // Whether text begins with a time text (two-digit hours ... three-digit milliseconds).
 bool StartsWithTimeText(const QString& text);
 
+// Whether text is a list of chapter marks: time texts joined by "," (or empty).
+bool IsChapterList(const QString& text);
+
 // The chapter marks of a source (time texts joined by ",") that lie before limit
 // (the play length as a time text), in stored order.
 QStringList ParseChapters(const QString& marks, const QString& limit);

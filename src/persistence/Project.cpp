@@ -1,5 +1,7 @@
 #include "persistence/Project.h"
 
+#include "chapters/TimeText.h"
+
 #include <algorithm>
 #include <optional>
 
@@ -119,7 +121,12 @@ QStringList ReadProjectSource(const IniFile& file, int i, MPEGInfo& r) {
         r.TonBitrate[t] = ByteValue(file, s, TrackKey(t, "-Bitrate"));
         r.TonAbtastrate[t] = file.value(s, TrackKey(t, "-Abtastrate"), kNa);
     }
-    r.Kapitel = file.value(s, QStringLiteral("Kapitel"), kNa);
+    r.Kapitel = file.value(s, QStringLiteral("Kapitel"), QString());
+    if (!IsChapterList(r.Kapitel)) {
+        // Marks that are no time texts would reach the DVD author and make it fail.
+        errors << QString::asprintf("Quelle %.2d: ", i) + QStringLiteral("Kapitelmarken ungültig.");
+        r.Kapitel.clear();
+    }
     r.Hart = file.boolValue(s, QStringLiteral("Hart"), false);
     r.Weich = file.boolValue(s, QStringLiteral("Weich"), false);
     r.VTS = ByteValue(file, s, QStringLiteral("VTS"));

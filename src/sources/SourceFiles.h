@@ -3,10 +3,6 @@
 #include <QString>
 #include <QStringList>
 
-// path with the extension of its file name replaced (or added when it has none):
-// ReplaceExtension("/a/b.m2v", ".mp2") == "/a/b.mp2".
-QString ReplaceExtension(const QString& path, const QString& extension);
-
 // The separate audio files of a video elementary stream, in the order they are
 // tried: the extension replaced by ".mp2" and ".mpa", then "-0.mp2" and "-1.mp2"
 // after the name without its extension (the demultiplexer's own output names).

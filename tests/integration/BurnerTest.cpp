@@ -15,6 +15,7 @@
 
 #include "integration/ToolProcess.h"
 #include "support/TestMedia.h"
+#include "tools/FileVersion.h"
 
 namespace {
 
@@ -222,6 +223,16 @@ TEST_F(BurnerTest, TheBurnerDiesWithItsHelper) {
         QThread::msleep(20);
 
     EXPECT_NE(kill(burner, 0), 0) << "growisofs still runs";
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DecrypterVersion, IsNewEnoughForTheSpeedList) {
+    const QString version = FileVersionText(QStringLiteral(TAV_TOOL_DIR "/DVDDecrypter"));
+    EXPECT_FALSE(version.isEmpty());
+    EXPECT_GE(version, QStringLiteral("3.2.3.0"));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/WindowFixture.h"
 
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 
@@ -33,7 +34,10 @@ void WindowTest::click(const char* name) {
     QAbstractButton* button = find<QAbstractButton>(name);
     ASSERT_NE(button, nullptr);
     ASSERT_TRUE(button->isEnabled()) << name << " is disabled";
-    QTest::mouseClick(button, Qt::LeftButton);
+    // A check box's clickable area is its indicator and text, not the middle of a wide control.
+    const QPoint where =
+        qobject_cast<QPushButton*>(button) ? button->rect().center() : QPoint(6, button->height() / 2);
+    QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, where);
     pump();
 }
 

@@ -112,7 +112,7 @@ TEST_F(ProjectFileTest, MissingKeysGiveDefaultsAndIntegersKeepTheirLowByte) {
     EXPECT_EQ(a.TonFormat[1], 255);
     EXPECT_EQ(a.TonFormatStr[0], QStringLiteral("na"));
     EXPECT_EQ(a.Format, QStringLiteral("na"));
-    EXPECT_EQ(a.Kapitel, QStringLiteral("na"));
+    EXPECT_EQ(a.Kapitel, QString()) << "no marks rather than a text the DVD author refuses";
     EXPECT_EQ(table[2].Datei, QString());
     EXPECT_EQ(table[2].VTS, 255);
     EXPECT_EQ(table[2].TonAbtastrate[0], QStringLiteral("na"));
@@ -142,6 +142,19 @@ TEST_F(ProjectFileTest, TrackCountThatIsNoNumberLoadsNoTracksAndIsReported) {
         EXPECT_EQ(table[i].DVDSprache[0], 255);
     }
     EXPECT_EQ(table[2].TonFormat[0], 1);
+}
+
+TEST_F(ProjectFileTest, ChapterMarksThatAreNoTimeTextsAreDroppedAndReported) {
+    IniFile file;
+    file.parse(
+        "[Quellen]\r\nAnzahl=2\r\n"
+        "[Quelle01]\r\nDatei=/a.mpg\r\nTonspuren=0\r\nKapitel=00:10:00.000,00:20:00.000\r\n"
+        "[Quelle02]\r\nDatei=/b.mpg\r\nTonspuren=0\r\nKapitel=00:10:00.000,kaputt\r\n");
+    SourceTable table;
+    const ProjectLoadOutcome outcome = read(file, table);
+    EXPECT_EQ(table[1].Kapitel, QStringLiteral("00:10:00.000,00:20:00.000"));
+    EXPECT_EQ(table[2].Kapitel, QString());
+    EXPECT_EQ(outcome.errors, QStringList({"Quelle 02: Kapitelmarken ungültig."}));
 }
 
 TEST_F(ProjectFileTest, RewritingDropsTheSourcesThatAreGoneAndKeepsOtherSections) {
