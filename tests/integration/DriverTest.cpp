@@ -66,4 +66,19 @@ TEST_F(DriverTest, ConvertsASourceWithoutADisplayAndReportsAFailedRun) {
     EXPECT_TRUE(stopped.contains("Abbruch:   Abbruch durch den Anwender."));
 }
 
+TEST_F(DriverTest, ConvertsASavedProject) {
+    int code = -1;
+    const QString project = dir.file("Film.tvpr");
+    drive({"--add", TestMedia::Svcd(), "--save", project}, &code);
+    ASSERT_EQ(code, 0);
+    ASSERT_TRUE(QFile::exists(project));
+
+    TempFolder other;
+    const QString out = MediaCheck::Run(QStringLiteral(TAV_TOOL_DIR "/tavrolin-driver"),
+                                        {"--program-dir", other.path(), "--open", project, "--start"}, &code);
+    EXPECT_EQ(code, 0) << out.toStdString();
+    // The project brings its folders along.
+    EXPECT_TRUE(QFile::exists(dir.file("Dvd/VIDEO_TS/VIDEO_TS.IFO")));
+}
+
 }  // namespace
