@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include "pipeline/ConversionRun.h"
+#include "support/FakeRunContext.h"
+#include "support/TestSupport.h"
+
+namespace {
+
+// Which steps a run takes, and its header, with stand-in tools that succeed.
+class RunFlow : public ::testing::Test {
+  protected:
+    RunFlow() {
+        ProgramSettings& s = ctx.values;
+        s.work = dir.file("Arbeit");
+        s.dvdRoot = dir.file("Dvd");
+        QDir().mkpath(s.work);
+        s.isoPath = dir.file("Arbeit/Meine_DVD.iso");
+        s.tools[Tool::DVDauthor] = tool("dvdauthor", "mkdir -p '" + s.dvdRoot + "/VIDEO_TS'");
+        s.tools[Tool::mkisofs] = tool("mkisofs", "exit 0");
+        s.tools[Tool::ImgTool] = tool("ImgTool", "exit 0");
+        s.tools[Tool::Decrypter] = tool("DVDDecrypter", "exit 0");
+        ctx.run.runProjectFile = dir.file("Projekt-Temp.tvpr");
+        ctx.controlState.stageText = QStringLiteral("Authoring");
+        for (int i = 1; i <= 4; ++i) {
+            MPEGInfo& r = ctx.table[ctx.table.append(dir.file(QStringLiteral("quelle%1.mpg").arg(i)))];
+            r.Format = QStringLiteral("MPEG1");
+            r.Spieldauer = QStringLiteral("3725");
+            r.Bildgroesse = QStringLiteral("352x288");
+            r.Bildwiederholrate = QStringLiteral("25");
+            r.AspectRatio = QStringLiteral("4:3");
+            r.Tonspuren = QStringLiteral("0");
+            r.VTS = i <= 2 ? 1 : 2;
+            dir.write(QStringLiteral("Arbeit/dvd-%1.mpg").arg(i), "x");
+        }
+    }
+    QString tool(const QString& name, const QString& body) {
+        const QString path = dir.write(name, ("#!/bin/sh\n" + body + "\n").toUtf8());
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+        return path;
+    }
+    QStringList headers() const {
+        QStringList found;
+        for (const QString& line : ctx.lines())
+            if (line.size() > 11 && line[2] == ':' && line[5] == ':' &&
+                line.mid(8, 3) == QLatin1String(" - "))
+                found << line.mid(11);
+        return found;
+    }
+    bool logged(const QString& line) const { return ctx.lines().contains(line); }
+
+    TempFolder dir;
+    FakeRunContext ctx{dir.path()};
+};
+
+TEST_F(RunFlow, HeaderListsToolsSettingsFoldersSourcesAndStructure) {
+    ctx.controlState.stageIndex = 5;  // nothing after the header
+    ctx.table[1].Kapitel = QStringLiteral("00:10:00.000,00:20:00.000");
+    ctx.table[2].Format.clear();
+    ctx.table[3].NavPacks = true;
+    EXPECT_TRUE(RunConversion(ctx));
+    EXPECT_EQ(headers(), (QStringList{"Start", "Tools", "Einstellungen", "Pfade", "Quelle 1", "Quelle 2",
+                                      "Quelle 3", "Quelle 4", "DVD Struktur"}));
+    const QStringList lines = ctx.lines();
+    const int chapters = lines.indexOf(QStringLiteral("Kapitel:"));
+    EXPECT_EQ(lines.mid(chapters, 4), (QStringList{"Kapitel:", "  01:      00:00:00.000",
+                                                   "  02:      00:10:00.000", "  03:      00:20:00.000"}));
+    EXPECT_TRUE(logged(QStringLiteral("  Länge:   01:02:05")));
+    const int second = lines.indexOf("Datei:     " + dir.file("quelle2.mpg"));
+    EXPECT_EQ(lines[second + 1], QStringLiteral("Keine Informationen"));
+    EXPECT_TRUE(logged(QStringLiteral("  Navigationspacks gefunden.")));
+    const int structure = lines.indexOf("VTS 1:     " + dir.file("quelle1.mpg"));
+    EXPECT_EQ(
+        lines.mid(structure, 4),
+        (QStringList{"VTS 1:     " + dir.file("quelle1.mpg"), "           " + dir.file("quelle2.mpg"),
+                     "VTS 2:     " + dir.file("quelle3.mpg"), "           " + dir.file("quelle4.mpg")}));
+    for (int state = 1; state <= 6; ++state)
+        EXPECT_TRUE(logged(QString::asprintf("           [%.3d] Bearbeitungsstand gesichert.", state)))
+            << state;
+}
+
+TEST_F(RunFlow, HidingToolPathsDropsTheToolsBlockAndItsState) {
+    ctx.controlState.stageIndex = 5;
+    ctx.values.hideToolPaths = true;
+    EXPECT_TRUE(RunConversion(ctx));
+    EXPECT_FALSE(headers().contains(QStringLiteral("Tools")));
+    EXPECT_FALSE(logged(QStringLiteral("           [002] Bearbeitungsstand gesichert.")));
+}
+
+TEST_F(RunFlow, StageAuthoringSkipsTheFirstThreeStepsAndCleansUp) {
+    ctx.controlState.stageIndex = 3;
+    ctx.values.tempPolicy = kDeleteAfterMux;
+    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
+    const QStringList steps = headers().mid(9);
+    EXPECT_EQ(steps, QStringList{"Authoring:"});
+    EXPECT_TRUE(logged(QStringLiteral("Hinweis:   Dateien löschen.")));
+    EXPECT_FALSE(QFile::exists(dir.file("Arbeit/dvd-1.mpg")));
+}
+
+TEST_F(RunFlow, StageImageRunsImageAndImgToolBurnThenShutsDown) {
+    ctx.controlState.stageIndex = 4;
+    ctx.values.tempPolicy = kDeleteAfterMux;
+    ctx.values.image = true;
+    ctx.values.burn = true;
+    ctx.values.imgTool = true;
+    ctx.values.shutdown = true;
+    dir.write("Dvd/VIDEO_TS/VIDEO_TS.IFO", "x");
+    ctx.values.tools[Tool::mkisofs] = tool("mkisofs2", "touch '" + ctx.values.isoPath + "'");
+    bool savedFull = false;
+    ctx.onSaveSettings = [&](const QString& file, bool full) {
+        savedFull = savedFull || (full && file.endsWith(QLatin1String("/tavrolin.ini")));
+        return true;
+    };
+    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
+    EXPECT_EQ(headers().mid(9), (QStringList{"Image erstellen:", "DVD brennen:"}));
+    EXPECT_FALSE(logged(QStringLiteral("Hinweis:   Dateien löschen."))) << "no clean-up after stage 3";
+    EXPECT_TRUE(logged(QStringLiteral("INI:       Programmeinstellungen gesichert.")));
+    EXPECT_TRUE(savedFull);
+    EXPECT_EQ(ctx.shutdowns, 1);
+}
+
+TEST_F(RunFlow, StageDecrypterBurnsOnlyWhenItIsChosen) {
+    ctx.controlState.stageIndex = 5;
+    ctx.values.burn = true;
+    ctx.values.decrypter = true;
+    ctx.values.shutdown = true;
+    dir.write("Arbeit/Meine_DVD.iso", "x");
+    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
+    EXPECT_EQ(headers().mid(9), QStringList{"Image brennen:"});
+    EXPECT_TRUE(logged(QStringLiteral("           [600] Bearbeitungsstand gesichert.")));
+    EXPECT_EQ(ctx.lines().last(), QStringLiteral("Herunterfahren."));
+    EXPECT_EQ(ctx.shutdowns, 1);
+}
+
+TEST_F(RunFlow, AnAbortNoticedAfterTheImageNeverBurns) {
+    ctx.controlState.stageIndex = 4;
+    ctx.values.image = true;
+    ctx.values.burn = true;
+    ctx.values.imgTool = true;
+    dir.write("Dvd/VIDEO_TS/VIDEO_TS.IFO", "x");
+    // The user answered "Nein" to "Sofort abbrechen?" while the image was made.
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [&, timer] {
+        if (ctx.runner().isRunning()) {
+            ctx.run.abortRequested = true;
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(1);
+    ctx.values.tools[Tool::mkisofs] = tool("mkisofs4", "sleep 0.3; touch '" + ctx.values.isoPath + "'");
+    EXPECT_FALSE(RunConversion(ctx));
+    EXPECT_FALSE(headers().contains(QStringLiteral("DVD brennen:")));
+    EXPECT_TRUE(logged(QStringLiteral("Abbruch:   Abbruch durch den Anwender.")));
+}
+
+}  // namespace

@@ -1,0 +1,1 @@
+tav_test(runflow_test SOURCES unit/RunFlowTest.cpp)
