@@ -9,12 +9,13 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
 
-// The caller passed raw text when any argument holds a quote, or a single
-// argument holds a blank.
+// The caller passed raw text when an argument begins with a quote (a quoted
+// value split at blanks), or a single argument holds a blank. Values passed one
+// per argument are never quoted, so they may hold quotes and blanks themselves.
 bool IsRawText(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg.find('"') != std::string::npos) return true;
+        if (!arg.empty() && arg.front() == '"') return true;
         if (argc == 2 && arg.find(' ') != std::string::npos) return true;
     }
     return false;

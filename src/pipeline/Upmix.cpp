@@ -19,6 +19,29 @@ QString UpmixArguments(const QString& input, const QString& output, const QStrin
            QStringLiteral(" -e )");
 }
 
+QStringList UpmixArgumentList(const QString& input, const QString& output, const QString& work,
+                              const QString& bitrate) {
+    return {QStringLiteral("-core("),
+            QStringLiteral("-input"),
+            input,
+            QStringLiteral("-output"),
+            output,
+            QStringLiteral("-logfile"),
+            WorkFiles::UpmixLog(work),
+            QStringLiteral(")"),
+            QStringLiteral("-shibatch("),
+            QStringLiteral("--rate"),
+            QStringLiteral("48000"),
+            QStringLiteral(")"),
+            QStringLiteral("-2lame("),
+            QStringLiteral("-m"),
+            QStringLiteral("s"),
+            QStringLiteral("-b"),
+            bitrate,
+            QStringLiteral("-e"),
+            QStringLiteral(")")};
+}
+
 namespace {
 
 // Copies the tool's own log into the run log and deletes it.
@@ -86,7 +109,8 @@ TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("BeSweet"));
     ctx.progress().showGauge(estimate);
-    const ToolOutcome outcome = RunHidden(ctx, ToolCall{besweet, {arguments}, arguments, output, {}});
+    const ToolCall call{besweet, UpmixArgumentList(input, output, work, bitrate), arguments, output, {}};
+    const ToolOutcome outcome = RunHidden(ctx, call);
     ctx.progress().hideGauge();
     EndBanner(ctx, EndLine(QStringLiteral("BeSweet")));
     Add(ctx, QString());

@@ -153,6 +153,27 @@ TEST_F(EndToEnd, TemporaryFilePoliciesDeleteOnlyIntermediatesNeverSources) {
     }
 }
 
+TEST_F(EndToEnd, PathsWithBlanksQuotesAmpersandsAndUmlautsAreSafe) {
+    const QString odd = dir.file(QStringLiteral("Grüße & \"Film\" 'A'"));
+    QDir().mkpath(odd);
+    const QString source = odd + QStringLiteral("/Ständchen & Co.mpg");
+    ASSERT_TRUE(QFile::copy(TestMedia::ElementaryM1v(), odd + QStringLiteral("/Ständchen & Co.m1v")));
+    ASSERT_TRUE(
+        QFile::copy(TestMedia::Folder() + "/elem1-0.mp2", odd + QStringLiteral("/Ständchen & Co.mp2")));
+    ASSERT_TRUE(QFile::copy(TestMedia::Vcd(), source));
+    ctx.values.work = odd + QStringLiteral("/Arbeit & Temp");
+    ctx.values.dvdRoot = odd + QStringLiteral("/DVD <neu>");
+    ctx.values.isoPath = ctx.values.work + QStringLiteral("/Mein Film.iso");
+    QDir().mkpath(ctx.values.work);
+    ctx.values.variant0 = false;
+    ctx.values.variant2 = true;
+    add(source);
+    add(odd + QStringLiteral("/Ständchen & Co.m1v"));
+    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
+    EXPECT_EQ(lsdvd(ctx.values.dvdRoot).count(QRegularExpression("Title: \\d\\d")), 2);
+    EXPECT_TRUE(QFileInfo::exists(ctx.values.isoPath));
+}
+
 INSTANTIATE_TEST_SUITE_P(MenuVariants, EndToEnd, ::testing::Values(0, 1, 2));
 
 }  // namespace
