@@ -240,7 +240,7 @@ void THaupt::RefreshSourceList() {
 }
 
 void THaupt::ShowStartButton() {
-    if (!BuRipp->isVisible() && !BuRipp->isVisibleTo(this)) return;
+    if (!BuRipp->isVisibleTo(this)) return;
     BuRipp->hide();
     BuStart->show();
 }
