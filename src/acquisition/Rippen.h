@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class RunContext;
+
+// Getting MPEG tracks off (S)VCDs with the rip helper (Allgemein.lkVCDxRip):
+// from discs in drives or from .bin/.nrg images. Each acquired track is moved
+// to its name in the rip folder (Pfade.RIProot), its entry points become a
+// chapter file beside it, and with ChRipDatei it is added to the source list.
+// The helper works in {rip}/temp, which is made empty before and removed after.
+
+// What the rip tab hands to an acquisition besides the run context.
+struct RipJob {
+    QString ripName;  // EdNameRip; empty: discs are named after their label
+    // Adds an acquired file to the source list; true when it was added.
+    std::function<bool(const QString&)> addRippedFile;
+};
+
+// Rips the discs of the selected drive entries (those of the usable combos
+// CoLWRipA..C, in order); entries of empty drives are left out.
+void RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& job);
+// Rips one drive entry; index is its position among the discs taken.
+bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job);
+
+// Extracts the images in list order.
+void ExtractImages(RunContext& ctx, const QStringList& images, const RipJob& job);
+// Extracts one image; index is its position in the image list.
+bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob& job);

@@ -1,0 +1,290 @@
+// Disc rip and image extraction without a window: file names, image checks,
+// entry points, and the drivers against stand-in rip helpers.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTimer>
+
+#include "acquisition/RipChapters.h"
+#include "acquisition/RipTarget.h"
+#include "acquisition/Rippen.h"
+#include "acquisition/VcdImage.h"
+#include "chapters/ChapterFile.h"
+#include "support/FakeRunContext.h"
+#include "support/TestSupport.h"
+#include "unit/QtPrinters.h"
+
+namespace {
+
+constexpr qint64 kBinDirectory = 42337;
+constexpr qint64 kNeroXa = 388808;
+constexpr qint64 kNeroDirectory = 392340;
+
+// size bytes of zeros with pieces written at their offsets.
+QByteArray Bytes(qint64 size, const QList<QPair<qint64, QByteArray>>& pieces) {
+    QByteArray data(size, '\0');
+    for (const auto& [offset, piece] : pieces)
+        data.replace(offset, piece.size(), piece);
+    return data;
+}
+
+QByteArray RawMode2Start() {
+    return QByteArray::fromHex("00ffffffffffffffffffff00000200020000080000000800") + QByteArray(8, '\0');
+}
+
+QString Read(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+}  // namespace
+
+TEST(RipTargets, NameTellsItsPartOfASetOrGetsItsNumber) {
+    EXPECT_EQ(ImageTargetPath("/ripp", "/bilder/Film.bin", 0), "/ripp/Film_CD1.mpg");
+    EXPECT_EQ(ImageTargetPath("/ripp", "/bilder/Film cd2.bin", 0), "/ripp/Film cd2.mpg");
+    EXPECT_EQ(ImageTargetPath("/ripp", "/bilder/FILM CD3.NRG", 4), "/ripp/FILM CD3.mpg")
+        << "images ignore case";
+    EXPECT_EQ(ImageTargetPath("/ripp/cd1", "/b/Film.v2.bin", 1), "/ripp/cd1/Film.v2_CD2.mpg")
+        << "only the image's own name counts";
+    EXPECT_EQ(DiscTargetPath("/ripp", "TITEL_CD1", 0), "/ripp/TITEL_CD1_CD1.mpg")
+        << "discs are case-sensitive";
+    EXPECT_EQ(DiscTargetPath("/ripp", "urlaub cd2", 2), "/ripp/urlaub cd2.mpg");
+    EXPECT_EQ(DiscTargetPath("/ripp", "Urlaub 2003/2004", 1), "/ripp/Urlaub 2003_2004_CD2.mpg");
+}
+
+TEST(ImageCheck, RawMode2StartOrNeroXaWithVcd) {
+    TempFolder dir;
+    EXPECT_TRUE(IsVcdImage(dir.write("roh.bin", RawMode2Start() + QByteArray(100, 'x'))));
+    QByteArray broken = RawMode2Start();
+    broken[14] = 1;  // mode 1
+    EXPECT_FALSE(IsVcdImage(dir.write("mode1.bin", broken + QByteArray(100, 'x'))));
+
+    // "VCD" must end within the 600 bytes read after the directory offset.
+    auto nero = [&](const QByteArray& xa, qint64 vcdAt) {
+        return dir.write("nero.nrg",
+                         Bytes(kNeroDirectory + 700, {{kNeroXa, xa}, {kNeroDirectory + vcdAt, "VCD"}}));
+    };
+    EXPECT_TRUE(IsVcdImage(nero("CD-XA", 0)));
+    EXPECT_TRUE(IsVcdImage(nero("CD-XA", 597)));
+    EXPECT_FALSE(IsVcdImage(nero("CD-XA", 598)));
+    EXPECT_FALSE(IsVcdImage(nero("CD-XB", 0)));
+    EXPECT_FALSE(IsVcdImage(dir.write("leer.bin", QByteArray())));
+    EXPECT_FALSE(IsVcdImage(dir.file("fehlt.bin")));
+}
+
+TEST(ImageTrack, DirectoryNameChoosesTheTrack) {
+    TempFolder dir;
+    auto bin = [&](const QByteArray& name, qint64 at) {
+        return dir.write("bild.bin", Bytes(kBinDirectory + 700, {{kBinDirectory + at, name}}));
+    };
+    EXPECT_EQ(ImageTrack(bin("\x05MPEG2\x01", 100)), SvcdTrack());
+    EXPECT_EQ(ImageTrack(bin("\x06MPEGAV\x01", 100)), VcdTrack());
+    EXPECT_EQ(ImageTrack(bin(QByteArray("\x04MPEG\0\0\0\x01", 9), 100)), OldVcdTrack());
+    EXPECT_EQ(ImageTrack(bin("MPEGAV", 494)), VcdTrack()) << "ends on the 500th byte";
+    EXPECT_EQ(ImageTrack(bin("MPEGAV", 495)), QString()) << "ends beyond 500 bytes";
+    const QByteArray nero = Bytes(kNeroDirectory + 700, {{kNeroDirectory + 10, "\x05MPEG2\x01"}});
+    EXPECT_EQ(ImageTrack(dir.write("bild.nrg", nero)), SvcdTrack());
+    EXPECT_EQ(ImageTrack(dir.write("bild.iso", nero)), QString());
+}
+
+TEST(EntryPoints, ValuesBecomeTimeTextsAndTheStartIsNoChapter) {
+    const QStringList xml{
+        "<volume-id>4.5</volume-id>",
+        "<default-entry id=\"entry-000\"/>",
+        "<entry id=\"entry-001\">0.000000</entry>",
+        "      <entry id=\"entry-002\">1.210911</entry>",
+        "<entry id=\"entry-003\">3725.5</entry>",
+        "<entry id=\"entry-004\">unbekannt</entry>",
+        "<entry id=\"entry-005\">75</entry>",
+    };
+    EXPECT_EQ(EntryPointChapters(xml), QStringList({"00:00:01.210", "01:02:05.500", "00:01:15.000"}));
+}
+
+namespace {
+
+// The drivers against a stand-in rip helper in a rip folder whose name has a
+// blank; ChRipDatei is checked and the source list records what it gets.
+class Acquisition : public ::testing::Test {
+  protected:
+    Acquisition() {
+        ctx.values.ripRoot = rip() + QLatin1Char('/');
+        ctx.values.ripAddToList = true;
+        job.addRippedFile = [this](const QString& path) {
+            added << path;
+            return true;
+        };
+    }
+    QString rip() const { return dir.file(QStringLiteral("Ripp Ordner")); }
+    QString temp() const { return rip() + QStringLiteral("/temp"); }
+    QString log() const { return ctx.lines().join(QLatin1Char('\n')); }
+
+    // A helper that tells its version, records its arguments one per line,
+    // writes the track (when given) and an XML file below the folder after /o,
+    // and exits with exitCode; extra runs before the exit.
+    void useHelper(const QString& track, int exitCode = 0, const QByteArray& extra = QByteArray()) {
+        QByteArray script =
+            "#!/bin/sh\n[ \"$1\" = -version ] && { echo 'lkVCDxRip 0.9'; exit 0; }\n"
+            "printf '%s\\n' \"$@\" > '" +
+            arguments().toUtf8() + "'\n";
+        if (!track.isEmpty())
+            script += "mkdir -p \"$2" + QFileInfo(track).path().toUtf8() + "\"\nprintf Spur > \"$2" +
+                      track.toUtf8() +
+                      "\"\nprintf '<entry id=\"entry-001\">2.5</entry>\\n' > \"$2/vcd.xml\"\n";
+        script += extra + "exit " + QByteArray::number(exitCode) + "\n";
+        const QString helper = dir.write(QStringLiteral("bin/lkVCDxRip"), script);
+        QFile::setPermissions(helper, QFile::permissions(helper) | QFileDevice::ExeOwner);
+        ctx.values.tools[Tool::lkVCDxRip] = helper;
+    }
+    QString arguments() const { return dir.file(QStringLiteral("argumente.txt")); }
+    // A .bin image (not a real disc) whose directory area names MPEGAV.
+    QString image(const QString& name) const {
+        return dir.write(QStringLiteral("Bilder/") + name,
+                         Bytes(1 << 20, {{kBinDirectory + 60, QByteArray("\x06MPEGAV\x01")}}));
+    }
+
+    TempFolder dir;
+    FakeRunContext ctx{dir.path()};
+    RipJob job;
+    QStringList added;
+};
+
+}  // namespace
+
+TEST_F(Acquisition, ChaptersComeFromVcdXmlWhenBothFilesArePresent) {
+    const QString target = rip() + QStringLiteral("/Film_CD1.mpg");
+    dir.write("Ripp Ordner/temp/svcd.xml", "<entry id=\"entry-001\">9.0</entry>\n");
+    dir.write("Ripp Ordner/temp/vcd.xml",
+              "<entry id=\"entry-001\">2.5</entry>\n<entry id=\"entry-002\">61.04</entry>\n");
+
+    ReadRipChapters(ctx, temp(), target);
+
+    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("XML-Datei: ") + temp() + QStringLiteral("/vcd.xml")));
+    EXPECT_TRUE(log().endsWith("Kapitel:\n           00:00:02.500\n           00:01:01.040"));
+    MPEGInfo source;
+    source.Datei = target;
+    ReadChapterFile(source);
+    EXPECT_EQ(source.Kapitel, QStringLiteral("00:00:02.500,00:01:01.040"))
+        << "the source reads what was written";
+
+    QDir(temp()).removeRecursively();
+    ctx.memory.clear();
+    ReadRipChapters(ctx, temp(), target);
+    EXPECT_EQ(ctx.lines().last(), QStringLiteral("Fehler:    Es wurde keine XML-Datei gefunden."));
+}
+
+TEST_F(Acquisition, DiscRipUsesTheAddressAndNamesTheFileAfterTheLabel) {
+    useHelper(SvcdTrack());
+    const QString disc = dir.write(QStringLiteral("disc.iso"), QByteArray(8192, '\0'));
+    const QString entry = disc + QStringLiteral(": (1:0:2) FILM_CD1");
+
+    RipDiscs(ctx, {disc + QStringLiteral(": (0:0:0) - Leer -"), entry}, job);
+
+    const QString target = rip() + QStringLiteral("/FILM_CD1_CD1.mpg");
+    EXPECT_EQ(Read(target), QStringLiteral("Spur")) << log().toStdString();
+    EXPECT_EQ(Read(arguments()), QStringLiteral("/o\n%1\n/c\n1,0,2\n/d\nGENERIC\n").arg(temp()));
+    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("Befehl:    \"%1\"  /o \"%2\" /c 1,0,2 /d GENERIC")
+                                         .arg(ctx.values.tools[Tool::lkVCDxRip], temp())));
+    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("Quelle:    ") + entry));
+    EXPECT_EQ(Read(rip() + QStringLiteral("/FILM_CD1_CD1.Kapitel")), QStringLiteral("00:00:02.500\r\n"));
+    EXPECT_EQ(added, QStringList{target});
+    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("MPEGListe: Die Datei wurde in die Liste eingefügt")));
+    EXPECT_FALSE(QFileInfo::exists(temp()));
+    EXPECT_FALSE(log().contains(QStringLiteral("Fehler:")));
+}
+
+TEST_F(Acquisition, DiscWithoutMainTrackIsNoVcd) {
+    const QString entry = dir.file(QStringLiteral("fehlt")) + QStringLiteral(": (1:0:0) AUDIO");
+    const QStringList notice{QStringLiteral("Fehler:    Die Quelle ist keine (S)VCD."),
+                             QStringLiteral("Rippen:    Beim Extrahieren des Images"),
+                             QStringLiteral("           ") + entry,
+                             QStringLiteral("           ist ein Fehler aufgetreten.")};
+    for (const int exitCode : {0, 1}) {
+        useHelper(QString(), exitCode);
+        ctx.memory.clear();
+        RipDiscs(ctx, {entry}, job);
+        EXPECT_EQ(ctx.lines().mid(ctx.lines().size() - 4), notice) << log().toStdString();
+    }
+    EXPECT_TRUE(added.isEmpty());
+    EXPECT_EQ(QDir(rip()).entryList(QDir::Files), QStringList());
+}
+
+TEST_F(Acquisition, NothingHappensWithoutHelperOrDisc) {
+    ctx.values.tools[Tool::lkVCDxRip] = dir.file(QStringLiteral("bin/lkVCDxRip"));
+    RipDiscs(ctx, {QStringLiteral("/dev/sr0: (1:0:0) DISC")}, job);
+    EXPECT_EQ(ctx.lines(),
+              QStringList({"Rippen", "========", "", "Fehler:    Die lkVCDxRip.exe wurde nicht gefunden."}));
+
+    useHelper(VcdTrack());
+    ctx.memory.clear();
+    RipDiscs(ctx, {QStringLiteral("/dev/sr0: (1:0:0) - Leer -")}, job);
+    EXPECT_EQ(ctx.scripted.takeTexts(), QStringList{"Es sind keine Datenträger eingelegt."});
+    EXPECT_EQ(ctx.lines().first(), QStringLiteral("Rippen"));
+    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("lkVCDxRip 0.9"))) << "the helper's banner is logged";
+    EXPECT_EQ(ctx.lines().last(), QStringLiteral("Fehler:    Es sind keine Datenträger eingelegt."));
+    EXPECT_FALSE(QFileInfo::exists(arguments()));
+}
+
+TEST_F(Acquisition, ExistingTargetIsReplacedOnlyAfterYes) {
+    useHelper(VcdTrack());
+    const QString film = image(QStringLiteral("Film.bin"));
+    const QString target = dir.write(QStringLiteral("Ripp Ordner/Film_CD1.mpg"), "alt");
+
+    ctx.scripted.answer(QStringLiteral("no"));
+    ExtractImages(ctx, {film}, job);
+    EXPECT_EQ(ctx.scripted.takeTexts(), QStringList{QStringLiteral("Die Zieldatei ") + target +
+                                                    "\r\nist bereits vorhanden. Überschreiben?"});
+    EXPECT_EQ(Read(target), QStringLiteral("alt"));
+    EXPECT_FALSE(QFileInfo::exists(arguments())) << "the helper did not run";
+    EXPECT_EQ(ctx.lines().mid(ctx.lines().size() - 5),
+              QStringList({"Abbruch:   Abbruch durch den Anwender.", "Extract:   Beim Extrahieren des Images",
+                           "           " + film, "           ist ein Fehler aufgetreten.", ""}));
+
+    ctx.scripted.answer(QStringLiteral("yes"));
+    ctx.memory.clear();
+    ExtractImages(ctx, {film}, job);
+    EXPECT_EQ(Read(target), QStringLiteral("Spur")) << log().toStdString();
+    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("           ... gelöscht.")));
+    EXPECT_EQ(ctx.gauge.maximum, 1016) << "1024 KB of image x 0.992";
+    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("Größe:     Voraussichtlich 1 MB")));
+}
+
+TEST_F(Acquisition, OnlyTheTempFolderIsEmptied) {
+    useHelper(VcdTrack());
+    const QString outside = dir.write(QStringLiteral("Anderswo/wichtig.txt"), "bleibt");
+    const QString beside = dir.write(QStringLiteral("Ripp Ordner/andere.mpg"), "bleibt");
+    ASSERT_TRUE(QFile::link(QFileInfo(outside).path(), temp())) << "temp points elsewhere";
+
+    EXPECT_TRUE(ExtractImage(ctx, image(QStringLiteral("Film cd2.bin")), 3, job)) << log().toStdString();
+
+    EXPECT_EQ(Read(outside), QStringLiteral("bleibt"));
+    EXPECT_EQ(QDir(QFileInfo(outside).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              QStringList{"wichtig.txt"});
+    EXPECT_EQ(Read(beside), QStringLiteral("bleibt"));
+    EXPECT_EQ(Read(rip() + QStringLiteral("/Film cd2.mpg")), QStringLiteral("Spur"));
+    EXPECT_FALSE(QFileInfo::exists(temp()));
+}
+
+TEST_F(Acquisition, AbortDuringTheHelperLeavesNoTargetAndStops) {
+    const QString ready = dir.file(QStringLiteral("bereit"));
+    useHelper(VcdTrack(), 0, "touch '" + ready.toUtf8() + "'\nwhile :; do sleep 0.01; done\n");
+    QTimer press;
+    QObject::connect(&press, &QTimer::timeout, [&] {
+        if (!QFileInfo::exists(ready)) return;
+        press.stop();
+        ctx.run.abortRequested = true;
+        ctx.runner().KillTool();
+    });
+    press.start(5);
+
+    const QStringList images{image(QStringLiteral("Eins.bin")), image(QStringLiteral("Zwei.bin"))};
+    ExtractImages(ctx, images, job);
+
+    EXPECT_EQ(ctx.lines().last(), QStringLiteral("Abbruch:   Abbruch durch den Anwender."));
+    EXPECT_FALSE(log().contains(QStringLiteral("ist ein Fehler aufgetreten.")));
+    EXPECT_FALSE(ctx.lines().contains(QStringLiteral("Quelle:    ") + images[1]));
+    EXPECT_EQ(QDir(rip()).entryList(QDir::Files), QStringList());
+    EXPECT_TRUE(added.isEmpty());
+}

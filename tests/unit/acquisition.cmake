@@ -1,0 +1,1 @@
+tav_test(acquisition_test SOURCES unit/AcquisitionTest.cpp)
