@@ -3,13 +3,42 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTabWidget>
 
 #include "app/Tavrolin.h"
 #include "app/Ui.h"
+#include "chapters/ChapterMarks.h"
+#include "chapters/MediaPreviewPlayer.h"
+#include "chapters/TimeText.h"
+#include "sources/BusyCursor.h"
 
 using namespace ui;
 
+namespace {
+
+const QString kCannotOpen = QStringLiteral("Der MediaPlayer kann die Datei nicht öffnen.");
+const QString kRenameHint = QStringLiteral(
+    "\r\nEin Umbenennen der Dateierweiterung in *.mpv2\r\noder *.mpg könnte das Problem beheben.");
+const QString kNoPosition = QStringLiteral("Es wurde keine gültige Position angegeben.");
+const QString kOutOfRange =
+    QStringLiteral("Die eingegebende Zeit befindet sich\r\nausserhalb des zulässigen Bereiches.");
+const QString kNoInterval = QStringLiteral("Es wurde kein gültiger Abstand angegeben.");
+const QString kNoCount = QStringLiteral("Es wurde keine gültige Anzahl angegeben.");
+const QString kNoPlayTime = QStringLiteral("Die Spieldauer der Datei ist nicht bekannt.");
+const QString kTooMany =
+    QStringLiteral("Es können höchstens %1 Kapitelmarken gesetzt werden.").arg(kMaxAutoMarks);
+
+// The picture inside the 352 x 288 panel: a 16:9 source in a centred band.
+QRect DisplayRect(const QString& aspectRatio) {
+    return aspectRatio == QLatin1String("16:9") ? QRect(0, 36, 352, 216) : QRect(0, 0, 352, 288);
+}
+
+}  // namespace
+
 ChapterTab::ChapterTab(THaupt& haupt) : QObject(&haupt), h(haupt) {}
+
+ChapterTab::~ChapterTab() = default;
 
 void ChapterTab::build(QWidget* page) {
     // Fixed positions: the display keeps the player's 352 x 288 PAL picture.
@@ -67,21 +96,279 @@ void ChapterTab::build(QWidget* page) {
     h.ScLaut = Named(new QScrollBar(Qt::Horizontal, page), "ScLaut", QStringLiteral("Lautstärke"));
     h.ScLaut->setGeometry(x, 296, w, 17);
     h.ScLaut->setMaximum(1000);
+
+    player_ = std::make_unique<MediaPreviewPlayer>(h.PaDisplay);
+    connectHandlers();
 }
+
+void ChapterTab::connectHandlers() {
+    connect(h.tav, &QTabWidget::currentChanged, this, [this] {
+        if (h.tav->currentWidget() != h.tavTabKAP) tavTabKAPLeave();
+    });
+    connect(h.ListMPEG, &QListWidget::currentRowChanged, this, &ChapterTab::ListMPEGClick);
+    connect(h.ScPosition, &QScrollBar::valueChanged, this, &ChapterTab::ScPositionChange);
+    connect(h.BuPlay, &QPushButton::clicked, this, &ChapterTab::BuPlayClick);
+    connect(h.BuStop, &QPushButton::clicked, this, &ChapterTab::BuStopClick);
+    connect(h.BuKAdd, &QPushButton::clicked, this, &ChapterTab::BuKAddClick);
+    connect(h.BuKDel, &QPushButton::clicked, this, &ChapterTab::BuKDelClick);
+    connect(h.BuKDelAlle, &QPushButton::clicked, this, &ChapterTab::BuKDelAlleClick);
+    connect(h.ListKapitel, &QListWidget::currentRowChanged, this, &ChapterTab::ListKapitelClick);
+    connect(h.ListKapitel, &QListWidget::itemClicked, this, &ChapterTab::ListKapitelClick);
+    connect(h.ScLaut, &QScrollBar::valueChanged, this, &ChapterTab::ScLautChange);
+    connect(h.BuAlle, &QPushButton::clicked, this, &ChapterTab::BuAlleClick);
+    connect(h.BuGleich, &QPushButton::clicked, this, &ChapterTab::BuGleichClick);
+    connect(h.BuGeheZu, &QPushButton::clicked, this, &ChapterTab::BuGeheZuClick);
+}
+
+void ChapterTab::setPlayer(std::unique_ptr<PreviewPlayer> player) {
+    closePlayer();
+    player_ = std::move(player);
+    forgetSource();
+}
+
+void ChapterTab::closePlayer() {
+    player_->close();
+    open_ = 0;
+}
+
+// ---------------------------------------------------------------------------
+// Showing and leaving the tab, opening a source
 
 void ChapterTab::tavTabKAPShow() {
     h.ShowStartButton();
-    h.EdSpieldauer->clear();
-    h.EdPosition->clear();
-    h.ListKapitel->clear();
+    closePlayer();
+    forgetSource();
+    const QSignalBlocker blocker(h.ListMPEG);
     h.ListMPEG->clear();
     for (const QString& path : h.Sources.paths())
         h.ListMPEG->addItem(QFileInfo(path).fileName());
     h.ListMPEG->setEnabled(h.ListMPEG->count() > 0);
-    for (QWidget* w : std::initializer_list<QWidget*>{h.BuAlle, h.EdAlle, h.LaAlle1, h.LaAlle2, h.BuGleich,
-                                                      h.EdGleich, h.LaGleich, h.BuKAdd, h.BuPlay, h.BuStop,
-                                                      h.BuGeheZu, h.EdGeheZu, h.ListKapitel})
-        w->setEnabled(false);
 }
 
-void THaupt::ClosePlayer() {}
+void ChapterTab::tavTabKAPLeave() {
+    if (player_->isOpen()) player_->pause();
+}
+
+void ChapterTab::forgetSource() {
+    open_ = 0;
+    h.EdSpieldauer->clear();
+    h.EdPosition->clear();
+    showMarks({});
+    const QSignalBlocker blocker(h.ScPosition);
+    h.ScPosition->setRange(0, 0);
+    setSourceControlsEnabled(false);
+}
+
+void ChapterTab::setSourceControlsEnabled(bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{h.BuAlle, h.EdAlle, h.LaAlle1, h.LaAlle2, h.BuGleich,
+                                                      h.EdGleich, h.LaGleich, h.BuKAdd, h.BuPlay, h.BuStop,
+                                                      h.BuGeheZu, h.EdGeheZu, h.ListKapitel, h.ScPosition})
+        w->setEnabled(enabled);
+    if (!enabled) return;
+    for (QWidget* w : std::initializer_list<QWidget*>{h.EdPosition, h.EdSpieldauer, h.ScLaut})
+        w->setEnabled(true);
+}
+
+void ChapterTab::ListMPEGClick() {
+    const int k = h.ListMPEG->currentRow();
+    if (k < 0 || k >= h.Sources.count()) return;
+    bool opened = false;
+    {
+        const BusyCursor busy;
+        opened = openSource(k + 1);
+    }
+    if (opened) return;
+    const bool m2v = QFileInfo(h.Sources[k + 1].Datei).suffix() == QLatin1String("m2v");
+    tell(m2v ? kCannotOpen + kRenameHint : kCannotOpen);
+}
+
+bool ChapterTab::openSource(int record) {
+    closePlayer();
+    if (!player_->open(h.Sources[record].Datei)) {
+        forgetSource();
+        return false;
+    }
+    // The library's play time; a player measures elementary streams short.
+    qint64 seconds = 0;
+    const bool known = PositiveNumber(h.Sources[record].Spieldauer, &seconds);
+    showOpenSource(record, known ? int(seconds * kFramesPerSecond) : player_->length());
+    return true;
+}
+
+void ChapterTab::showOpenSource(int record, int length) {
+    open_ = record;
+    {
+        const QSignalBlocker blocker(h.ScPosition);
+        h.ScPosition->setValue(0);
+        h.ScPosition->setMaximum(length);
+    }
+    h.PlayerPosition = length;
+    h.EdSpieldauer->setText(FramesToText(length));
+    player_->setDisplayRect(DisplayRect(h.Sources[record].AspectRatio));
+    showPosition();
+    setSourceControlsEnabled(true);
+    showMarks(ParseChapters(h.Sources[record].Kapitel, h.EdSpieldauer->text()));
+}
+
+void THaupt::ClosePlayer() {
+    chapterTab->closePlayer();
+}
+
+// ---------------------------------------------------------------------------
+// Position and playback
+
+void ChapterTab::seek(int frames) {
+    if (!player_->isOpen()) return;
+    {
+        const QSignalBlocker blocker(h.ScPosition);
+        h.ScPosition->setValue(frames);
+    }
+    if (player_->position() != frames) player_->setPosition(frames);
+    showPosition();
+}
+
+void ChapterTab::showPosition() {
+    h.PlayerPosition = player_->position();
+    h.EdPosition->setText(FramesToText(h.PlayerPosition));
+}
+
+void ChapterTab::ScPositionChange() {
+    seek(h.ScPosition->value());
+}
+
+void ChapterTab::BuPlayClick() {
+    for (QWidget* w : std::initializer_list<QWidget*>{h.BuKAdd, h.BuKDel, h.BuKDelAlle})
+        w->setEnabled(false);
+    player_->play();
+}
+
+void ChapterTab::BuStopClick() {
+    player_->pause();  // stopping would rewind
+    seek(player_->position());
+    h.BuKAdd->setEnabled(true);
+    h.BuKDelAlle->setEnabled(h.ListKapitel->count() > 0);
+}
+
+void ChapterTab::ScLautChange() {
+    player_->setVolume(h.ScLaut->value());
+}
+
+void ChapterTab::BuGeheZuClick() {
+    const QString text = h.EdGeheZu->text();
+    if (text.isEmpty()) return;
+    qint64 seconds = 0;
+    if (!LeadingNumber(text, &seconds)) return tell(kNoPosition);
+    const qint64 frames = seconds * kFramesPerSecond;
+    if (frames > h.ScPosition->maximum()) return tell(kOutOfRange);
+    seek(int(frames));
+}
+
+// ---------------------------------------------------------------------------
+// Marks by hand
+
+QStringList ChapterTab::listedMarks() const {
+    QStringList marks;
+    for (int i = 0; i < h.ListKapitel->count(); ++i)
+        marks << h.ListKapitel->item(i)->text();
+    return marks;
+}
+
+void ChapterTab::showMarks(const QStringList& marks) {
+    const QSignalBlocker blocker(h.ListKapitel);
+    h.ListKapitel->clear();
+    h.ListKapitel->addItems(marks);
+    h.ListKapitel->setCurrentRow(-1);
+    h.BuKDel->setEnabled(false);
+    h.BuKDelAlle->setEnabled(!marks.isEmpty());
+}
+
+// What the list shows is what the source gets.
+void ChapterTab::storeMarks() {
+    if (open_ > 0) h.Sources[open_].Kapitel = listedMarks().join(QLatin1Char(','));
+}
+
+void ChapterTab::resetAuthoringResume() {
+    if (h.Run.resumePoint >= 400) h.Run.resumePoint = 0;
+}
+
+void ChapterTab::BuKAddClick() {
+    if (open_ == 0) return;
+    resetAuthoringResume();
+    showMarks(WithMark(listedMarks(), h.EdPosition->text()));
+    storeMarks();
+}
+
+void ChapterTab::BuKDelClick() {
+    resetAuthoringResume();
+    QListWidgetItem* item = h.ListKapitel->currentItem();
+    if (!item || !item->isSelected()) return;
+    {
+        const QSignalBlocker blocker(h.ListKapitel);
+        delete item;
+        h.ListKapitel->setCurrentRow(-1);
+    }
+    h.BuKDel->setEnabled(false);
+    h.BuKDelAlle->setEnabled(h.ListKapitel->count() > 0);
+    storeMarks();
+}
+
+void ChapterTab::BuKDelAlleClick() {
+    resetAuthoringResume();
+    showMarks({});
+    storeMarks();
+}
+
+void ChapterTab::ListKapitelClick() {
+    const QListWidgetItem* item = h.ListKapitel->currentItem();
+    if (!item || !item->isSelected()) return;
+    h.BuKDel->setEnabled(true);
+    seek(int(TextToFrames(item->text())));
+}
+
+// ---------------------------------------------------------------------------
+// Automatic marks
+
+bool ChapterTab::readCount(QLineEdit* edit, const QString& refusal, qint64* value) {
+    if (PositiveNumber(edit->text(), value)) return true;
+    tell(refusal);
+    return false;
+}
+
+bool ChapterTab::playSeconds(qint64* seconds) {
+    bool ok = false;
+    *seconds = h.Sources[open_].Spieldauer.trimmed().toLongLong(&ok);
+    if (ok && *seconds >= 0) return true;
+    tell(kNoPlayTime);
+    return false;
+}
+
+void ChapterTab::setAutoMarks(const MarkSpacing& spacing) {
+    const QStringList marks = SpacedMarks(spacing);
+    showMarks(marks);
+    h.Sources[open_].Kapitel = marks.join(QLatin1Char(','));
+}
+
+void ChapterTab::BuAlleClick() {
+    resetAuthoringResume();
+    h.BuKAdd->setEnabled(false);
+    qint64 minutes = 0, seconds = 0;
+    if (open_ == 0 || !readCount(h.EdAlle, kNoInterval, &minutes) || !playSeconds(&seconds)) return;
+    const MarkSpacing spacing = SpacingEvery(seconds, minutes * 60);
+    if (spacing.count > kMaxAutoMarks) return tell(kTooMany);
+    setAutoMarks(spacing);
+}
+
+void ChapterTab::BuGleichClick() {
+    resetAuthoringResume();
+    h.BuKAdd->setEnabled(false);
+    qint64 parts = 0, seconds = 0;
+    if (open_ == 0 || !readCount(h.EdGleich, kNoCount, &parts) || !playSeconds(&seconds)) return;
+    const MarkSpacing spacing = SpacingEqual(seconds, parts);
+    if (parts - 1 > kMaxAutoMarks || spacing.count > kMaxAutoMarks) return tell(kTooMany);
+    if (spacing.step == 0) return;  // parts shorter than a second: nothing changes
+    setAutoMarks(spacing);
+}
+
+void ChapterTab::tell(const QString& text) {
+    h.dialogs().tell(Dialogs::Kind::Information, text);
+}

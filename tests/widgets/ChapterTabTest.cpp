@@ -1,0 +1,380 @@
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSet>
+#include <QTest>
+
+#include "chapters/ChapterTab.h"
+#include "chapters/TimeText.h"
+#include "support/WindowFixture.h"
+
+namespace {
+
+const QString kCannotOpen = QStringLiteral("Der MediaPlayer kann die Datei nicht öffnen.");
+const QString kNoPosition = QStringLiteral("Es wurde keine gültige Position angegeben.");
+const QString kOutOfRange =
+    QStringLiteral("Die eingegebende Zeit befindet sich\r\nausserhalb des zulässigen Bereiches.");
+const QString kNoInterval = QStringLiteral("Es wurde kein gültiger Abstand angegeben.");
+const QString kNoCount = QStringLiteral("Es wurde keine gültige Anzahl angegeben.");
+const QString kNoPlayTime = QStringLiteral("Die Spieldauer der Datei ist nicht bekannt.");
+const QString kTooMany = QStringLiteral("Es können höchstens 98 Kapitelmarken gesetzt werden.");
+
+// A player that opens every file but the broken ones and moves only when told.
+class FakePlayer : public PreviewPlayer {
+  public:
+    QSet<QString> broken;
+    int measured = 0;  // the length the player itself would report
+    QString file;
+    int pos = 0;
+    int seeks = 0;
+    bool playing = false;
+    QRect rect;
+    int volume = -1;
+
+    bool open(const QString& path) override {
+        close();
+        if (broken.contains(path)) return false;
+        file = path;
+        pos = 0;
+        return true;
+    }
+    void close() override {
+        file.clear();
+        playing = false;
+    }
+    bool isOpen() const override { return !file.isEmpty(); }
+    int length() const override { return isOpen() ? measured : 0; }
+    int position() const override { return pos; }
+    void setPosition(int frames) override {
+        pos = frames;
+        ++seeks;
+    }
+    void setDisplayRect(const QRect& r) override { rect = r; }
+    void play() override { playing = true; }
+    void pause() override { playing = false; }
+    void setVolume(int v) override { volume = v; }
+};
+
+class ChapterTabTest : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        auto fake = std::make_unique<FakePlayer>();
+        player = fake.get();
+        h->chapterTab->setPlayer(std::move(fake));
+    }
+
+    // A source record as the analysis leaves it; returns its record number.
+    int hold(const QString& name, const QString& seconds, const QString& marks = QString(),
+             const QString& aspect = QStringLiteral("4:3")) {
+        const int i = h->Sources.append(QStringLiteral("/quellen/") + name);
+        MPEGInfo& r = h->Sources[i];
+        r.Format = QStringLiteral("MPEG2");
+        r.Spieldauer = seconds;
+        r.Bildgroesse = QStringLiteral("480x576");
+        r.Bildwiederholrate = QStringLiteral("25");
+        r.AspectRatio = aspect;
+        r.Tonspuren = QStringLiteral("1");
+        r.TonFormat = {0, kNone};
+        r.TonBitrate = {7, kNone};
+        r.TonAbtastrate = {QStringLiteral("44.1 KHz"), QStringLiteral("---")};
+        r.Kapitel = marks;
+        h->RefreshSourceList();
+        h->TitleSetPass();
+        return i;
+    }
+    // Shows the tab and opens source row (0-based) with a click.
+    void open(int row) {
+        if (h->tav->currentWidget() != h->tavTabKAP) showTab("tavTabKAP");
+        clickRow(h->ListMPEG, row);
+    }
+    void clickRow(QListWidget* list, int row) {
+        QListWidgetItem* item = list->item(row);
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+        pump();
+    }
+    QStringList listed() const {
+        QStringList items;
+        for (int i = 0; i < h->ListKapitel->count(); ++i)
+            items << h->ListKapitel->item(i)->text();
+        return items;
+    }
+    void jump(const QString& text) {
+        h->EdGeheZu->setText(text);
+        click("BuGeheZu");
+    }
+    void every(const QString& minutes) {
+        h->EdAlle->setText(minutes);
+        click("BuAlle");
+    }
+    void parts(const QString& count) {
+        h->EdGleich->setText(count);
+        click("BuGleich");
+    }
+    // The controls that need an open source.
+    QList<QWidget*> sourceControls() const {
+        return {h->BuAlle,   h->EdAlle, h->BuGleich, h->EdGleich,    h->BuGeheZu,
+                h->EdGeheZu, h->BuPlay, h->BuStop,   h->ListKapitel, h->BuKAdd};
+    }
+
+    FakePlayer* player = nullptr;
+};
+
+TEST_F(ChapterTabTest, ShowingTheTabListsFileNamesAndClosesThePlayer) {
+    showTab("tavTabKAP");
+    EXPECT_FALSE(h->ListMPEG->isEnabled());
+    showTab("tavTabMPEG");
+
+    hold(QStringLiteral("eins.mpg"), QStringLiteral("600"), QStringLiteral("00:01:00.000"));
+    hold(QStringLiteral("zwei.mpg"), QStringLiteral("60"));
+    open(0);
+    EXPECT_EQ(player->file, QStringLiteral("/quellen/eins.mpg"));
+    EXPECT_TRUE(h->BuKDelAlle->isEnabled());
+
+    showTab("tavTabMPEG");
+    showTab("tavTabKAP");
+    EXPECT_FALSE(player->isOpen());
+    EXPECT_TRUE(h->ListMPEG->isEnabled());
+    EXPECT_EQ(h->ListMPEG->count(), 2);
+    EXPECT_EQ(h->ListMPEG->item(1)->text(), QStringLiteral("zwei.mpg"));
+    EXPECT_EQ(h->ListMPEG->currentRow(), -1);
+    EXPECT_TRUE(h->EdSpieldauer->text().isEmpty() && h->EdPosition->text().isEmpty());
+    EXPECT_EQ(h->ListKapitel->count(), 0);
+    for (QWidget* w : sourceControls())
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_FALSE(h->BuKDelAlle->isEnabled());
+}
+
+TEST_F(ChapterTabTest, OpeningShowsLengthPictureAreaAndTheMarksBeforeTheEnd) {
+    const int wide =
+        hold(QStringLiteral("breit.mpg"), QStringLiteral("600"),
+             QStringLiteral("00:02:00.000,00:10:00.000,00:12:00.000,00:09:59.960"), QStringLiteral("16:9"));
+    hold(QStringLiteral("ohne-zeit.mpg"), QString());
+    player->measured = 250;
+
+    open(0);
+    EXPECT_EQ(h->EdSpieldauer->text(), QStringLiteral("00:10:00.000"));  // the library's play time
+    EXPECT_EQ(h->ScPosition->maximum(), 15000);
+    EXPECT_EQ(h->ScPosition->value(), 0);
+    EXPECT_EQ(h->EdPosition->text(), QStringLiteral("00:00:00.000"));
+    EXPECT_EQ(player->rect, QRect(0, 36, 352, 216));  // a centred band of 216 of the 288 rows
+    EXPECT_EQ(listed(), (QStringList{"00:02:00.000", "00:09:59.960"}));
+    EXPECT_EQ(h->Sources[wide].Kapitel,
+              QStringLiteral("00:02:00.000,00:10:00.000,00:12:00.000,00:09:59.960"));
+    for (QWidget* w : sourceControls())
+        EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_TRUE(h->ScPosition->isEnabled() && h->ScLaut->isEnabled() && h->BuKDelAlle->isEnabled());
+    EXPECT_FALSE(h->BuKDel->isEnabled());
+
+    open(1);  // no play time known: the player's length
+    EXPECT_EQ(h->EdSpieldauer->text(), QStringLiteral("00:00:10.000"));
+    EXPECT_EQ(h->ScPosition->maximum(), 250);
+    EXPECT_EQ(player->rect, QRect(0, 0, 352, 288));
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_FALSE(h->BuKDelAlle->isEnabled());
+}
+
+TEST_F(ChapterTabTest, AFileThePlayerCannotOpenGivesTheMessageByExtension) {
+    hold(QStringLiteral("gut.mpg"), QStringLiteral("600"), QStringLiteral("00:01:00.000"));
+    const int m2v = hold(QStringLiteral("video.m2v"), QStringLiteral("600"), QStringLiteral("00:02:00.000"));
+    hold(QStringLiteral("video.M2V"), QStringLiteral("600"));
+    hold(QStringLiteral("video.mpg"), QStringLiteral("600"));
+    for (int i = 2; i <= 4; ++i)
+        player->broken << h->Sources[i].Datei;
+
+    open(0);
+    open(1);
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{kCannotOpen + QStringLiteral("\r\nEin Umbenennen der Dateierweiterung in *.mpv2\r\n"
+                                                       "oder *.mpg könnte das Problem beheben.")});
+    // Nothing is left open that could write the first source's marks into this one.
+    EXPECT_FALSE(player->isOpen());
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(h->EdSpieldauer->text().isEmpty());
+    for (QWidget* w : sourceControls())
+        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+    EXPECT_EQ(h->Sources[m2v].Kapitel, QStringLiteral("00:02:00.000"));
+
+    open(2);
+    open(3);
+    EXPECT_EQ(dialogs.takeTexts(), (QStringList{kCannotOpen, kCannotOpen}));
+}
+
+TEST_F(ChapterTabTest, HandEditedMarksAreSortedWithoutDuplicatesAndStoredInKapitel) {
+    // Marks read from a file may repeat.
+    const int i = hold(QStringLiteral("film.mpg"), QStringLiteral("600"),
+                       QStringLiteral("00:09:00.000,00:09:00.000,00:09:00.000"));
+    open(0);
+    h->ScPosition->setValue(100);
+    EXPECT_EQ(player->pos, 100);
+    EXPECT_EQ(h->PlayerPosition, 100);
+    EXPECT_EQ(h->EdPosition->text(), QStringLiteral("00:00:04.000"));
+    click("BuKAdd");
+    click("BuKAdd");
+    h->ScPosition->setValue(51);
+    click("BuKAdd");
+    EXPECT_EQ(listed(), (QStringList{"00:00:02.040", "00:00:04.000", "00:09:00.000"}));
+    EXPECT_EQ(h->Sources[i].Kapitel, QStringLiteral("00:00:02.040,00:00:04.000,00:09:00.000"));
+
+    clickRow(h->ListKapitel, 1);  // jumps to the mark
+    EXPECT_TRUE(h->BuKDel->isEnabled());
+    EXPECT_EQ(h->ScPosition->value(), 100);
+    EXPECT_EQ(player->pos, 100);
+    click("BuKDel");
+    EXPECT_FALSE(h->BuKDel->isEnabled());
+    EXPECT_EQ(h->Sources[i].Kapitel, QStringLiteral("00:00:02.040,00:09:00.000"));
+
+    click("BuKDelAlle");
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(h->Sources[i].Kapitel.isEmpty());
+    EXPECT_FALSE(h->BuKDel->isEnabled() || h->BuKDelAlle->isEnabled());
+}
+
+TEST_F(ChapterTabTest, AHandAddedMarkReachesTheRunHeader) {
+    hold(QStringLiteral("film.mpg"), QStringLiteral("600"));
+    open(0);
+    h->ScPosition->setValue(1500);
+    click("BuKAdd");
+    h->BuStartClick();
+    EXPECT_TRUE(h->MemoLog->toPlainText().split('\n').contains(QStringLiteral("  02:      00:01:00.000")))
+        << h->MemoLog->toPlainText().toStdString();
+}
+
+TEST_F(ChapterTabTest, EveryEditOfMarksResetsAResumePointInTheAuthoringStages) {
+    hold(QStringLiteral("film.mpg"), QStringLiteral("600"));
+    open(0);
+    h->EdGleich->setText(QStringLiteral("3"));
+    for (const char* button : {"BuKAdd", "BuKDel", "BuKDelAlle", "BuAlle", "BuGleich"}) {
+        for (int point : {399, 400, 702}) {
+            every(QStringLiteral("1"));   // marks to delete
+            click("BuStop");              // enables BuKAdd
+            clickRow(h->ListKapitel, 0);  // enables BuKDel
+            h->Run.resumePoint = point;
+            click(button);
+            EXPECT_EQ(h->Run.resumePoint, point < 400 ? point : 0) << button << " " << point;
+        }
+    }
+}
+
+TEST_F(ChapterTabTest, MarksEveryNMinutes) {
+    const int i = hold(QStringLiteral("45min.mpg"), QStringLiteral("2700"), QStringLiteral("00:00:05.000"));
+    const int j = hold(QStringLiteral("40min.mpg"), QStringLiteral("2400"));
+    open(0);
+    every(QStringLiteral("10"));
+    const QStringList marks{"00:10:00.000", "00:20:00.000", "00:30:00.000", "00:40:00.000"};
+    EXPECT_EQ(listed(), marks);
+    EXPECT_EQ(h->Sources[i].Kapitel, marks.join(','));
+    EXPECT_FALSE(h->BuKAdd->isEnabled());
+    EXPECT_TRUE(h->BuKDelAlle->isEnabled());
+
+    open(1);
+    every(QStringLiteral(" 10 "));
+    EXPECT_EQ(listed(), marks);  // the last one at the very end
+    EXPECT_EQ(h->Sources[j].Kapitel, marks.join(','));
+
+    every(QStringLiteral("45"));  // longer than the video: no marks
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(h->Sources[j].Kapitel.isEmpty());
+}
+
+TEST_F(ChapterTabTest, MarksForEqualParts) {
+    const int i = hold(QStringLiteral("film.mpg"), QStringLiteral("600"));
+    hold(QStringLiteral("kurz.mpg"), QStringLiteral("10"));
+    open(0);
+    parts(QStringLiteral("3"));
+    EXPECT_EQ(listed(), (QStringList{"00:03:20.000", "00:06:40.000"}));
+    EXPECT_EQ(h->Sources[i].Kapitel, QStringLiteral("00:03:20.000,00:06:40.000"));
+    EXPECT_FALSE(h->BuKAdd->isEnabled());
+
+    parts(QStringLiteral("1"));
+    EXPECT_TRUE(listed().isEmpty());
+    EXPECT_TRUE(h->Sources[i].Kapitel.isEmpty());
+
+    // 10 s in 4 parts: parts of 2 s, and the remainder makes one more.
+    open(1);
+    parts(QStringLiteral("4"));
+    EXPECT_EQ(listed(), (QStringList{"00:00:02.000", "00:00:04.000", "00:00:06.000", "00:00:08.000"}));
+    parts(QStringLiteral("11"));  // parts shorter than a second: nothing changes
+    EXPECT_EQ(listed().size(), 4);
+}
+
+TEST_F(ChapterTabTest, AutomaticMarksRefuseUnusableInputAndTooManyMarks) {
+    const int i = hold(QStringLiteral("99min.mpg"), QStringLiteral("5940"), QStringLiteral("00:01:00.000"));
+    hold(QStringLiteral("ohne-zeit.mpg"), QString(), QStringLiteral("00:00:01.000"));
+    open(0);
+    for (const char* text : {"0", "abc", "", "-5", "2x"}) {
+        every(QLatin1String(text));
+        parts(QLatin1String(text));
+    }
+    every(QStringLiteral("1"));  // 99 marks
+    parts(QStringLiteral("100"));
+    QStringList expected;
+    for (int n = 0; n < 5; ++n)
+        expected << kNoInterval << kNoCount;
+    EXPECT_EQ(dialogs.takeTexts(), expected << kTooMany << kTooMany);
+    EXPECT_EQ(h->Sources[i].Kapitel, QStringLiteral("00:01:00.000"));
+    EXPECT_EQ(listed(), QStringList{"00:01:00.000"});
+
+    parts(QStringLiteral("99"));  // 98 marks are allowed
+    EXPECT_EQ(listed().size(), 98);
+    EXPECT_EQ(listed().last(), QStringLiteral("01:38:00.000"));
+
+    open(1);
+    every(QStringLiteral("10"));
+    parts(QStringLiteral("3"));
+    EXPECT_EQ(dialogs.takeTexts(), (QStringList{kNoPlayTime, kNoPlayTime}));
+    EXPECT_EQ(h->Sources[2].Kapitel, QStringLiteral("00:00:01.000"));
+}
+
+TEST_F(ChapterTabTest, GoToTakesTheLeadingDigitsAsSeconds) {
+    hold(QStringLiteral("film.mpg"), QStringLiteral("600"));
+    open(0);
+    jump(QStringLiteral("90x"));
+    EXPECT_EQ(h->ScPosition->value(), 2250);
+    EXPECT_EQ(player->pos, 2250);
+    EXPECT_EQ(h->PlayerPosition, 2250);
+    EXPECT_EQ(h->EdPosition->text(), QStringLiteral("00:01:30.000"));
+
+    jump(QStringLiteral("600"));  // the very end is allowed
+    EXPECT_EQ(player->pos, 15000);
+    jump(QString());  // nothing happens
+    for (const char* text : {"601", "99999999999999999999", "x90", " 90"})
+        jump(QLatin1String(text));
+    EXPECT_EQ(dialogs.takeTexts(), (QStringList{kOutOfRange, kOutOfRange, kNoPosition, kNoPosition}));
+    EXPECT_EQ(player->pos, 15000);
+    EXPECT_EQ(h->EdPosition->text(), QStringLiteral("00:10:00.000"));
+}
+
+TEST_F(ChapterTabTest, PlayAndStopTheScrollBarFollowsWhereThePictureStopped) {
+    hold(QStringLiteral("film.mpg"), QStringLiteral("600"), QStringLiteral("00:01:00.000"));
+    open(0);
+    click("BuPlay");
+    EXPECT_TRUE(player->playing);
+    EXPECT_FALSE(h->BuKAdd->isEnabled() || h->BuKDel->isEnabled() || h->BuKDelAlle->isEnabled());
+
+    player->pos = 321;  // the picture moved on
+    const int seeks = player->seeks;
+    click("BuStop");
+    EXPECT_FALSE(player->playing);
+    EXPECT_TRUE(player->isOpen());  // paused, not rewound
+    EXPECT_EQ(h->ScPosition->value(), 321);
+    EXPECT_EQ(h->PlayerPosition, 321);
+    EXPECT_EQ(h->EdPosition->text(), FramesToText(321));
+    EXPECT_EQ(player->seeks, seeks);  // a seek could land on another picture
+    EXPECT_TRUE(h->BuKAdd->isEnabled() && h->BuKDelAlle->isEnabled());
+
+    h->ScLaut->setValue(250);
+    EXPECT_EQ(player->volume, 250);
+
+    click("BuPlay");
+    showTab("tavTabMPEG");  // leaving the tab pauses
+    EXPECT_FALSE(player->playing);
+    EXPECT_TRUE(player->isOpen());
+    closeWindow();
+    EXPECT_FALSE(player->isOpen());
+}
+
+}  // namespace
