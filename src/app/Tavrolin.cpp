@@ -144,6 +144,7 @@ void THaupt::buildBottomRow() {
     connect(BuAbout, &QPushButton::clicked, this, &THaupt::BuAboutClick);
     connect(BuStart, &QPushButton::clicked, this, &THaupt::BuStartClick);
     connect(BuAbbruch, &QPushButton::clicked, this, &THaupt::BuAbbruchClick);
+    connect(BuRipp, &QPushButton::clicked, ripTab, &RipTab::BuRippClick);
 }
 
 void THaupt::startUp() {

@@ -1,0 +1,285 @@
+// The rip tab: drive lists and disc labels, the image list, and the window
+// around an acquisition.
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include "acquisition/RipTab.h"
+#include "pipeline/RunLogFile.h"
+#include "support/WindowFixture.h"
+#include "unit/QtPrinters.h"
+
+namespace {
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int k = 0; k < combo->count(); ++k)
+        items << combo->itemText(k);
+    return items;
+}
+
+// The first sector of a raw mode-2 disc image.
+QByteArray Mode2Image() {
+    return QByteArray::fromHex("00ffffffffffffffffffff00000200020000080000000800") + QByteArray(1000, '\0');
+}
+
+class RipTabTest : public WindowTest {
+  protected:
+    // The tool search finds a rip helper (a stand-in that fails), so the tab is usable.
+    void SetUp() override {
+        const QString helper = programDir.write("bin/lkVCDxRip", "#!/bin/sh\nexit 1\n");
+        QFile::setPermissions(helper, QFile::permissions(helper) | QFileDevice::ExeOwner);
+        WindowTest::SetUp();
+        showTab("tavTabRip");
+    }
+    QList<QComboBox*> ripCombos() const {
+        return {h->CoLWRipA, h->CoLWRipB, h->CoLWRipC, h->CoLWRipD, h->CoLWRipE, h->CoLWRipF};
+    }
+    QStringList images() const {
+        QStringList items;
+        for (int k = 0; k < h->ListImages->count(); ++k)
+            items << h->ListImages->item(k)->text();
+        return items;
+    }
+    // Adds images through the dialog; questions are answered from answers.
+    void addImages(const QStringList& files, const QStringList& answers = {}) {
+        dialogs.answer(files.join(QLatin1Char('|')));
+        for (const QString& answer : answers)
+            dialogs.answer(answer);
+        click("BuImgAdd");
+    }
+    void selectImage(int row) {
+        QListWidgetItem* item = h->ListImages->item(row);
+        ASSERT_NE(item, nullptr);
+        QTest::mouseClick(h->ListImages->viewport(), Qt::LeftButton, {},
+                          h->ListImages->visualItemRect(item).center());
+        pump();
+        ASSERT_EQ(h->ListImages->currentRow(), row);
+    }
+    // Which of the image buttons Del, Hoch, Runter are enabled.
+    std::array<bool, 3> moveButtons() const {
+        return {h->BuImgDel->isEnabled(), h->BuImgHoch->isEnabled(), h->BuImgRunter->isEnabled()};
+    }
+    QString executable(const QString& name, const QByteArray& script) {
+        const QString path = disk.write(name, script);
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+        return path;
+    }
+
+    TempFolder disk;
+};
+
+}  // namespace
+
+TEST_F(RipTabTest, DriveListsFollowTheOpticalDrivesInSysfs) {
+    for (const auto& [name, address, model] :
+         {std::tuple{"sr1", "2:0:1:0", "BW-16D1HT"}, std::tuple{"sr0", "1:0:0:0", "DVDRAM GH24NS"}}) {
+        disk.write(QStringLiteral("sys/devices/%1/vendor").arg(address), "HL-DT-ST \n");
+        disk.write(QStringLiteral("sys/devices/%1/model").arg(address), model);
+        QDir().mkpath(disk.file(QStringLiteral("sys/class/block/") + name));
+        QFile::link(disk.file(QStringLiteral("sys/devices/") + address),
+                    disk.file(QStringLiteral("sys/class/block/%1/device").arg(name)));
+    }
+    QDir().mkpath(disk.file("sys/class/block/vda"));
+
+    h->ripTab->BuildDriveLists(disk.file("sys/class/block"));
+
+    const QStringList entries{"/dev/sr0: (1:0:0) HL-DT-ST DVDRAM GH24NS",
+                              "/dev/sr1: (2:0:1) HL-DT-ST BW-16D1HT"};
+    EXPECT_EQ(Items(h->CoLW), entries);
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(Items(ripCombos()[k]), entries);
+        EXPECT_EQ(ripCombos()[k]->isEnabled(), k < 2) << k;
+    }
+    EXPECT_EQ(h->CoLWRipA->currentIndex(), 0);
+    EXPECT_EQ(h->CoLWRipB->currentIndex(), 1) << "the combos propose different drives";
+}
+
+TEST_F(RipTabTest, RipListsShowTheDiscLabels) {
+    QDir().mkpath(disk.file("inhalt"));
+    const QString iso = disk.file("urlaub.iso");
+    QProcess genisoimage;
+    genisoimage.start("genisoimage", {"-quiet", "-V", "URLAUB_2004", "-o", iso, disk.file("inhalt")});
+    ASSERT_TRUE(genisoimage.waitForFinished()) << "genisoimage";
+    QByteArray descriptor = QByteArray(16 * 2048, '\0') +
+                            "\x01"
+                            "CD001" +
+                            QByteArray(2042, ' ');
+    const QString unlabelled = disk.write("ohne titel.iso", descriptor);
+    const QString missing = disk.file("kein medium");
+    const QStringList drives{iso + ": (1:0:0) LW A", unlabelled + ": (1:0:1) LW B",
+                             missing + ": (2:0:0) LW C"};
+    for (QComboBox* combo : ripCombos()) {
+        combo->clear();
+        combo->addItems(drives);
+    }
+    h->CoLWRipB->setCurrentIndex(2);
+    h->RaRip2->setEnabled(true);
+
+    click("RaRip2");
+
+    const QStringList labelled{iso + ": (1:0:0) URLAUB_2004", unlabelled + ": (1:0:1) - Ohne Titel -",
+                               missing + ": (2:0:0) - Leer -"};
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(Items(ripCombos()[k]), labelled) << k;
+        EXPECT_EQ(ripCombos()[k]->isEnabled(), k < 3) << k;
+    }
+    EXPECT_EQ(h->CoLWRipB->currentIndex(), 2) << "the selection stays";
+    EXPECT_TRUE(h->BuRipp->isEnabled());
+
+    // The refresh button and showing the tab read the drives again.
+    QFile::remove(iso);
+    click("SpAkt");
+    EXPECT_EQ(h->CoLWRipA->itemText(0), iso + ": (1:0:0) - Leer -");
+    QFile::copy(unlabelled, iso);
+    showTab("tavTabMPEG");
+    EXPECT_TRUE(h->BuStart->isVisible());
+    showTab("tavTabRip");
+    EXPECT_EQ(h->CoLWRipF->itemText(0), iso + ": (1:0:0) - Ohne Titel -");
+    EXPECT_TRUE(h->BuRipp->isVisible());
+    EXPECT_FALSE(h->BuStart->isVisible());
+}
+
+TEST_F(RipTabTest, ImagesAreTakenByExtensionAndContent) {
+    const QString iso = disk.write("film.iso", Mode2Image());
+    addImages({iso});
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList({"Hinzufügen von Images", iso + "\r\nDie Dateierweiterung ist nicht gültig."}));
+    EXPECT_TRUE(images().isEmpty());
+    EXPECT_FALSE(h->BuRipp->isEnabled());
+
+    const Dialogs::FileRequest request = dialogs.lastFileRequest();
+    EXPECT_EQ(request.filter, "Images (*.bin, *.nrg)|*.bin;*.nrg|Alle Dateien (*.*)|*.*");
+    EXPECT_TRUE(request.multiple);
+
+    const QString real = disk.write("Bilder/echt.BIN", Mode2Image());
+    const QString anyway = disk.write("Bilder/Ja trotzdem.nrg", "kein Image");
+    const QString refused = disk.write("Bilder/kein image.bin", "kein Image");
+    addImages({refused, iso, anyway, real}, {"yes", "no"});
+
+    const QString question =
+        "\r\nDiese Datei scheint kein BIN- oder NRG-Image zu sein\r\nbzw. keine (S)VCD zu enthalten. "
+        "Trotzdem laden?";
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList({"Hinzufügen von Images", anyway + question, refused + question,
+                           iso + "\r\nDie Dateierweiterung ist nicht gültig."}))
+        << "several files are handled in sorted order";
+    EXPECT_EQ(images(), QStringList({real, anyway}));
+    EXPECT_EQ(h->Pfade.Images, disk.file("Bilder"));
+    EXPECT_EQ(dialogs.lastFileRequest().folder, disk.path()) << "the dialog starts in the last image folder";
+    EXPECT_TRUE(h->BuRipp->isEnabled());
+    EXPECT_TRUE(h->BuImgDelAlle->isEnabled());
+}
+
+TEST_F(RipTabTest, ImagesMoveOnlyWhenTheyAreAddedToTheSourceList) {
+    const QStringList files{disk.write("a.bin", Mode2Image()), disk.write("b.bin", Mode2Image()),
+                            disk.write("c.bin", Mode2Image())};
+    addImages(files);
+    dialogs.take();
+
+    selectImage(1);
+    EXPECT_EQ(moveButtons(), (std::array<bool, 3>{true, false, false})) << "ChRipDatei unchecked";
+
+    click("ChRipDatei");
+    selectImage(0);
+    EXPECT_EQ(moveButtons(), (std::array<bool, 3>{true, false, true}));
+    h->ripTab->BuImgHochClick();
+    EXPECT_EQ(images(), files) << "the first image stays first";
+
+    selectImage(1);
+    click("BuImgHoch");
+    EXPECT_EQ(images(), QStringList({files[1], files[0], files[2]}));
+    EXPECT_EQ(h->ListImages->currentRow(), 0);
+    EXPECT_EQ(moveButtons(), (std::array<bool, 3>{true, false, true}));
+    click("BuImgRunter");
+    click("BuImgRunter");
+    EXPECT_EQ(images(), QStringList({files[0], files[2], files[1]}));
+    EXPECT_EQ(moveButtons(), (std::array<bool, 3>{true, true, false}));
+
+    click("BuImgDel");
+    EXPECT_EQ(images(), QStringList({files[0], files[2]}));
+    EXPECT_EQ(moveButtons(), (std::array<bool, 3>{false, false, false}));
+    EXPECT_TRUE(h->BuImgDelAlle->isEnabled() && h->BuRipp->isEnabled()) << "two images are left";
+    click("BuImgDelAlle");
+    EXPECT_TRUE(images().isEmpty());
+    EXPECT_FALSE(h->BuImgDelAlle->isEnabled() || h->BuRipp->isEnabled());
+}
+
+TEST_F(RipTabTest, AcquisitionReturnsTheWindowToIdleAndSavesTheLog) {
+    h->Tools[Tool::lkVCDxRip].clear();
+    addImages({disk.write("film.bin", Mode2Image())});
+    dialogs.take();
+
+    click("BuRipp");
+
+    const QStringList lines = h->MemoLog->toPlainText().split('\n');
+    EXPECT_EQ(
+        lines.mid(lines.size() - 5),
+        QStringList({"Rippen", "========", "", "Fehler:    Die lkVCDxRip.exe wurde nicht gefunden.", ""}));
+    EXPECT_TRUE(QFile(RunLogPath(h->ProgramDir)).size() > 0);
+    EXPECT_EQ(h->tav->currentWidget(), h->tavTabRip);
+    EXPECT_TRUE(h->BuRipp->isVisible() && h->BuRipp->isEnabled());
+    EXPECT_FALSE(h->BuStart->isVisible() || h->BuStart->isEnabled()) << "no source to convert";
+    EXPECT_FALSE(h->BuMProjekt->isEnabled());
+    EXPECT_FALSE(h->BuAbbruch->isVisible());
+    EXPECT_TRUE(h->BuOeffnen->isEnabled() && h->BuSpeichern->isEnabled());
+    EXPECT_FALSE(h->GaFort->isVisible());
+    EXPECT_FALSE(h->IsBusy());
+}
+
+TEST_F(RipTabTest, AbortEndsTheHelperAndKeepsNothing) {
+    const QString ready = disk.file("bereit");
+    h->Tools[Tool::lkVCDxRip] =
+        executable("bin/lkVCDxRip",
+                   "#!/bin/sh\n[ \"$1\" = -version ] && exit 0\nmkdir -p \"$2/mpegav\"\n"
+                   "printf x > \"$2/mpegav/avseq01.mpg\"\ntouch '" +
+                       ready.toUtf8() + "'\nwhile :; do sleep 0.01; done\n");
+    h->Pfade.RIProot = disk.file("Ripp");
+    QByteArray vcd = Mode2Image() + QByteArray(50000, '\0');
+    vcd.replace(42400, 8, "\x06MPEGAV\x01");
+    addImages({disk.write("film.bin", vcd), disk.write("zwei.bin", vcd)});
+    dialogs.take();
+
+    bool running = false;
+    QTimer press;
+    QObject::connect(&press, &QTimer::timeout, [&] {
+        if (!QFileInfo::exists(ready)) return;
+        press.stop();
+        running = h->IsBusy() && h->BuAbbruch->isVisible() && !h->BuRipp->isVisible() &&
+                  !h->BuStart->isVisible() && !h->BuOeffnen->isEnabled() && h->GaFort->isVisible() &&
+                  h->tav->currentWidget() == h->tavTabLog;
+        dialogs.answer("yes");
+        click("BuAbbruch");
+    });
+    press.start(5);
+    click("BuRipp");
+
+    EXPECT_TRUE(running) << "the log shows, Abort stands in for Rippen";
+    EXPECT_EQ(dialogs.takeTexts(), QStringList{"Sofort abbrechen?"});
+    const QString log = h->MemoLog->toPlainText();
+    EXPECT_TRUE(log.contains("Abbruch:   Abbruch durch den Anwender.")) << log.toStdString();
+    EXPECT_FALSE(log.contains(disk.file("zwei.bin"))) << "the second image is not started";
+    EXPECT_EQ(QDir(disk.file("Ripp")).entryList(QDir::Files), QStringList());
+    EXPECT_FALSE(h->IsBusy());
+    EXPECT_TRUE(h->BuRipp->isVisible() && h->BuRipp->isEnabled());
+}
+
+TEST_F(RipTabTest, RippedFileNeedsRoomInTheSourceList) {
+    for (int i = 1; i <= 30; ++i)
+        h->Sources.append(QStringLiteral("/quellen/%1.mpg").arg(i));
+    EXPECT_FALSE(h->ripTab->AddRippedFile(disk.write("neu.mpg", "x")));
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{"Die maximale Anzahl von 30 Quelldateien wurde bereits erreicht."});
+    EXPECT_EQ(h->Sources.count(), 30);
+}

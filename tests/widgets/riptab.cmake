@@ -1,0 +1,1 @@
+tav_test(riptab_test GUI SOURCES widgets/RipTabTest.cpp)
