@@ -12,6 +12,23 @@
 
 using namespace ui;
 
+namespace {
+
+QString Resource(const QString& name) {
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The licence document, with the GPL's text as its appendix.
+QString LicenceText() {
+    QString html = Resource(QStringLiteral(":/Lizenz.html"));
+    const QString gpl = Resource(QStringLiteral(":/GPL-2.txt"));
+    if (!gpl.isEmpty()) html += QStringLiteral("<pre>") + gpl.toHtmlEscaped() + QStringLiteral("</pre>");
+    return html;
+}
+
+}  // namespace
+
 TAboutBox::TAboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl) : QDialog(parent) {
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(QStringLiteral("Über Tavrolin"));
@@ -33,31 +50,17 @@ TAboutBox::TAboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl) 
     VersionNr->setAlignment(Qt::AlignRight);
     VersionNr->setGeometry(166, 52, 200, 18);
     Notice = Label(this, "Notice", QStringLiteral("Tavrolin – (S)VCD zu DVD ohne Neukodierung"));
-    QFont link = Notice->font();
-    link.setUnderline(true);
-    Notice->setFont(link);
-    QPalette blue = Notice->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    Notice->setPalette(blue);
-    Notice->setCursor(Qt::PointingHandCursor);
     Notice->setGeometry(10, 72, 356, 18);
     Notice->setToolTip(ProductWebAddress());
-    connect(this, &TAboutBox::noticeClicked, this, [openUrl] { openUrl(QUrl(ProductWebAddress())); });
-    Notice->installEventFilter(this);
+    MakeLink(Notice, [openUrl] { openUrl(QUrl(ProductWebAddress())); });
 
     Lizenz = Named(new QTextBrowser(this), "Lizenz", QStringLiteral("Lizenz"));
     Lizenz->setGeometry(10, 94, 356, 146);
     Lizenz->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    QFile licence(QStringLiteral(":/Lizenz.html"));
-    if (licence.open(QIODevice::ReadOnly)) Lizenz->setHtml(QString::fromUtf8(licence.readAll()));
+    Lizenz->setHtml(LicenceText());
 
     OKButton = Button(this, "OKButton", QStringLiteral("OK"));
     OKButton->setGeometry(148, 246, 80, 26);
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
-}
-
-bool TAboutBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Notice && event->type() == QEvent::MouseButtonRelease) emit noticeClicked();
-    return QDialog::eventFilter(watched, event);
 }

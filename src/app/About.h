@@ -20,10 +20,4 @@ class TAboutBox : public QDialog {
     QLabel* Notice = nullptr;
     QTextBrowser* Lizenz = nullptr;
     QPushButton* OKButton = nullptr;
-
-  signals:
-    void noticeClicked();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 };

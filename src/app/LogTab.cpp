@@ -50,24 +50,6 @@ void MemoLogSink::scrollToEnd() {
     bar->setValue(bar->maximum());
 }
 
-namespace {
-
-// Re-places the memo and the gauge whenever the page changes its size.
-class PlacementFilter : public QObject {
-  public:
-    PlacementFilter(QObject* parent, std::function<void()> place)
-        : QObject(parent), place_(std::move(place)) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Resize) place_();
-        return false;
-    }
-
-  private:
-    std::function<void()> place_;
-};
-
-}  // namespace
-
 LogTab::LogTab(THaupt& haupt) : QObject(&haupt), h(haupt) {}
 
 void LogTab::build(QWidget* page) {
@@ -84,7 +66,7 @@ void LogTab::build(QWidget* page) {
     h.GaFort = Named(new QProgressBar(page), "GaFort", QStringLiteral("Fortschritt"));
     h.GaFort->setTextVisible(false);
     h.GaFort->hide();
-    page->installEventFilter(new PlacementFilter(this, [this] { place(); }));
+    OnEvent(page, QEvent::Resize, [this] { place(); });  // memo and gauge follow the page's size
     place();
 }
 

@@ -41,24 +41,13 @@ namespace {
 constexpr int kClientWidth = 564;
 constexpr int kClientHeight = 392;
 
-// Forwards any click on a label to a handler (the label acts as a link).
-class ClickFilter : public QObject {
-  public:
-    ClickFilter(QObject* parent, std::function<void()> onClick)
-        : QObject(parent), onClick_(std::move(onClick)) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonRelease) onClick_();
-        return false;
-    }
-
-  private:
-    std::function<void()> onClick_;
-};
-
 }  // namespace
 
 THaupt::THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), ProgramDir(QDir::cleanPath(programDir)), dialogs_(dialogs) {
+    // The GUI library is static: its resources (icon, licence) are registered by hand.
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(licence);
     ShutdownHandler = [] {
         QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
     };
@@ -123,14 +112,7 @@ void THaupt::buildBottomRow() {
     LaProg = Label(this, "LaProg", QStringLiteral("Tavrolin"));
     LaProg->setGeometry(170, y, 150, height);
     LaProg->setAlignment(Qt::AlignCenter);
-    QFont link = LaProg->font();
-    link.setUnderline(true);
-    LaProg->setFont(link);
-    QPalette blue = LaProg->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    LaProg->setPalette(blue);
-    LaProg->setCursor(Qt::PointingHandCursor);
-    LaProg->installEventFilter(new ClickFilter(this, [this] { LaProgClick(); }));
+    MakeLink(LaProg, [this] { LaProgClick(); });
     BuOeffnen = Button(this, "BuOeffnen", QStringLiteral("Öffnen"));
     BuOeffnen->setGeometry(326, y, 74, height);
     BuSpeichern = Button(this, "BuSpeichern", QStringLiteral("Speichern"));

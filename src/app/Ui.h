@@ -2,16 +2,26 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <functional>
 
 // Small makers for named controls: every control carries its name as objectName,
 // controls without visible text get an accessible name from their German label.
 namespace ui {
+
+// Runs action whenever target receives an event of the given type (the event
+// goes on to the target as usual). The hook lives as long as the target.
+void OnEvent(QObject* target, QEvent::Type type, std::function<void()> action);
+
+// Makes a label look and act like a link: blue, underlined, hand cursor; a
+// click runs action.
+void MakeLink(QLabel* label, std::function<void()> action);
 
 template <class T>
 T* Named(T* widget, const char* name, const QString& accessibleName = QString()) {

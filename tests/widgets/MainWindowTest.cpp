@@ -8,7 +8,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/About.h"
+#include "platform/Product.h"
 #include "support/WindowFixture.h"
+
+#include <QTextBrowser>
 
 namespace {
 
@@ -145,6 +149,22 @@ TEST_F(MainWindow, ProductLabelOpensTheWebPage) {
     h->OpenUrlHandler = [&](const QUrl& url) { opened = url; };
     QTest::mouseClick(h->LaProg, Qt::LeftButton);
     EXPECT_EQ(opened.scheme(), QStringLiteral("https"));
+}
+
+TEST_F(MainWindow, AboutBoxShowsTheVersionAndItsNoticeOpensTheWebPage) {
+    QUrl opened;
+    h->OpenUrlHandler = [&](const QUrl& url) { opened = url; };
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Über Tavrolin"));
+        EXPECT_EQ(box->VersionNr->text(), QStringLiteral("Version ") + ProgramVersion());
+        EXPECT_FALSE(box->Lizenz->toPlainText().isEmpty());
+        QTest::mouseClick(box->Notice, Qt::LeftButton);
+        box->OKButton->click();
+    });
+    click("BuAbout");
+    EXPECT_EQ(opened, QUrl(ProductWebAddress()));
 }
 
 TEST_F(MainWindow, EveryControlHasItsNameAndTextlessOnesAnAccessibleName) {
