@@ -38,7 +38,7 @@ TAboutBox::TAboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl) 
     setFont(font);
 
     auto* icon = Named(new QLabel(this), "Icon");
-    icon->setPixmap(QIcon(QStringLiteral(":/tavrolin.svg")).pixmap(40, 40));
+    icon->setPixmap(ProgramIcon(40));
     icon->setGeometry(10, 10, 40, 40);
     Name = Label(this, "Name", QStringLiteral("Tavrolin"));
     QFont big(QStringLiteral("Monospace"));

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
@@ -132,6 +133,7 @@ void THaupt::buildBottomRow() {
 void THaupt::startUp() {
     // 1-3
     setWindowTitle(QStringLiteral("Tavrolin"));
+    setWindowIcon(QIcon(ProgramIcon(64)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     EdNameRip->clear();

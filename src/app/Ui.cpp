@@ -1,5 +1,7 @@
 #include "app/Ui.h"
 
+#include <QPainter>
+
 namespace ui {
 
 namespace {
@@ -24,6 +26,25 @@ class EventHook : public QObject {
 
 void OnEvent(QObject* target, QEvent::Type type, std::function<void()> action) {
     new EventHook(target, type, std::move(action));
+}
+
+QPixmap ProgramIcon(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF disc(1, 1, size - 2, size - 2);
+    painter.setPen(QPen(QColor(59, 111, 182), size / 16.0));
+    painter.setBrush(QColor(223, 233, 255));
+    painter.drawEllipse(disc);
+    painter.setBrush(QColor(143, 178, 230));
+    painter.setPen(Qt::NoPen);
+    painter.drawPie(disc.adjusted(size / 10.0, size / 10.0, -size / 10.0, -size / 10.0), 0, 90 * 16);
+    painter.setBrush(QColor(59, 111, 182));
+    painter.drawEllipse(disc.center(), size / 7.0, size / 7.0);
+    painter.setBrush(Qt::white);
+    painter.drawEllipse(disc.center(), size / 20.0, size / 20.0);
+    return pixmap;
 }
 
 void MakeLink(QLabel* label, std::function<void()> action) {

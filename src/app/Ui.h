@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
@@ -18,6 +19,9 @@ namespace ui {
 // Runs action whenever target receives an event of the given type (the event
 // goes on to the target as usual). The hook lives as long as the target.
 void OnEvent(QObject* target, QEvent::Type type, std::function<void()> action);
+
+// The program's icon: a disc, drawn at the given size.
+QPixmap ProgramIcon(int size);
 
 // Makes a label look and act like a link: blue, underlined, hand cursor; a
 // click runs action.
