@@ -1,0 +1,107 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include "sources/StructureTab.h"
+#include "sources/Tables.h"
+#include "support/WindowFixture.h"
+
+namespace {
+
+class Structure : public WindowTest {
+  protected:
+    void hold(int count, int tracks = 1) {
+        for (int i = 1; i <= count; ++i) {
+            MPEGInfo& r = h->Sources[h->Sources.append(QStringLiteral("/q/%1.mpg").arg(i))];
+            r.Format = QStringLiteral("MPEG2");
+            r.Bildgroesse = QStringLiteral("480x576");
+            r.Tonspuren = QString::number(tracks);
+            for (int j = 0; j < tracks; ++j) {
+                r.TonFormat[j] = 0;
+                r.DVDSprache[j] = j == 0 ? kLanguageDE : kLanguageEN;
+                r.DVDBitrate[j] = 8;
+            }
+        }
+        h->TitleSetPass();
+        showTab("tavTabAuthor");
+    }
+    QString cell(int row, int column) const { return h->Strukt->item(row - 1, column)->text(); }
+    void select(int row, int column) { h->structureTab->StruktSelectCell(column, row); }
+};
+
+TEST_F(Structure, GridShowsTitleSetsLanguagesAndBitrates) {
+    hold(2);
+    EXPECT_EQ(h->Strukt->rowCount(), 2);
+    EXPECT_EQ(cell(1, 0), QStringLiteral("1"));
+    EXPECT_EQ(cell(2, 1), QStringLiteral("2.mpg"));
+    EXPECT_EQ(cell(1, 2), QStringLiteral("DE"));
+    EXPECT_EQ(cell(1, 3), QStringLiteral("256"));
+    EXPECT_EQ(cell(1, 4), QStringLiteral("---"));
+    select(1, 4);  // a track that does not exist
+    EXPECT_FALSE(h->CoSpr->isVisible());
+}
+
+TEST_F(Structure, ABreakByHandOpensATitleSetAndClosesAgain) {
+    hold(3);
+    h->Run.resumePoint = 401;
+    select(3, 0);
+    EXPECT_EQ(h->Run.resumePoint, 0);
+    EXPECT_EQ(cell(3, 0), QStringLiteral("2"));
+    EXPECT_TRUE(h->Sources[3].Weich);
+    select(3, 0);
+    EXPECT_EQ(cell(3, 0), QStringLiteral("1"));
+}
+
+TEST_F(Structure, ALanguageChangeAppliesToTheWholeTitleSet) {
+    hold(3);
+    h->Run.resumePoint = 302;
+    select(2, 2);
+    EXPECT_EQ(h->Run.resumePoint, 302) << "only authoring progress is discarded";
+    ASSERT_TRUE(h->CoSpr->isVisible());
+    h->CoSpr->setCurrentIndex(kLanguageEN);
+    emit h->CoSpr->activated(kLanguageEN);
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_EQ(h->Sources[i].DVDSprache[0], kLanguageEN) << i;
+    EXPECT_FALSE(h->CoSpr->isVisible());
+}
+
+TEST_F(Structure, BitrateOfASourceWithNavigationPacksCannotChange) {
+    hold(1);
+    h->Sources[1].NavPacks = true;
+    select(1, 3);
+    EXPECT_FALSE(h->CoBit->isVisible());
+    select(1, 2);
+    EXPECT_TRUE(h->CoSpr->isVisible()) << "its language can";
+}
+
+TEST_F(Structure, MenuVariantsEnableTheirFiles) {
+    h->Author.Menue1 = QStringLiteral("/m/dummy.vob");
+    h->Author.Menue2 = QStringLiteral("/m/haupt.vob");
+    h->Author.Menue3 = QStringLiteral("/m/unter.vob");
+    h->PGA->setCurrentWidget(h->TabMenue);
+    click("RaVar1");
+    EXPECT_EQ(h->EdHM->text(), QStringLiteral("/m/dummy.vob"));
+    EXPECT_TRUE(h->BuHM->isEnabled());
+    EXPECT_FALSE(h->BuUM->isEnabled());
+    EXPECT_FALSE(h->ChVorMenu->isEnabled());
+    click("RaVar2");
+    EXPECT_EQ(h->EdHM->text(), QStringLiteral("/m/haupt.vob"));
+    EXPECT_EQ(h->EdUM->text(), QStringLiteral("/m/unter.vob"));
+    EXPECT_TRUE(h->BuUM->isEnabled() && h->ChVorMenu->isEnabled());
+
+    const QString chosen = programDir.write("Menü.VOB", "x");
+    dialogs.answer(chosen);
+    click("BuHM");
+    EXPECT_EQ(h->Author.Menue2, chosen) << "upper-case .VOB is accepted";
+    EXPECT_EQ(dialogs.lastFileRequest().title, QStringLiteral("Pfad zum Hauptmenü"));
+    dialogs.answer(programDir.write("menu.mpg", "x"));
+    click("BuUM");
+    EXPECT_EQ(h->Author.Menue3, QStringLiteral("/m/unter.vob")) << "other extensions are ignored";
+    dialogs.take();
+    click("RaVar0");
+    EXPECT_FALSE(h->BuHM->isEnabled() || h->EdUM->isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,1 @@
+tav_test(structure_test GUI SOURCES widgets/StructureTabTest.cpp)
