@@ -11,6 +11,14 @@ class RunContext;
 // to its name in the rip folder (Pfade.RIProot), its entry points become a
 // chapter file beside it, and with ChRipDatei it is added to the source list.
 // The helper works in {rip}/temp, which is made empty before and removed after.
+//
+// Discs are not mounted, so their files cannot be looked at before the rip:
+// the helper reads the disc at the entry's SCSI address, and the main track is
+// the first of the layouts' track paths it wrote below {rip}/temp (none: "Die
+// Quelle ist keine (S)VCD."). The expected size comes from the medium's size
+// as its device reports it, and the gauge follows whichever track grows.
+// A helper ended through Abort never counts: nothing is moved or added, and
+// the drivers stop before the next disc or image.
 
 // What the rip tab hands to an acquisition besides the run context.
 struct RipJob {
