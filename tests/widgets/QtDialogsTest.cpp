@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "platform/QtDialogs.h"
+
+namespace {
+
+// Runs act on the modal dialog that the next call opens.
+template <class Dialog>
+void OnNextDialog(std::function<void(Dialog&)> act) {
+    QTimer::singleShot(0, [act] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        act(*dialog);
+    });
+}
+
+TEST(QtDialogs, FiltersBecomeQtFiltersWithAllFilesOnLinux) {
+    EXPECT_EQ(QtDialogs::ConvertFilter(QStringLiteral("Projekt (*.tvpr)|*.tvpr")),
+              QStringList{QStringLiteral("Projekt (*.tvpr)")});
+    EXPECT_EQ(
+        QtDialogs::ConvertFilter(QStringLiteral("MPEG1/2 Video (*.mpg)|*.mpg|MPEG1/2 Video (*.m1v,*.m2v)|"
+                                                "*.m1v;*.m2v|Alle Datein (*.*)|*.*")),
+        (QStringList{"MPEG1/2 Video (*.mpg)", "MPEG1/2 Video (*.m1v *.m2v)", "Alle Datein (*)"}));
+    EXPECT_TRUE(QtDialogs::ConvertFilter(QString()).isEmpty());
+}
+
+TEST(QtDialogs, QuestionsAnswerYesNoOrNoneAndKeepLineBreaks) {
+    QtDialogs dialogs;
+    OnNextDialog<QMessageBox>([](QMessageBox& box) {
+        EXPECT_EQ(box.text(), QStringLiteral("Die Datei\nist bereits vorhanden."));
+        box.button(QMessageBox::Yes)->click();
+    });
+    EXPECT_EQ(dialogs.ask(Dialogs::Kind::Confirmation, QStringLiteral("Die Datei\r\nist bereits vorhanden.")),
+              Dialogs::Answer::Yes);
+    OnNextDialog<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    EXPECT_EQ(dialogs.ask(Dialogs::Kind::Warning, QStringLiteral("?")), Dialogs::Answer::No);
+    OnNextDialog<QMessageBox>([](QMessageBox& box) { box.done(QMessageBox::NoButton); });
+    EXPECT_EQ(dialogs.ask(Dialogs::Kind::Error, QStringLiteral("?")), Dialogs::Answer::None);
+}
+
+TEST(QtDialogs, FileDialogsAreQtsOwnAndReturnNothingWhenCancelled) {
+    QtDialogs dialogs;
+    OnNextDialog<QFileDialog>([](QFileDialog& dialog) {
+        EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
+        EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Projektdatei öffnen"));
+        EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Projekt (*.tvpr)")});
+        dialog.reject();
+    });
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Projektdatei öffnen");
+    request.filter = QStringLiteral("Projekt (*.tvpr)|*.tvpr");
+    EXPECT_TRUE(dialogs.openFiles(request).isEmpty());
+    OnNextDialog<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    EXPECT_TRUE(dialogs.chooseFolder(QStringLiteral("Arbeits-Verzeichnis auswählen:"), QString()).isEmpty());
+}
+
+}  // namespace

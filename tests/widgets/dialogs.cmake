@@ -1,0 +1,1 @@
+tav_test(dialogs_test GUI SOURCES widgets/QtDialogsTest.cpp)
