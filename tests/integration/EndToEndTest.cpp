@@ -20,20 +20,9 @@ namespace {
 class EndToEnd : public ::testing::TestWithParam<int> {
   protected:
     EndToEnd() {
+        ctx.useRealTools();
         ProgramSettings& s = ctx.values;
-        s.work = dir.file("Arbeit");
-        s.dvdRoot = dir.file("Dvd");
-        QDir().mkpath(s.work);
         s.tempPolicy = kDeleteAfterMux;
-        s.tools[Tool::mpgtx] = QStringLiteral("/usr/bin/mpgtx");
-        s.tools[Tool::jrDMUX] = QStringLiteral(TAV_TOOL_DIR "/jrdmux");
-        s.tools[Tool::BeSweet] = QStringLiteral(TAV_TOOL_DIR "/BeSweet");
-        s.tools[Tool::MPlex] = QStringLiteral("/usr/bin/mplex");
-        s.tools[Tool::DVDauthor] = QStringLiteral("/usr/bin/dvdauthor");
-        s.tools[Tool::mkisofs] = QStringLiteral("/usr/bin/mkisofs");
-        s.menu1 = QStringLiteral(TAV_PROGRAM_DIR "/menue/dummymenu.vob");
-        s.menu2 = QStringLiteral(TAV_PROGRAM_DIR "/menue/menu01sub.vob");
-        s.menu3 = QStringLiteral(TAV_PROGRAM_DIR "/menue/menu02sub.vob");
         s.image = true;
         s.isoPath = dir.file("Arbeit/Meine_DVD.iso");
         ctx.controlState.stageText = QStringLiteral("SVCD MPEG demuxen");

@@ -24,18 +24,8 @@ namespace {
 class PipelineTest : public ::testing::Test {
   protected:
     PipelineTest() {
-        ProgramSettings& s = ctx.values;
-        s.work = dir.file("Arbeit");
-        s.dvdRoot = dir.file("Dvd");
-        QDir().mkpath(s.work);
-        s.tempPolicy = kKeepFiles;
-        s.tools[Tool::mpgtx] = QStringLiteral("/usr/bin/mpgtx");
-        s.tools[Tool::jrDMUX] = QStringLiteral(TAV_TOOL_DIR "/jrdmux");
-        s.tools[Tool::BeSweet] = QStringLiteral(TAV_TOOL_DIR "/BeSweet");
-        s.tools[Tool::MPlex] = QStringLiteral("/usr/bin/mplex");
-        s.tools[Tool::DVDauthor] = QStringLiteral("/usr/bin/dvdauthor");
-        s.tools[Tool::mkisofs] = QStringLiteral("/usr/bin/mkisofs");
-        ctx.run.runProjectFile = dir.file("Projekt-Temp.tvpr");
+        ctx.useRealTools();
+        ctx.values.tempPolicy = kKeepFiles;
     }
     // Analyses a file into the table like adding it on the source tab.
     MPEGInfo& add(const QString& path) {

@@ -37,15 +37,9 @@ QStringList Normalised(const QStringList& lines, const QString& dir) {
 TEST(RunLog, AFullRunOfTheFirstThreeStepsOverTwoSources) {
     TempFolder dir;
     FakeRunContext ctx(dir.path());
+    ctx.useRealTools();
     ProgramSettings& s = ctx.values;
-    s.work = dir.file("Arbeit");
-    s.dvdRoot = dir.file("Dvd");
-    QDir().mkpath(s.work);
     s.tempPolicy = kDeleteAtOnce;
-    s.tools[Tool::mpgtx] = QStringLiteral("/usr/bin/mpgtx");
-    s.tools[Tool::jrDMUX] = QStringLiteral(TAV_TOOL_DIR "/jrdmux");
-    s.tools[Tool::BeSweet] = QStringLiteral(TAV_TOOL_DIR "/BeSweet");
-    s.tools[Tool::MPlex] = QStringLiteral("/usr/bin/mplex");
     s.tools[Tool::DVDauthor] = dir.file("dvdauthor");  // missing: the run ends at authoring
     ctx.controlState.priorityText = QStringLiteral("Normal");
     ctx.controlState.stageText = QStringLiteral("SVCD MPEG demuxen");
@@ -55,7 +49,6 @@ TEST(RunLog, AFullRunOfTheFirstThreeStepsOverTwoSources) {
     ASSERT_GT(AnalyseSource(TestMedia::SvcdMp2Ac3(), 5, library, ctx.table), 0);
     ctx.table[1].Kapitel = QStringLiteral("00:00:01.000,00:00:02.000");
     ctx.table.titleSetPass();
-    ctx.run.runProjectFile = dir.file("Projekt-Temp.tvpr");
 
     EXPECT_FALSE(RunConversion(ctx));
     const QStringList actual = Normalised(ctx.lines(), dir.path());

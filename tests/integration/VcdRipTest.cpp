@@ -14,49 +14,9 @@
 
 namespace {
 
-// vcdxbuild's description of a VCD 2.0 with two entry points inside the track.
-QString VcdDescription(const QString& mpeg) {
-    return QStringLiteral(
-               "<?xml version=\"1.0\"?>\n"
-               "<!DOCTYPE videocd PUBLIC \"-//GNU//DTD VideoCD//EN\" "
-               "\"http://www.gnu.org/software/vcdimager/videocd.dtd\">\n"
-               "<videocd xmlns=\"http://www.gnu.org/software/vcdimager/1.0/\" class=\"vcd\" "
-               "version=\"2.0\">\n"
-               " <info><album-id/><volume-count>1</volume-count><volume-number>1</volume-number>"
-               "<restriction>0</restriction></info>\n"
-               " <pvd><volume-id>VIDEOCD</volume-id><system-id>CD-RTOS CD-BRIDGE</system-id></pvd>\n"
-               " <sequence-items><sequence-item src=\"%1\" id=\"sequence-00\">\n"
-               "  <default-entry id=\"entry-000\"/>\n"
-               "  <entry id=\"entry-001\">1.0</entry><entry id=\"entry-002\">2.0</entry>\n"
-               " </sequence-item></sequence-items>\n"
-               "</videocd>\n")
-        .arg(mpeg);
-}
-
 class VcdRipTest : public ::testing::Test {
   protected:
     QString path(const QString& name) const { return temp_.path() + QLatin1Char('/') + name; }
-
-    // A BIN/CUE pair of a VCD of TestMedia::Vcd() with entry points.
-    QString vcdImage() const {
-        QFile xml(path("vcd.xml"));
-        EXPECT_TRUE(xml.open(QIODevice::WriteOnly));
-        xml.write(VcdDescription(TestMedia::Vcd()).toUtf8());
-        xml.close();
-        const auto run = ToolProcess::Run(QStringLiteral("vcdxbuild"),
-                                          {"-c", path("vcd.cue"), "-b", path("vcd.bin"), path("vcd.xml")});
-        EXPECT_EQ(run.exitCode, 0) << run.output.constData();
-        return path("vcd.bin");
-    }
-
-    // A BIN/CUE pair of an SVCD of TestMedia::Svcd().
-    QString svcdImage() const {
-        const auto run = ToolProcess::Run(
-            QStringLiteral("vcdimager"),
-            {"-t", "svcd", "-c", path("svcd.cue"), "-b", path("svcd.bin"), TestMedia::Svcd()});
-        EXPECT_EQ(run.exitCode, 0) << run.output.constData();
-        return path("svcd.bin");
-    }
 
     ToolProcess::Result rip(const QStringList& arguments) const {
         return ToolProcess::Run(ToolProcess::Adapter(QStringLiteral("lkVCDxRip")), arguments);
@@ -69,7 +29,7 @@ TEST_F(VcdRipTest, VcdImageWithoutCueGivesTheTrackAndItsEntryPoints) {
     const QString folder = path("Bilder & Töne");
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString image = folder + QStringLiteral("/Film cd1.bin");
-    ASSERT_TRUE(QFile::copy(vcdImage(), image));
+    ASSERT_TRUE(QFile::copy(TestMedia::VcdImage(), image));
     const QString work = path("rip/temp");
 
     // As the rip step writes it: the image path unquoted, blanks and all.
@@ -91,7 +51,7 @@ TEST_F(VcdRipTest, VcdImageWithoutCueGivesTheTrackAndItsEntryPoints) {
 }
 
 TEST_F(VcdRipTest, SvcdImageWithItsCueGivesTheTrackInMpeg2) {
-    const QString image = svcdImage();
+    const QString image = TestMedia::SvcdImage();
     const QString work = path("temp");
 
     // Each value one argument, as a caller that splits the string would pass it.

@@ -55,6 +55,9 @@ class FakeRunContext : public RunContext {
     void shutdown() override { ++shutdowns; }
 
     QStringList lines() const { return memory.lines(); }
+    // The real tools and the program's helpers and menus; working folder
+    // <program>/Arbeit, DVD folder <program>/Dvd, the run's project file beside them.
+    void useRealTools();
 
     QString folder;
     MemoryLog memory;

@@ -22,9 +22,76 @@ QStringList Tone(int rate, int frequency = 440, int seconds = 3) {
             "-t", QString::number(seconds)};
 }
 
+// Runs a tool; false (with its output as a warning) when it fails.
+bool RunTool(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.start(program, arguments);
+    process.waitForFinished(120000);
+    if (process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0) return true;
+    qWarning("%s failed: %s", qPrintable(program), process.readAll().constData());
+    return false;
+}
+
+// vcdxbuild's description of a VCD 2.0 of mpeg with two entry points inside the track.
+QByteArray VcdDescription(const QString& mpeg) {
+    return QStringLiteral(
+               "<?xml version=\"1.0\"?>\n"
+               "<!DOCTYPE videocd PUBLIC \"-//GNU//DTD VideoCD//EN\" "
+               "\"http://www.gnu.org/software/vcdimager/videocd.dtd\">\n"
+               "<videocd xmlns=\"http://www.gnu.org/software/vcdimager/1.0/\" class=\"vcd\" "
+               "version=\"2.0\">\n"
+               " <info><album-id/><volume-count>1</volume-count><volume-number>1</volume-number>"
+               "<restriction>0</restriction></info>\n"
+               " <pvd><volume-id>VIDEOCD</volume-id><system-id>CD-RTOS CD-BRIDGE</system-id></pvd>\n"
+               " <sequence-items><sequence-item src=\"%1\" id=\"sequence-00\">\n"
+               "  <default-entry id=\"entry-000\"/>\n"
+               "  <entry id=\"entry-001\">1.0</entry>\n  <entry id=\"entry-002\">2.0</entry>\n"
+               " </sequence-item></sequence-items>\n"
+               "</videocd>\n")
+        .arg(mpeg)
+        .toUtf8();
+}
+
+// An image made in a temporary folder that is then renamed into place.
+QString MakeImage(const QString& folderName, const QString& bin,
+                  const std::function<bool(const QString& folder)>& make) {
+    const QString folder = TestMedia::Folder() + QLatin1Char('/') + folderName;
+    if (QFileInfo::exists(folder + QLatin1Char('/') + bin)) return folder + QLatin1Char('/') + bin;
+    const QString temporary =
+        TestMedia::Folder() +
+        QStringLiteral("/.tmp-%1-%2").arg(QCoreApplication::applicationPid()).arg(folderName);
+    QDir(temporary).removeRecursively();
+    QDir().mkpath(temporary);
+    if (!make(temporary) || !QDir().rename(temporary, folder)) {
+        QDir(temporary).removeRecursively();
+        if (!QFileInfo::exists(folder + QLatin1Char('/') + bin)) return QString();
+    }
+    return folder + QLatin1Char('/') + bin;
+}
+
 }  // namespace
 
 namespace TestMedia {
+
+QString VcdImage() {
+    return MakeImage(QStringLiteral("vcd-image"), QStringLiteral("vcd.bin"), [](const QString& folder) {
+        QFile xml(folder + QStringLiteral("/vcd.xml"));
+        if (!xml.open(QIODevice::WriteOnly)) return false;
+        xml.write(VcdDescription(Vcd()));
+        xml.close();
+        return RunTool(QStringLiteral("vcdxbuild"),
+                       {"-c", folder + "/vcd.cue", "-b", folder + "/vcd.bin", folder + "/vcd.xml"});
+    });
+}
+
+QString SvcdImage() {
+    return MakeImage(QStringLiteral("svcd-image"), QStringLiteral("svcd.bin"), [](const QString& folder) {
+        return RunTool(QStringLiteral("vcdimager"),
+                       {"-t", "svcd", "-c", folder + "/svcd.cue", "-b", folder + "/svcd.bin", Svcd()});
+    });
+}
 
 QString Folder() {
     const QString folder = QStringLiteral(TAV_PROGRAM_DIR) + QStringLiteral("/testmedia");

@@ -35,6 +35,11 @@ QString EmptyMpg();    // a file of 0 bytes named "leer.mpg"
 // A sparse file of exactly kb KiB (zeros, no disk space used).
 QString Sparse(const QString& name, qint64 kb);
 
+// Disc images made with vcdimager's tools, each in a folder of its own beside
+// its cue sheet (the image name is what the cue names).
+QString VcdImage();   // vcd.bin: a VCD 2.0 of Vcd() with entry points at 1.0 s and 2.0 s (vcdxbuild)
+QString SvcdImage();  // svcd.bin: an SVCD of Svcd() (vcdimager)
+
 // Makes a custom file: ffmpeg input/output arguments without "-y" and the output path.
 QString Make(const QString& name, const QStringList& arguments);
 

@@ -16,20 +16,8 @@ QString SizedFile(const TempFolder& folder, const QString& name, qint64 bytes) {
     return path;
 }
 
-class AdmissionTest : public ::testing::Test {
+class AdmissionTest : public FakeLibraryTest {
   protected:
-    void TearDown() override {
-        EXPECT_TRUE(lib.balanced()) << "loads " << lib.loads << " unloads " << lib.unloads << " opens "
-                                    << lib.opens << " closes " << lib.closes;
-        EXPECT_TRUE(lib.misuse.isEmpty()) << lib.misuse.join(QStringLiteral("; ")).toStdString();
-    }
-
-    // A file on disk (for the companion search) that the fake library knows.
-    QString file(const QString& name) {
-        const QString path = folder.write(name, QByteArray(2048, 'x'));
-        lib.add(path);
-        return path;
-    }
     bool admit(const QString& path, bool jrDmux = false, int generation = 5) {
         return AdmitByContent(path, generation, lib, jrDmux, dialogs);
     }
@@ -51,8 +39,6 @@ class AdmissionTest : public ::testing::Test {
         return path;
     }
 
-    TempFolder folder;
-    FakeMediaLibrary lib;
     ScriptedDialogs dialogs;
 
   private:

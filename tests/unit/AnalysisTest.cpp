@@ -14,12 +14,8 @@ namespace {
 const QByteArray kPci = QByteArray::fromHex("000001BF03D4");
 const QByteArray kDsi = QByteArray::fromHex("000001BF03FA");
 
-class AnalysisTest : public ::testing::Test {
+class AnalysisTest : public FakeLibraryTest {
   protected:
-    void TearDown() override {
-        EXPECT_TRUE(lib.balanced());
-        EXPECT_TRUE(lib.misuse.isEmpty()) << lib.misuse.join(QStringLiteral("; ")).toStdString();
-    }
     QString file(const QString& name, const QByteArray& content = QByteArray(2048, 'x')) {
         const QString path = folder.write(name, content);
         lib.add(path);
@@ -45,8 +41,6 @@ class AnalysisTest : public ::testing::Test {
         return table[table.count()];
     }
 
-    TempFolder folder;
-    FakeMediaLibrary lib;
     SourceTable table;
 };
 

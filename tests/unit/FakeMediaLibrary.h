@@ -5,6 +5,9 @@
 #include <QStringList>
 
 #include "sources/MediaInfo.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
 
 // A media library that answers from a table, for the analysis and admission
 // without the real library (and for the old generation, which the real one is
@@ -111,3 +114,23 @@ inline void SetAudioFile(FakeMediaLibrary& lib, const QString& path, const FakeT
     lib.set(path, MediaStream::General, 0, QStringLiteral("AudioCount"), QStringLiteral("1"));
     SetTrack(lib, path, 0, t);
 }
+
+// Tests over files on disk that the fake library describes. Every test checks at
+// its end that the library was loaded, read and released in order.
+class FakeLibraryTest : public ::testing::Test {
+  protected:
+    void TearDown() override {
+        EXPECT_TRUE(lib.balanced()) << "loads " << lib.loads << " unloads " << lib.unloads << " opens "
+                                    << lib.opens << " closes " << lib.closes;
+        EXPECT_TRUE(lib.misuse.isEmpty()) << lib.misuse.join(QStringLiteral("; ")).toStdString();
+    }
+    // A file on disk that the fake library knows.
+    QString file(const QString& name, const QByteArray& content = QByteArray(2048, 'x')) {
+        const QString path = folder.write(name, content);
+        lib.add(path);
+        return path;
+    }
+
+    TempFolder folder;
+    FakeMediaLibrary lib;
+};

@@ -15,12 +15,8 @@ namespace {
 
 // Sources on disk described to a fake library, analysed as if added, then
 // compared as a loaded project compares them.
-class ProjectCompareTest : public ::testing::Test {
+class ProjectCompareTest : public FakeLibraryTest {
   protected:
-    void TearDown() override {
-        EXPECT_TRUE(lib.balanced());
-        EXPECT_TRUE(lib.misuse.isEmpty()) << lib.misuse.join(QStringLiteral("; ")).toStdString();
-    }
     QString file(const QString& name, const QByteArray& content = QByteArray(2048, 'x')) {
         const QString path = folder.write(name, content);
         lib.add(path);
@@ -65,9 +61,6 @@ class ProjectCompareTest : public ::testing::Test {
     void setGeneral(const QString& path, const char* parameter, const QString& value) {
         lib.set(path, MediaStream::General, 0, QLatin1String(parameter), value);
     }
-
-    TempFolder folder;
-    FakeMediaLibrary lib;
 };
 
 }  // namespace
