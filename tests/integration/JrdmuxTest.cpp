@@ -27,8 +27,8 @@ class JrdmuxTest : public ::testing::Test {
     }
 
     // Splits the source with mpgtx; returns the stem of its output files.
-    QString mpgtx(const QString& source) const {
-        const QString stem = temp_.path() + QStringLiteral("/mpgtx");
+    QString mpgtx(const QString& source, const char* name) const {
+        const QString stem = temp_.path() + QLatin1Char('/') + QLatin1String(name);
         const auto result = ToolProcess::Run(QStringLiteral("mpgtx"), {"-d", source, "-b", stem});
         EXPECT_EQ(result.exitCode, 0) << result.output.constData();
         return stem;
@@ -37,36 +37,28 @@ class JrdmuxTest : public ::testing::Test {
     QTemporaryDir temp_;
 };
 
-TEST_F(JrdmuxTest, VcdStreamsAreThoseOfMpgtx) {
-    const QString source = folder() + QStringLiteral("/mein film.mpg");
-    ASSERT_TRUE(QFile::copy(TestMedia::Vcd(), source));
-    const QString stem = mpgtx(source);
-    const QString audio = folder() + QStringLiteral("/svcd-1-0.mp2");
-    const QString video = folder() + QStringLiteral("/svcd-1-0.m1v");
-
-    const auto audioRun = demux({source, " 0xc0 ", audio});
-    const auto videoRun = demux({source, " 0xe0 ", video});
-
-    ASSERT_EQ(audioRun.exitCode, 0) << audioRun.output.constData();
-    ASSERT_EQ(videoRun.exitCode, 0) << videoRun.output.constData();
-    EXPECT_TRUE(audioRun.output.contains("Running: ffmpeg")) << "the command is shown";
-    EXPECT_EQ(Bytes(audio), Bytes(stem + "-0.mp2"));
-    EXPECT_EQ(Bytes(video), Bytes(stem + "-0.m1v"));
-    EXPECT_FALSE(Bytes(video).isEmpty());
-}
-
-TEST_F(JrdmuxTest, SvcdWithTwoMpegTracksGivesThoseOfMpgtx) {
-    const QString source = TestMedia::SvcdTwoTracks();
-    const QString stem = mpgtx(source);
-    const QStringList selections{"0xc0", "0xc1", "0xe0"};
-    const QStringList outputs{"/a0.mp2", "/a1.mp2", "/v.m2v"};
-    const QStringList expected{"-0.mp2", "-1.mp2", "-0.m2v"};
-    for (int i = 0; i < selections.size(); ++i) {
-        const auto run = demux({source, " " + selections[i] + " ", folder() + outputs[i]});
+TEST_F(JrdmuxTest, MpegStreamsAreThoseOfMpgtx) {
+    const QString vcd = folder() + QStringLiteral("/mein film.mpg");
+    ASSERT_TRUE(QFile::copy(TestMedia::Vcd(), vcd));
+    const QString svcd = TestMedia::SvcdTwoTracks();
+    const QString vcdStem = mpgtx(vcd, "vcd"), svcdStem = mpgtx(svcd, "svcd");
+    const struct {
+        QString source, stem;
+        const char *selection, *suffix;
+    } cases[] = {{vcd, vcdStem, "0xc0", "-0.mp2"},
+                 {vcd, vcdStem, "0xe0", "-0.m1v"},
+                 {svcd, svcdStem, "0xc0", "-0.mp2"},
+                 {svcd, svcdStem, "0xc1", "-1.mp2"},
+                 {svcd, svcdStem, "0xe0", "-0.m2v"}};
+    for (const auto& c : cases) {
+        const QString output = folder() + QStringLiteral("/svcd-1-0") + QLatin1String(c.suffix);
+        const auto run = demux({c.source, QStringLiteral(" %1 ").arg(QLatin1String(c.selection)), output});
         ASSERT_EQ(run.exitCode, 0) << run.output.constData();
-        EXPECT_EQ(Bytes(folder() + outputs[i]), Bytes(stem + expected[i])) << selections[i].toStdString();
+        EXPECT_TRUE(run.output.contains("Running: ffmpeg")) << "the command is shown";
+        EXPECT_FALSE(Bytes(output).isEmpty()) << c.selection;
+        EXPECT_EQ(Bytes(output), Bytes(c.stem + QLatin1String(c.suffix))) << c.selection;
     }
-    EXPECT_NE(Bytes(folder() + "/a0.mp2"), Bytes(folder() + "/a1.mp2")) << "the two tracks differ";
+    EXPECT_NE(Bytes(svcdStem + "-0.mp2"), Bytes(svcdStem + "-1.mp2")) << "the two tracks differ";
 }
 
 TEST_F(JrdmuxTest, Ac3SubstreamsComeOutUnchanged) {

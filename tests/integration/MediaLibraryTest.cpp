@@ -75,12 +75,6 @@ std::string Describe(const MPEGInfo& r) {
     return f.join(QStringLiteral(" | ")).toStdString();
 }
 
-QString CopyTo(const TempFolder& folder, const QString& source, const QString& name) {
-    const QString target = folder.file(name);
-    EXPECT_TRUE(QFile::copy(source, target)) << name.toStdString();
-    return target;
-}
-
 class MediaLibraryTest : public ::testing::Test {
   protected:
     MPEGInfo analyse(const QString& path) {
@@ -176,30 +170,6 @@ TEST_F(MediaLibraryTest, AnalysesElementaryStreamsWithTheirCompanions) {
     EXPECT_TRUE(dialogs.takeTexts().isEmpty());
 }
 
-TEST_F(MediaLibraryTest, ElementaryStreamSkipsUnsupportedAndThirdCompanions) {
-    TempFolder folder;
-    const QString video = CopyTo(folder, TestMedia::ElementaryM1v(), QStringLiteral("clip.m1v"));
-    EXPECT_FALSE(admit(video));
-    EXPECT_EQ(
-        dialogs.takeTexts(),
-        QStringList{QStringLiteral("Zu der Datei ") + video +
-                    QStringLiteral("\r\n\r\nwurde keine Tonspur gefunden. Die Datei wird nicht geladen.")});
-
-    const QString dir = QFileInfo(TestMedia::ElementaryM1v()).absolutePath() + QLatin1Char('/');
-    const QString first = CopyTo(folder, dir + QStringLiteral("elementary.mp2"), QStringLiteral("clip.mp2"));
-    const QString mp3 = CopyTo(folder, TestMedia::Mp3Audio(), QStringLiteral("clip.mpa"));
-    const QString second = CopyTo(folder, dir + QStringLiteral("elem1-1.mp2"), QStringLiteral("clip-0.mp2"));
-    CopyTo(folder, TestMedia::Mp2Low(), QStringLiteral("clip-1.mp2"));
-    EXPECT_TRUE(admit(video));
-    EXPECT_EQ(dialogs.takeTexts(),
-              QStringList{QStringLiteral("Die Tonspur ") + mp3 +
-                          QStringLiteral(" ist vom Format\r\n\r\nMPA1L3\r\n\r\nund wird nicht unterstützt. "
-                                         "Die Datei wird nicht geladen.")});
-    const MPEGInfo r = analyse(video);
-    EXPECT_EQ(r.TonDatei, (std::array<QString, 2>{first, second}));
-    EXPECT_EQ(r.TonBitrate, (std::array<quint8, 2>{7, 6}));
-}
-
 TEST_F(MediaLibraryTest, RefusesWhatCannotBeConverted) {
     const QString mp3 = TestMedia::Mp3Audio(), text = TestMedia::TextAsMpg(), empty = TestMedia::EmptyMpg();
     const QString mp3Track = TestMedia::SvcdMp3(), ac3 = TestMedia::SvcdMp2Ac3(),
@@ -230,19 +200,4 @@ TEST_F(MediaLibraryTest, RefusesWhatCannotBeConverted) {
         EXPECT_FALSE(admit(c.path, false)) << c.path.toStdString();
         EXPECT_EQ(dialogs.takeTexts(), QStringList{c.message});
     }
-}
-
-TEST_F(MediaLibraryTest, SizeRuleOnSparseFiles) {
-    const QString exact = TestMedia::Sparse(QStringLiteral("sparse-2g.mpg"), kLargeFileKB);
-    const QString over = TestMedia::Sparse(QStringLiteral("sparse-2g1k.mpg"), kLargeFileKB + 1);
-    EXPECT_TRUE(AdmitBySize(exact, false, dialogs));
-    EXPECT_FALSE(AdmitBySize(over, false, dialogs));
-    EXPECT_EQ(dialogs.takeTexts(),
-              QStringList{QStringLiteral("Die Datei ") + over +
-                          QStringLiteral("\r\nist größer als 2 GB und wird nicht geladen")});
-    // With jrDMUX the size passes; zeros are no MPEG file.
-    EXPECT_FALSE(admit(over, true));
-    EXPECT_EQ(dialogs.takeTexts(),
-              QStringList{QStringLiteral("Die Datei ") + over +
-                          QStringLiteral(" hat das Format\r\n\r\n\r\n\r\nDie Datei wird nicht geladen.")});
 }

@@ -253,8 +253,4 @@ QString EmptyMpg() {
     return Write(QStringLiteral("leer.mpg"), [](QFile&) { return true; });
 }
 
-QString Sparse(const QString& name, qint64 kb) {
-    return Write(name, [kb](QFile& file) { return file.resize(kb * 1024); });
-}
-
 }  // namespace TestMedia

@@ -32,8 +32,6 @@ QString Mp2Low();      // MP2 file, 32 kHz mono 64 kbit/s
 QString UmlautCopy();  // a copy of Svcd named "Prüfung mit Lücke.mpg"
 QString TextAsMpg();   // a text file of 4000 bytes named "text.mpg"
 QString EmptyMpg();    // a file of 0 bytes named "leer.mpg"
-// A sparse file of exactly kb KiB (zeros, no disk space used).
-QString Sparse(const QString& name, qint64 kb);
 
 // Disc images made with vcdimager's tools, each in a folder of its own beside
 // its cue sheet (the image name is what the cue names).

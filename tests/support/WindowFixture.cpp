@@ -1,5 +1,7 @@
 #include "support/WindowFixture.h"
 
+#include "sources/Tables.h"
+
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -48,4 +50,47 @@ void WindowTest::showTab(const char* name) {
 
 void WindowTest::pump() {
     QApplication::processEvents();
+}
+
+void WindowTest::clickRow(QListWidget* list, int row) {
+    QListWidgetItem* item = list->item(row);
+    ASSERT_NE(item, nullptr) << "no row " << row;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    pump();
+}
+
+QStringList WindowTest::texts(const QListWidget* list) {
+    QStringList items;
+    for (int k = 0; k < list->count(); ++k)
+        items << list->item(k)->text();
+    return items;
+}
+
+QStringList WindowTest::texts(const QComboBox* combo) {
+    QStringList items;
+    for (int k = 0; k < combo->count(); ++k)
+        items << combo->itemText(k);
+    return items;
+}
+
+int WindowTest::holdSource(const QString& path, const QString& seconds, const QString& marks) {
+    const int i = h->Sources.append(path);
+    MPEGInfo& r = h->Sources[i];
+    r.Format = QStringLiteral("MPEG2");
+    r.FormatStr = QStringLiteral("MPEG-PS");
+    r.Spieldauer = seconds;
+    r.Bildgroesse = QStringLiteral("480x576");
+    r.Bildwiederholrate = QStringLiteral("25");
+    r.AspectRatio = QStringLiteral("4:3");
+    r.Tonspuren = QStringLiteral("1");
+    r.TonFormat = {0, kNone};
+    r.TonFormatStr = {QStringLiteral("MPEG-1 Audio Layer 2"), QStringLiteral(" ")};
+    r.TonBitrate = {7, kNone};
+    r.TonAbtastrate = {QStringLiteral("44.1 KHz"), QStringLiteral("---")};
+    r.DVDSprache = {kLanguageDE, kNone};
+    r.DVDBitrate = {8, kNone};
+    r.Kapitel = marks;
+    h->RefreshSourceList();
+    h->TitleSetPass();
+    return i;
 }

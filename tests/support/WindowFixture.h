@@ -4,6 +4,8 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
 #include <memory>
 
 #include "app/Tavrolin.h"
@@ -34,8 +36,17 @@ class WindowTest : public ::testing::Test {
     void click(const char* name);
     // Shows a tab sheet of tav by its name.
     void showTab(const char* name);
+    // Clicks a row of a list like a user.
+    void clickRow(QListWidget* list, int row);
     // Lets queued events run.
     static void pump();
+    // The texts of a list's or a combo box's items.
+    static QStringList texts(const QListWidget* list);
+    static QStringList texts(const QComboBox* combo);
+    // A source record as a loaded project holds it: MPEG-2 PAL 480x576 4:3, one MP2
+    // track (224 kbit/s, 44.1 kHz, German, 256 kbit/s on the DVD); returns its number.
+    int holdSource(const QString& path, const QString& seconds = QStringLiteral("10"),
+                   const QString& marks = QString());
 
     TempFolder programDir;
     ScriptedDialogs dialogs;

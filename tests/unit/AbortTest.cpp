@@ -20,12 +20,11 @@ class AbortDuringTool : public ::testing::Test {
         QDir().mkpath(ctx.values.work);
         ctx.values.tempPolicy = kDeleteAtOnce;
         ctx.run.runProjectFile = dir.file("Projekt-Temp.tvpr");
-        const QString mplex = dir.write("mplex",
-                                        "#!/bin/sh\nwhile [ \"$1\" != -o ]; do shift; done\necho x > \"$2\"\n"
-                                        "echo bereit\nwhile [ ! -e '" +
-                                            dir.file("weiter").toUtf8() + "' ]; do sleep 0.01; done\n");
-        QFile::setPermissions(mplex, QFile::permissions(mplex) | QFileDevice::ExeOwner);
-        ctx.values.tools[Tool::MPlex] = mplex;
+        ctx.values.tools[Tool::MPlex] =
+            dir.executable("mplex",
+                           "#!/bin/sh\nwhile [ \"$1\" != -o ]; do shift; done\necho x > \"$2\"\n"
+                           "echo bereit\nwhile [ ! -e '" +
+                               dir.file("weiter").toUtf8() + "' ]; do sleep 0.01; done\n");
         for (int i = 1; i <= 2; ++i) {
             MPEGInfo& r = ctx.table[ctx.table.append(dir.file(QStringLiteral("quelle%1.mpg").arg(i)))];
             r.Format = QStringLiteral("MPEG1");

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "chapters/ChapterFile.h"
+#include "chapters/ChapterMarks.h"
 #include "chapters/TimeText.h"
 #include "support/TestSupport.h"
 
@@ -50,6 +53,34 @@ TEST(ParseChapters, KeepsMarksBeforeTheLimitInStoredOrder) {
               (QStringList{"00:20:00.000", "00:10:00.000"}));
     EXPECT_EQ(ParseChapters(marks, QStringLiteral("99:00:00.000")).size(), 4);
     EXPECT_TRUE(ParseChapters(QString(), QStringLiteral("99:00:00.000")).isEmpty());
+}
+
+TEST(ChapterMarks, EveryNSecondsAndEqualParts) {
+    const QStringList tens{"00:10:00.000", "00:20:00.000", "00:30:00.000", "00:40:00.000"};
+    EXPECT_EQ(SpacedMarks(SpacingEvery(2700, 600)), tens);
+    EXPECT_EQ(SpacedMarks(SpacingEvery(2400, 600)), tens) << "the last one at the very end";
+    EXPECT_TRUE(SpacedMarks(SpacingEvery(2400, 2700)).isEmpty());
+    EXPECT_EQ(SpacingEvery(5940, 60).count, 99) << "more than kMaxAutoMarks: the tab refuses";
+    EXPECT_EQ(SpacedMarks(SpacingEqual(600, 3)), (QStringList{"00:03:20.000", "00:06:40.000"}));
+    EXPECT_TRUE(SpacedMarks(SpacingEqual(600, 1)).isEmpty());
+    // 10 s in 4 parts: parts of 2 s, and the remainder makes one more.
+    EXPECT_EQ(SpacedMarks(SpacingEqual(10, 4)),
+              (QStringList{"00:00:02.000", "00:00:04.000", "00:00:06.000", "00:00:08.000"}));
+    EXPECT_EQ(SpacingEqual(10, 11).step, 0) << "parts shorter than a second";
+    EXPECT_EQ(SpacingEqual(5940, 99).count, kMaxAutoMarks);
+    EXPECT_EQ(SpacingEqual(5940, 100).count, kMaxAutoMarks + 1);
+}
+
+TEST(ChapterMarks, AddedMarksAreSortedWithoutDuplicatesAndNumbersAreParsed) {
+    EXPECT_EQ(WithMark({"00:09:00.000", "00:09:00.000", "00:00:04.000"}, QStringLiteral("00:00:02.040")),
+              (QStringList{"00:00:02.040", "00:00:04.000", "00:09:00.000"}));
+    qint64 n = 0;
+    EXPECT_TRUE(LeadingNumber(QStringLiteral("90x"), &n) && n == 90);
+    EXPECT_TRUE(LeadingNumber(QStringLiteral("99999999999999999999"), &n) && n == INT_MAX);
+    EXPECT_FALSE(LeadingNumber(QStringLiteral("x90"), &n) || LeadingNumber(QStringLiteral(" 90"), &n));
+    EXPECT_TRUE(PositiveNumber(QStringLiteral(" 10 "), &n) && n == 10);
+    for (const char* text : {"0", "abc", "", "-5", "2x"})
+        EXPECT_FALSE(PositiveNumber(QLatin1String(text), &n)) << text;
 }
 
 namespace {

@@ -85,6 +85,17 @@ struct FakeTrack {
     QString channels = QStringLiteral("2");
 };
 
+// An AC-3 track, 48 kHz at 192 kbit/s.
+inline FakeTrack Ac3Track() {
+    FakeTrack t;
+    t.codec = QStringLiteral("AC3");
+    t.codecText = QStringLiteral("AC-3");
+    t.bitrate = QStringLiteral("192 kb/s");
+    t.rateText = QStringLiteral("48 KHz");
+    t.rate = QStringLiteral("48000");
+    return t;
+}
+
 inline void SetTrack(FakeMediaLibrary& lib, const QString& path, int track, const FakeTrack& t) {
     lib.set(path, MediaStream::Audio, track, QStringLiteral("Codec"), t.codec);
     lib.set(path, MediaStream::Audio, track, QStringLiteral("Codec_String"), t.codecText);
@@ -128,6 +139,15 @@ class FakeLibraryTest : public ::testing::Test {
     QString file(const QString& name, const QByteArray& content = QByteArray(2048, 'x')) {
         const QString path = folder.write(name, content);
         lib.add(path);
+        return path;
+    }
+
+    // film.mpg: an MPEG-2 program stream, track 0 MP2 44.1 kHz 224 kbit/s, track 1 AC-3.
+    QString twoTrackStream() {
+        const QString path = file(QStringLiteral("film.mpg"));
+        SetVideo(lib, path, QStringLiteral("MPEG2"), QStringLiteral("2"));
+        SetTrack(lib, path, 0, FakeTrack());
+        SetTrack(lib, path, 1, Ac3Track());
         return path;
     }
 

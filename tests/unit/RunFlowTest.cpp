@@ -38,9 +38,7 @@ class RunFlow : public ::testing::Test {
         }
     }
     QString tool(const QString& name, const QString& body) {
-        const QString path = dir.write(name, ("#!/bin/sh\n" + body + "\n").toUtf8());
-        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
-        return path;
+        return dir.executable(name, ("#!/bin/sh\n" + body + "\n").toUtf8());
     }
     QStringList headers() const {
         QStringList found;

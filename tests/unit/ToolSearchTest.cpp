@@ -16,13 +16,7 @@ class ToolSearchTest : public ::testing::Test {
   protected:
     // Makes an executable file below the program folder (or at an absolute path).
     QString make(const QString& path, const QByteArray& content = QByteArray()) const {
-        const QString file = QFileInfo(path).isAbsolute() ? path : program.file(path);
-        QDir().mkpath(QFileInfo(file).path());
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-        f.write(content);
-        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-        return file;
+        return program.executable(path, content);
     }
     ToolAvailability search() { return ToolSearch(paths, program.path(), {searchPath.path()}); }
 

@@ -17,13 +17,6 @@ namespace {
 
 const QStringList kConversion = {"SVCD MPEG demuxen", "Audio upmix", "DVD MPEG muxen", "Authoring"};
 
-QStringList Items(const QComboBox* list) {
-    QStringList items;
-    for (int k = 0; k < list->count(); ++k)
-        items << list->itemText(k);
-    return items;
-}
-
 class ImageTabTest : public WindowTest {
   protected:
     void SetUp() override {
@@ -32,10 +25,8 @@ class ImageTabTest : public WindowTest {
     }
     // A burn program in its own folder that prints its version.
     QString tool(const QString& folder, const QString& name, const QString& version) {
-        const QString path = disk.write(folder + QLatin1Char('/') + name,
-                                        ("#!/bin/sh\necho 'Version " + version + "'\n").toUtf8());
-        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
-        return path;
+        return disk.executable(folder + QLatin1Char('/') + name,
+                               ("#!/bin/sh\necho 'Version " + version + "'\n").toUtf8());
     }
     // The tools as a search would leave them, and the tab's rules applied.
     void useTools(const QString& decrypter, const QString& imgTool) {
@@ -53,6 +44,10 @@ class ImageTabTest : public WindowTest {
         if (!h->ChBrennen->isChecked()) press(h->ChBrennen);
         ASSERT_TRUE(h->ChBrennen->isChecked());
     }
+    static void expectEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
+        for (QWidget* w : widgets)
+            EXPECT_EQ(w->isEnabled(), enabled) << w->objectName().toStdString();
+    }
     void leaveLabel() {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(h->EdDVDLabel, &out);
@@ -67,16 +62,12 @@ TEST_F(ImageTabTest, SpeedListNeedsDecrypter3230) {
     useTools(tool("alt", "DVDDecrypter", "3.2.2.9"), NotFoundMarker());
     burnOn();
     EXPECT_TRUE(h->RaDec->isChecked()) << "the only program found is chosen";
-    EXPECT_FALSE(h->CoSpeed->isEnabled());
-    EXPECT_FALSE(h->LaImgSpeed->isEnabled());
+    expectEnabled({h->CoSpeed, h->LaImgSpeed, h->RaImg, h->ChEject}, false);
     EXPECT_TRUE(h->CoLW->isEnabled());
-    EXPECT_FALSE(h->RaImg->isEnabled());
-    EXPECT_FALSE(h->ChEject->isEnabled());
 
     useTools(tool("neu", "DVDDecrypter", "3.2.3.0"), NotFoundMarker());
     press(h->RaDec);
-    EXPECT_TRUE(h->CoSpeed->isEnabled());
-    EXPECT_TRUE(h->LaImgSpeed->isEnabled());
+    expectEnabled({h->CoSpeed, h->LaImgSpeed}, true);
 }
 
 TEST_F(ImageTabTest, ImgToolBurnerListNeedsImgToolIni) {
@@ -85,20 +76,13 @@ TEST_F(ImageTabTest, ImgToolBurnerListNeedsImgToolIni) {
     useTools(NotFoundMarker(), imgTool);
     burnOn();
     EXPECT_TRUE(h->RaImg->isChecked());
-    EXPECT_FALSE(h->CoLW->isEnabled());
-    EXPECT_FALSE(h->LaImgBrenner->isEnabled());
-    EXPECT_FALSE(h->ChImage->isEnabled());
-    EXPECT_FALSE(h->ChSplit->isEnabled());
-    EXPECT_FALSE(h->EdISODatei->isEnabled());
-    EXPECT_TRUE(h->ChEject->isEnabled());
-    EXPECT_TRUE(h->ChLog->isEnabled());
-    EXPECT_TRUE(h->EdDVDLabel->isEnabled()) << "ImgTool Burn writes the label";
-    EXPECT_EQ(Items(h->CoRecover), kConversion + QStringList{"DVD brennen"});
+    expectEnabled({h->CoLW, h->LaImgBrenner, h->ChImage, h->ChSplit, h->EdISODatei}, false);
+    expectEnabled({h->ChEject, h->ChLog, h->EdDVDLabel}, true);  // ImgTool Burn writes the label
+    EXPECT_EQ(texts(h->CoRecover), kConversion + QStringList{"DVD brennen"});
 
     disk.write(QStringLiteral("imgtool/ImgTool.ini"), "Device: /dev/sr0\n");
     press(h->RaImg);
-    EXPECT_TRUE(h->CoLW->isEnabled());
-    EXPECT_TRUE(h->LaImgBrenner->isEnabled());
+    expectEnabled({h->CoLW, h->LaImgBrenner}, true);
 }
 
 TEST_F(ImageTabTest, DecrypterForcesTheImageAndTheStageListFollows) {
@@ -107,35 +91,29 @@ TEST_F(ImageTabTest, DecrypterForcesTheImageAndTheStageListFollows) {
     press(h->RaImg);
     press(h->RaDec);
     EXPECT_TRUE(h->ChImage->isChecked());
-    EXPECT_TRUE(h->EdDVDLabel->isEnabled());
-    EXPECT_TRUE(h->EdISODatei->isEnabled());
-    EXPECT_EQ(Items(h->CoRecover), kConversion + QStringList({"Image erstellen", "Image brennen"}));
+    expectEnabled({h->EdDVDLabel, h->EdISODatei}, true);
+    EXPECT_EQ(texts(h->CoRecover), kConversion + QStringList({"Image erstellen", "Image brennen"}));
 
     h->CoRecover->setCurrentIndex(3);
     press(h->ChImage);
     EXPECT_TRUE(h->ChImage->isChecked()) << "DVD Decrypter burns an image";
-    EXPECT_EQ(Items(h->CoRecover), kConversion + QStringList({"Image erstellen", "Image brennen"}));
     EXPECT_EQ(h->CoRecover->currentIndex(), 0) << "a rebuilt list starts at its first stage";
 
     press(h->ChBrennen);
-    EXPECT_FALSE(h->RaDec->isEnabled());
-    EXPECT_FALSE(h->CoLW->isEnabled());
-    EXPECT_EQ(Items(h->CoRecover), kConversion + QStringList{"Image erstellen"});
+    expectEnabled({h->RaDec, h->CoLW}, false);
+    EXPECT_EQ(texts(h->CoRecover), kConversion + QStringList{"Image erstellen"});
     press(h->ChImage);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{h->ChSplit, h->LaImgLabel, h->EdDVDLabel, h->EdISODatei})
-        EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-    EXPECT_EQ(Items(h->CoRecover), kConversion);
+    expectEnabled({h->ChSplit, h->LaImgLabel, h->EdDVDLabel, h->EdISODatei}, false);
+    EXPECT_EQ(texts(h->CoRecover), kConversion);
 }
 
 TEST_F(ImageTabTest, WithoutBurnProgramsOnlyTheImageRemains) {
     h->ChBrennen->setChecked(true);
     useTools(NotFoundMarker(), QString());
-    EXPECT_FALSE(h->ChBrennen->isChecked());
-    EXPECT_FALSE(h->ChBrennen->isEnabled());
-    EXPECT_EQ(Items(h->CoRecover), kConversion);
+    EXPECT_FALSE(h->ChBrennen->isChecked() || h->ChBrennen->isEnabled());
+    EXPECT_EQ(texts(h->CoRecover), kConversion);
     press(h->ChImage);
-    EXPECT_EQ(Items(h->CoRecover), kConversion + QStringList{"Image erstellen"});
+    EXPECT_EQ(texts(h->CoRecover), kConversion + QStringList{"Image erstellen"});
     EXPECT_TRUE(h->EdDVDLabel->isEnabled());
 }
 

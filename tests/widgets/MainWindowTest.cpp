@@ -43,13 +43,6 @@ TEST_F(MainWindow, StartsWithItsFixedSizeTabsAndOptionLists) {
               (QStringList{"SVCDRipp", "MPEG", "Kapitel", "Authoring", "Image, DVD", "Allgemeines", "Log"}));
     EXPECT_EQ(h->tav->currentWidget(), h->tavTabMPEG);
     EXPECT_EQ(h->PGA->currentWidget(), h->TabStrukt);
-
-    EXPECT_EQ(h->CoProcess->count(), 5);
-    EXPECT_EQ(h->CoProcess->itemText(1), QStringLiteral("Niedriger als Normal"));
-    EXPECT_EQ(h->CoTempo->count(), 3);
-    EXPECT_EQ(h->CoSpeed->count(), 7);
-    EXPECT_EQ(h->CoSpeed->itemText(6), QStringLiteral("20x"));
-    EXPECT_EQ(h->LaProg->text(), QStringLiteral("Tavrolin"));
 }
 
 TEST_F(MainWindow, StartUpLeavesTheListControlsDisabledAndStartVisible) {
@@ -144,27 +137,20 @@ TEST_F(MainWindow, ClosingDuringARunAbortsItAndClosesWhenItHasEnded) {
     EXPECT_TRUE(QFile::exists(programDir.file("tavrolin.ini")));
 }
 
-TEST_F(MainWindow, ProductLabelOpensTheWebPage) {
-    QUrl opened;
-    h->OpenUrlHandler = [&](const QUrl& url) { opened = url; };
+TEST_F(MainWindow, ProductLabelAndTheAboutBoxNoticeOpenTheWebPage) {
+    QList<QUrl> opened;
+    h->OpenUrlHandler = [&](const QUrl& url) { opened << url; };
     QTest::mouseClick(h->LaProg, Qt::LeftButton);
-    EXPECT_EQ(opened.scheme(), QStringLiteral("https"));
-}
-
-TEST_F(MainWindow, AboutBoxShowsTheVersionAndItsNoticeOpensTheWebPage) {
-    QUrl opened;
-    h->OpenUrlHandler = [&](const QUrl& url) { opened = url; };
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), QStringLiteral("Über Tavrolin"));
         EXPECT_EQ(box->VersionNr->text(), QStringLiteral("Version ") + ProgramVersion());
         EXPECT_FALSE(box->Lizenz->toPlainText().isEmpty());
         QTest::mouseClick(box->Notice, Qt::LeftButton);
         box->OKButton->click();
     });
     click("BuAbout");
-    EXPECT_EQ(opened, QUrl(ProductWebAddress()));
+    EXPECT_EQ(opened, QList<QUrl>({QUrl(ProductWebAddress()), QUrl(ProductWebAddress())}));
 }
 
 TEST_F(MainWindow, EveryControlHasItsNameAndTextlessOnesAnAccessibleName) {

@@ -12,19 +12,9 @@ namespace {
 
 class Structure : public WindowTest {
   protected:
-    void hold(int count, int tracks = 1) {
-        for (int i = 1; i <= count; ++i) {
-            MPEGInfo& r = h->Sources[h->Sources.append(QStringLiteral("/q/%1.mpg").arg(i))];
-            r.Format = QStringLiteral("MPEG2");
-            r.Bildgroesse = QStringLiteral("480x576");
-            r.Tonspuren = QString::number(tracks);
-            for (int j = 0; j < tracks; ++j) {
-                r.TonFormat[j] = 0;
-                r.DVDSprache[j] = j == 0 ? kLanguageDE : kLanguageEN;
-                r.DVDBitrate[j] = 8;
-            }
-        }
-        h->TitleSetPass();
+    void hold(int count) {
+        for (int i = 1; i <= count; ++i)
+            holdSource(QStringLiteral("/q/%1.mpg").arg(i));
         showTab("tavTabAuthor");
     }
     QString cell(int row, int column) const { return h->Strukt->item(row - 1, column)->text(); }

