@@ -2,7 +2,6 @@
 // media made with ffmpeg at test time.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFileInfo>
 #include <vector>
 

@@ -1,13 +1,6 @@
 // Extraction of real (S)VCD images in the window: the helper in the program's
 // bin folder, images made with vcdxbuild and vcdimager, files added as sources.
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-
 #include "chapters/TimeText.h"
 #include "integration/ToolProcess.h"
 #include "support/TestMedia.h"

@@ -54,21 +54,24 @@ QByteArray VcdDescription(const QString& mpeg) {
         .toUtf8();
 }
 
-// An image made in a temporary folder that is then renamed into place.
-QString MakeImage(const QString& folderName, const QString& bin,
-                  const std::function<bool(const QString& folder)>& make) {
-    const QString folder = TestMedia::Folder() + QLatin1Char('/') + folderName;
-    if (QFileInfo::exists(folder + QLatin1Char('/') + bin)) return folder + QLatin1Char('/') + bin;
+// Folder()/name, made once: produce writes a file or folder at the temporary
+// path it is given, which is then renamed into place, so parallel tests never
+// see a half-made one.
+QString Once(const QString& name, const std::function<bool(const QString& temporary)>& produce) {
+    const QString path = TestMedia::Folder() + QLatin1Char('/') + name;
+    if (QFileInfo::exists(path)) return path;
     const QString temporary =
-        TestMedia::Folder() +
-        QStringLiteral("/.tmp-%1-%2").arg(QCoreApplication::applicationPid()).arg(folderName);
-    QDir(temporary).removeRecursively();
-    QDir().mkpath(temporary);
-    if (!make(temporary) || !QDir().rename(temporary, folder)) {
+        TestMedia::Folder() + QStringLiteral("/.tmp-%1-").arg(QCoreApplication::applicationPid()) + name;
+    const auto clear = [&] {
         QDir(temporary).removeRecursively();
-        if (!QFileInfo::exists(folder + QLatin1Char('/') + bin)) return QString();
-    }
-    return folder + QLatin1Char('/') + bin;
+        QFile::remove(temporary);
+    };
+    clear();
+    if (produce(temporary) && QDir().rename(temporary, path)) return path;
+    clear();
+    if (QFileInfo::exists(path)) return path;  // made by another test meanwhile
+    qWarning("cannot make %s", qPrintable(name));
+    return QString();
 }
 
 }  // namespace
@@ -76,21 +79,26 @@ QString MakeImage(const QString& folderName, const QString& bin,
 namespace TestMedia {
 
 QString VcdImage() {
-    return MakeImage(QStringLiteral("vcd-image"), QStringLiteral("vcd.bin"), [](const QString& folder) {
-        QFile xml(folder + QStringLiteral("/vcd.xml"));
-        if (!xml.open(QIODevice::WriteOnly)) return false;
-        xml.write(VcdDescription(Vcd()));
-        xml.close();
-        return RunTool(QStringLiteral("vcdxbuild"),
-                       {"-c", folder + "/vcd.cue", "-b", folder + "/vcd.bin", folder + "/vcd.xml"});
-    });
+    return Once(QStringLiteral("vcd-image"),
+                [](const QString& folder) {
+                    QFile xml(folder + QStringLiteral("/vcd.xml"));
+                    if (!QDir().mkpath(folder) || !xml.open(QIODevice::WriteOnly)) return false;
+                    xml.write(VcdDescription(Vcd()));
+                    xml.close();
+                    return RunTool(QStringLiteral("vcdxbuild"), {"-c", folder + "/vcd.cue", "-b",
+                                                                 folder + "/vcd.bin", folder + "/vcd.xml"});
+                }) +
+           QStringLiteral("/vcd.bin");
 }
 
 QString SvcdImage() {
-    return MakeImage(QStringLiteral("svcd-image"), QStringLiteral("svcd.bin"), [](const QString& folder) {
-        return RunTool(QStringLiteral("vcdimager"),
-                       {"-t", "svcd", "-c", folder + "/svcd.cue", "-b", folder + "/svcd.bin", Svcd()});
-    });
+    return Once(QStringLiteral("svcd-image"),
+                [](const QString& folder) {
+                    return QDir().mkpath(folder) &&
+                           RunTool(QStringLiteral("vcdimager"), {"-t", "svcd", "-c", folder + "/svcd.cue",
+                                                                 "-b", folder + "/svcd.bin", Svcd()});
+                }) +
+           QStringLiteral("/svcd.bin");
 }
 
 QString Folder() {
@@ -100,24 +108,10 @@ QString Folder() {
 }
 
 QString Make(const QString& name, const QStringList& arguments) {
-    const QString path = Folder() + QLatin1Char('/') + name;
-    if (QFileInfo::exists(path)) return path;
-    const QString suffix = QFileInfo(name).suffix();
-    const QString temporary = Folder() + QStringLiteral("/.tmp-%1-%2.%3")
-                                             .arg(QCoreApplication::applicationPid())
-                                             .arg(QFileInfo(name).completeBaseName(), suffix);
-    QProcess ffmpeg;
-    ffmpeg.setProcessChannelMode(QProcess::MergedChannels);
-    ffmpeg.start(QStringLiteral("ffmpeg"),
-                 QStringList{"-nostdin", "-y", "-loglevel", "error"} + arguments + QStringList{temporary});
-    ffmpeg.waitForFinished(120000);
-    if (ffmpeg.exitCode() != 0) {
-        qWarning("ffmpeg failed for %s: %s", qPrintable(name), ffmpeg.readAll().constData());
-        QFile::remove(temporary);
-        return QString();
-    }
-    QFile::rename(temporary, path);
-    return path;
+    return Once(name, [&](const QString& temporary) {
+        return RunTool(QStringLiteral("ffmpeg"), QStringList{"-nostdin", "-y", "-loglevel", "error"} +
+                                                     arguments + QStringList{temporary});
+    });
 }
 
 QString Vcd() {
@@ -200,21 +194,11 @@ QString SvcdTwoAc3() {
 
 namespace {
 
-// Writes a file under a temporary name and renames it, like Make.
 QString Write(const QString& name, const std::function<bool(QFile&)>& fill) {
-    const QString path = Folder() + QLatin1Char('/') + name;
-    if (QFileInfo::exists(path)) return path;
-    const QString temporary =
-        Folder() + QStringLiteral("/.tmp-%1-%2").arg(QCoreApplication::applicationPid()).arg(name);
-    QFile file(temporary);
-    const bool ok = file.open(QIODevice::WriteOnly) && fill(file);
-    file.close();
-    if (!ok || !QFile::rename(temporary, path)) {
-        qWarning("cannot make %s", qPrintable(name));
-        QFile::remove(temporary);
-        return QString();
-    }
-    return path;
+    return Once(name, [&](const QString& temporary) {
+        QFile file(temporary);
+        return file.open(QIODevice::WriteOnly) && fill(file);
+    });
 }
 
 }  // namespace

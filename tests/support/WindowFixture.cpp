@@ -2,10 +2,6 @@
 
 #include "sources/Tables.h"
 
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-
 void WindowTest::SetUp() {
     open();
 }

@@ -2,10 +2,25 @@
 
 #include <gtest/gtest.h>
 
+// The window tests' own includes: the controls they read and click.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "app/Tavrolin.h"

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QFile>
-
 #include "persistence/IniFile.h"
 #include "persistence/Project.h"
 #include "persistence/ProjectCompare.h"

@@ -2,7 +2,6 @@
 
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QThread>
 #include <QTimer>
 

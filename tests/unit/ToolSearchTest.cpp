@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 #include "platform/Product.h"
 #include "support/TestSupport.h"

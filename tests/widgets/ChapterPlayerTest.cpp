@@ -1,9 +1,4 @@
 #include <QAudioOutput>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
 #include <QVideoWidget>
 
 #include "chapters/TimeText.h"

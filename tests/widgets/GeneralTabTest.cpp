@@ -1,11 +1,4 @@
-#include <QCheckBox>
-#include <QComboBox>
 #include <QDialog>
-#include <QDir>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 
 #include "support/WindowFixture.h"
 

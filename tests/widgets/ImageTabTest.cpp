@@ -1,13 +1,5 @@
-#include <QApplication>
-#include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
-#include <QFile>
 #include <QFocusEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTest>
 
 #include "pipeline/ImageTab.h"
 #include "support/WindowFixture.h"

@@ -1,18 +1,8 @@
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
+#include <QTextBrowser>
 
 #include "app/About.h"
 #include "platform/Product.h"
 #include "support/WindowFixture.h"
-
-#include <QTextBrowser>
 
 namespace {
 

@@ -1,9 +1,4 @@
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QPushButton>
 
 #include "sources/LibraryCaption.h"
 #include "support/TestMedia.h"

@@ -1,19 +1,7 @@
 // The rip tab: drive lists and disc labels, the image list, and the window
 // around an acquisition.
 
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QListWidget>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
 
 #include "acquisition/RipTab.h"
 #include "pipeline/RunLogFile.h"
@@ -188,23 +176,6 @@ TEST_F(RipTabTest, ImagesMoveOnlyWhenTheyAreAddedToTheSourceList) {
     EXPECT_FALSE(h->BuImgDelAlle->isEnabled() || h->BuRipp->isEnabled());
 }
 
-TEST_F(RipTabTest, AcquisitionReturnsTheWindowToIdleAndSavesTheLog) {
-    h->Tools[Tool::lkVCDxRip].clear();
-    addImages({disk.write("film.bin", Mode2Image())});
-    dialogs.take();
-
-    click("BuRipp");
-
-    EXPECT_TRUE(h->MemoLog->toPlainText().contains("Fehler:    Die lkVCDxRip.exe wurde nicht gefunden."));
-    EXPECT_TRUE(QFile(RunLogPath(h->ProgramDir)).size() > 0);
-    EXPECT_EQ(h->tav->currentWidget(), h->tavTabRip);
-    EXPECT_TRUE(h->BuRipp->isVisible() && h->BuRipp->isEnabled());
-    EXPECT_FALSE(h->BuStart->isVisible() || h->BuStart->isEnabled()) << "no source to convert";
-    EXPECT_FALSE(h->BuMProjekt->isEnabled() || h->BuAbbruch->isVisible() || h->GaFort->isVisible());
-    EXPECT_TRUE(h->BuOeffnen->isEnabled() && h->BuSpeichern->isEnabled());
-    EXPECT_FALSE(h->IsBusy());
-}
-
 TEST_F(RipTabTest, AbortEndsTheHelperAndKeepsNothing) {
     const QString ready = disk.file("bereit");
     h->Tools[Tool::lkVCDxRip] =
@@ -236,8 +207,12 @@ TEST_F(RipTabTest, AbortEndsTheHelperAndKeepsNothing) {
     EXPECT_EQ(dialogs.takeTexts(), QStringList{"Sofort abbrechen?"});
     const QString log = h->MemoLog->toPlainText();
     EXPECT_TRUE(log.contains("Abbruch:   Abbruch durch den Anwender.")) << log.toStdString();
-    EXPECT_FALSE(h->IsBusy());
-    EXPECT_TRUE(h->BuRipp->isVisible() && h->BuRipp->isEnabled());
+    EXPECT_TRUE(QFile(RunLogPath(h->ProgramDir)).size() > 0) << "the log is saved";
+    // Back to idle on the rip tab; no source to convert.
+    EXPECT_FALSE(h->IsBusy() || h->BuAbbruch->isVisible() || h->GaFort->isVisible() ||
+                 h->BuStart->isEnabled());
+    EXPECT_TRUE(h->BuRipp->isVisible() && h->BuRipp->isEnabled() && h->BuOeffnen->isEnabled());
+    EXPECT_EQ(h->tav->currentWidget(), h->tavTabRip);
 }
 
 TEST_F(RipTabTest, RippedFileNeedsRoomInTheSourceList) {

@@ -1,14 +1,5 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
 
 #include "persistence/IniFile.h"
 #include "platform/Product.h"

@@ -1,7 +1,3 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 
 #include "sources/StructureTab.h"

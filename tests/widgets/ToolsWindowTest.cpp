@@ -1,13 +1,3 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QFrame>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 
 #include "support/WindowFixture.h"
 #include "tools/TFormTools.h"

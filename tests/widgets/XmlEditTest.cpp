@@ -1,7 +1,3 @@
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTimer>
-
 #include "pipeline/XMLEdit.h"
 #include "support/WindowFixture.h"
 
