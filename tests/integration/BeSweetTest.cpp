@@ -1,13 +1,6 @@
 // BeSweet reads the upmix step's argument string, in one piece or split at
 // blanks, and writes 48 kHz stereo MPEG-1 Layer II at the chosen bitrate.
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include "integration/ToolProcess.h"
 #include "support/TestMedia.h"
 
@@ -64,7 +57,7 @@ TEST_P(BeSweetBitrate, Makes48kHzStereoMp2AtTheBitrate) {
     EXPECT_EQ(probe.value("streams_stream_0_bit_rate"), QString::number(bitrate * 1000));
     // twolame writes the CRC asked for with -e; it refuses 80 kbit/s stereo,
     // which ffmpeg's own encoder then makes without one.
-    EXPECT_EQ(HasCrc(ToolProcess::Bytes(output)), bitrate != 80);
+    EXPECT_EQ(HasCrc(FileBytes(output)), bitrate != 80);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDvdBitrates, BeSweetBitrate,
@@ -95,7 +88,7 @@ TEST_F(BeSweetTest, ReadsTheStringWholeOrSplitAtBlanksAndWritesItsLog) {
 
         ASSERT_EQ(run.exitCode, 0) << run.output.constData();
         EXPECT_EQ(ToolProcess::Probe(output).value("streams_stream_0_bit_rate"), "224000");
-        const QString written = QString::fromUtf8(ToolProcess::Bytes(log));
+        const QString written = QString::fromUtf8(FileBytes(log));
         EXPECT_TRUE(written.contains(input)) << written.toStdString();
         EXPECT_TRUE(written.contains(output)) << written.toStdString();
         EXPECT_TRUE(written.contains(QStringLiteral("224 kbit/s"))) << written.toStdString();
@@ -133,7 +126,7 @@ TEST_F(BeSweetTest, MissingInputFailsAndSaysSoInTheLog) {
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.exitCode, 44) << "the string itself is fine";
     EXPECT_FALSE(QFileInfo::exists(output));
-    EXPECT_TRUE(QString::fromUtf8(ToolProcess::Bytes(log)).contains(QStringLiteral("failed")));
+    EXPECT_TRUE(QString::fromUtf8(FileBytes(log)).contains(QStringLiteral("failed")));
 }
 
 }  // namespace

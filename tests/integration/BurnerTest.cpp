@@ -2,15 +2,10 @@
 // mode with a regular file as the device, and against stand-in growisofs
 // scripts that record what they were given.
 
-#include <gtest/gtest.h>
 #include <signal.h>
 
 #include <QDeadlineTimer>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include "integration/ToolProcess.h"
@@ -24,7 +19,7 @@ const QString kDryRun = QStringLiteral("TAVROLIN_DRY_RUN=1");
 // Running, and not a zombie nobody has reaped yet.
 bool Alive(pid_t pid) {
     if (kill(pid, 0) != 0) return false;
-    const QByteArray stat = ToolProcess::Bytes(QStringLiteral("/proc/%1/stat").arg(pid));
+    const QByteArray stat = FileBytes(QStringLiteral("/proc/%1/stat").arg(pid));
     return stat.mid(stat.lastIndexOf(')') + 2, 1) != "Z";
 }
 
@@ -60,7 +55,7 @@ class BurnerTest : public ::testing::Test {
 
     // Splits the image into <image>_00, _01, ... of at most partSize bytes.
     QStringList splitImage(const QString& image, qint64 partSize) const {
-        const QByteArray bytes = ToolProcess::Bytes(image);
+        const QByteArray bytes = FileBytes(image);
         QStringList parts;
         for (qint64 offset = 0; offset < bytes.size(); offset += partSize) {
             parts << image + QStringLiteral("_%1").arg(parts.size(), 2, 10, QLatin1Char('0'));
@@ -134,7 +129,7 @@ TEST_F(BurnerTest, DecrypterBurnsTheImageAtTheChosenSpeed) {
 
 TEST_F(BurnerTest, DecrypterFeedsASplitImageWholeAndInOrder) {
     const QString image = isoImage();
-    const QByteArray whole = ToolProcess::Bytes(image);
+    const QByteArray whole = FileBytes(image);
     const QStringList parts = splitImage(image, 600 * 1024);
     ASSERT_GE(parts.size(), 3);
     const QStringList arguments{"/MODE", "ISOWRITE", "/SRC",   parts.first(),
@@ -146,9 +141,8 @@ TEST_F(BurnerTest, DecrypterFeedsASplitImageWholeAndInOrder) {
     ASSERT_EQ(dryRun.exitCode, 0) << dryRun.output.constData();
     EXPECT_TRUE(dryRun.output.contains("builtin_dd if=/dev/fd/0")) << "growisofs takes the stream";
     ASSERT_EQ(recorded.exitCode, 0) << recorded.output.constData();
-    EXPECT_EQ(ToolProcess::Bytes(path("fed")), whole);
-    const QStringList given =
-        QString::fromUtf8(ToolProcess::Bytes(path("arguments"))).split('\n', Qt::SkipEmptyParts);
+    EXPECT_EQ(FileBytes(path("fed")), whole);
+    const QStringList given = QString::fromUtf8(FileBytes(path("arguments"))).split('\n', Qt::SkipEmptyParts);
     EXPECT_EQ(given, QStringList({"-dvd-compat", "-speed=4",
                                   QStringLiteral("-use-the-force-luke=tracksize:%1").arg(whole.size() / 2048),
                                   "-Z", device() + "=/dev/fd/0"}));
@@ -174,7 +168,7 @@ TEST_F(BurnerTest, ImgToolBurnsTheFolderToTheDeviceOfItsIni) {
         EXPECT_TRUE(output.contains("genisoimage -dvd-video -V Meine DVD " + folder))
             << "growisofs accepted the folder";
         EXPECT_EQ(QFileInfo(device()).size(), 0);
-        EXPECT_EQ(ToolProcess::Bytes(log).contains("OK"), split) << "a log only with -l";
+        EXPECT_EQ(FileBytes(log).contains("OK"), split) << "a log only with -l";
     }
 }
 
@@ -206,9 +200,9 @@ TEST_F(BurnerTest, TheBurnerDiesWithItsHelper) {
     ASSERT_TRUE(helper.waitForStarted());
 
     QDeadlineTimer deadline(30000);
-    while (ToolProcess::Bytes(path("pid")).trimmed().isEmpty() && !deadline.hasExpired())
+    while (FileBytes(path("pid")).trimmed().isEmpty() && !deadline.hasExpired())
         QThread::msleep(20);
-    const pid_t burner = ToolProcess::Bytes(path("pid")).trimmed().toInt();
+    const pid_t burner = FileBytes(path("pid")).trimmed().toInt();
     ASSERT_GT(burner, 0);
     helper.kill();  // the helper alone, not its group
     helper.waitForFinished();

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QFile>
-
 #include "support/MediaCheck.h"
 #include "support/TestMedia.h"
 #include "support/TestSupport.h"
@@ -15,10 +11,7 @@ class DriverTest : public ::testing::Test {
         return MediaCheck::Run(QStringLiteral(TAV_TOOL_DIR "/tavrolin-driver"),
                                QStringList{"--program-dir", dir.path()} + actions, code);
     }
-    QString read(const QString& name) {
-        QFile file(dir.file(name));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
+    QString read(const QString& name) { return QString::fromUtf8(FileBytes(dir.file(name))); }
 
     TempFolder dir;
 };

@@ -1,8 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 
 #include "pipeline/ConversionRun.h"

@@ -1,17 +1,8 @@
 // jrdmux must write exactly the elementary streams mpgtx writes, for every
 // stream selection the demultiplexing step uses.
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include "integration/ToolProcess.h"
 #include "support/TestMedia.h"
-
-using ToolProcess::Bytes;
 
 namespace {
 
@@ -55,10 +46,10 @@ TEST_F(JrdmuxTest, MpegStreamsAreThoseOfMpgtx) {
         const auto run = demux({c.source, QStringLiteral(" %1 ").arg(QLatin1String(c.selection)), output});
         ASSERT_EQ(run.exitCode, 0) << run.output.constData();
         EXPECT_TRUE(run.output.contains("Running: ffmpeg")) << "the command is shown";
-        EXPECT_FALSE(Bytes(output).isEmpty()) << c.selection;
-        EXPECT_EQ(Bytes(output), Bytes(c.stem + QLatin1String(c.suffix))) << c.selection;
+        EXPECT_FALSE(FileBytes(output).isEmpty()) << c.selection;
+        EXPECT_EQ(FileBytes(output), FileBytes(c.stem + QLatin1String(c.suffix))) << c.selection;
     }
-    EXPECT_NE(Bytes(svcdStem + "-0.mp2"), Bytes(svcdStem + "-1.mp2")) << "the two tracks differ";
+    EXPECT_NE(FileBytes(svcdStem + "-0.mp2"), FileBytes(svcdStem + "-1.mp2")) << "the two tracks differ";
 }
 
 TEST_F(JrdmuxTest, Ac3SubstreamsComeOutUnchanged) {
@@ -69,8 +60,8 @@ TEST_F(JrdmuxTest, Ac3SubstreamsComeOutUnchanged) {
 
     ASSERT_EQ(first.exitCode, 0) << first.output.constData();
     ASSERT_EQ(second.exitCode, 0) << second.output.constData();
-    EXPECT_EQ(Bytes(folder() + "/t0.ac3"), Bytes(TestMedia::Ac3Track(0)));
-    EXPECT_EQ(Bytes(folder() + "/t1.ac3"), Bytes(TestMedia::Ac3Track(1)));
+    EXPECT_EQ(FileBytes(folder() + "/t0.ac3"), FileBytes(TestMedia::Ac3Track(0)));
+    EXPECT_EQ(FileBytes(folder() + "/t1.ac3"), FileBytes(TestMedia::Ac3Track(1)));
 }
 
 TEST_F(JrdmuxTest, MpegTrackBesideAc3Track) {

@@ -1,8 +1,6 @@
 // The binding, admission and analysis against the installed libmediainfo, on
 // media made with ffmpeg at test time.
-#include <gtest/gtest.h>
 
-#include <QFileInfo>
 #include <vector>
 
 #include "platform/ScriptedDialogs.h"

@@ -1,13 +1,6 @@
 // The three menu files made at build time: PAL DVD menu streams whose buttons
 // carry the names the authoring script uses.
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
-
 #include "integration/ToolProcess.h"
 #include "support/TestMedia.h"
 

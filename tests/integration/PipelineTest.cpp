@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QFileInfo>
-
 #include "pipeline/ConversionRun.h"
 #include "pipeline/Demuxen.h"
 #include "pipeline/Muxen.h"

@@ -5,7 +5,6 @@
 #include "integration/ToolProcess.h"
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"
-#include "unit/QtPrinters.h"
 
 namespace {
 
@@ -51,13 +50,13 @@ TEST_F(RipWindow, ExtractedImagesBecomeSourcesWithTheirEntryPoints) {
     EXPECT_FALSE(log.contains("Fehler:")) << log.toStdString();
     const QString vcd = rip + "/Film_CD1.mpg";
     const QString svcd = rip + "/Film cd2.mpg";
-    EXPECT_EQ(ToolProcess::Bytes(vcd), ToolProcess::Bytes(TestMedia::Vcd()));
-    EXPECT_EQ(ToolProcess::Bytes(svcd), ToolProcess::Bytes(TestMedia::Svcd()));
+    EXPECT_EQ(FileBytes(vcd), FileBytes(TestMedia::Vcd()));
+    EXPECT_EQ(FileBytes(svcd), FileBytes(TestMedia::Svcd()));
     EXPECT_FALSE(QFileInfo::exists(rip + "/temp"));
 
     // The VCD's two entry points, in order; the SVCD has none besides its start.
     const QStringList chapters =
-        QString::fromUtf8(ToolProcess::Bytes(rip + "/Film_CD1.Kapitel")).split("\r\n", Qt::SkipEmptyParts);
+        QString::fromUtf8(FileBytes(rip + "/Film_CD1.Kapitel")).split("\r\n", Qt::SkipEmptyParts);
     ASSERT_EQ(chapters.size(), 2);
     EXPECT_TRUE(chapters[0] > "00:00:00.500" && chapters[0] < chapters[1] && chapters[1] < "00:00:03.000")
         << chapters.join(' ').toStdString();

@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QFile>
 #include <QRegularExpression>
 
 #include "pipeline/ConversionRun.h"

@@ -1,6 +1,5 @@
 #include "integration/ToolProcess.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
 
@@ -43,11 +42,6 @@ QMap<QString, QString> Probe(const QString& path) {
         values.insert(QString::fromUtf8(line.left(equals)), value);
     }
     return values;
-}
-
-QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 }  // namespace ToolProcess

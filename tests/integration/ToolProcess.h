@@ -2,8 +2,8 @@
 
 #include <QByteArray>
 #include <QMap>
-#include <QString>
-#include <QStringList>
+
+#include "support/TestSupport.h"
 
 // Runs the program's helper tools and real tools from integration tests.
 namespace ToolProcess {
@@ -23,7 +23,5 @@ Result Run(const QString& program, const QStringList& arguments, const QStringLi
 // ffprobe's view of a file, keys like "format_format_name" and
 // "streams_stream_0_codec_name"; values without quotes.
 QMap<QString, QString> Probe(const QString& path);
-
-QByteArray Bytes(const QString& path);
 
 }  // namespace ToolProcess

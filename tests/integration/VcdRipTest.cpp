@@ -1,13 +1,7 @@
 // lkVCDxRip extracts the main MPEG track of (S)VCD images into the folder
 // layout and XML files the rip step reads.
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include "integration/ToolProcess.h"
 #include "support/TestMedia.h"
@@ -36,8 +30,8 @@ TEST_F(VcdRipTest, VcdImageWithoutCueGivesTheTrackAndItsEntryPoints) {
     const auto run = rip({QStringLiteral(" /o \"%1\" /b %2").arg(work, image)});
 
     ASSERT_EQ(run.exitCode, 0) << run.output.constData();
-    EXPECT_EQ(ToolProcess::Bytes(work + "/mpegav/avseq01.mpg"), ToolProcess::Bytes(TestMedia::Vcd()));
-    const QString xml = QString::fromUtf8(ToolProcess::Bytes(work + "/vcd.xml"));
+    EXPECT_EQ(FileBytes(work + "/mpegav/avseq01.mpg"), FileBytes(TestMedia::Vcd()));
+    const QString xml = QString::fromUtf8(FileBytes(work + "/vcd.xml"));
     const QRegularExpression entry(QStringLiteral("<entry id=\"entry-00[12]\">([0-9.]+)</entry>"));
     QStringList values;
     for (auto match = entry.globalMatch(xml); match.hasNext();)
@@ -58,7 +52,7 @@ TEST_F(VcdRipTest, SvcdImageWithItsCueGivesTheTrackInMpeg2) {
     const auto run = rip({"/o", work, "/b", image});
 
     ASSERT_EQ(run.exitCode, 0) << run.output.constData();
-    EXPECT_EQ(ToolProcess::Bytes(work + "/mpeg2/avseq01.mpg"), ToolProcess::Bytes(TestMedia::Svcd()));
+    EXPECT_EQ(FileBytes(work + "/mpeg2/avseq01.mpg"), FileBytes(TestMedia::Svcd()));
     EXPECT_TRUE(QFileInfo::exists(work + "/svcd.xml"));
     EXPECT_FALSE(QFileInfo::exists(work + "/vcd.xml"));
 }

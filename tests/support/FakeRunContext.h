@@ -7,6 +7,7 @@
 #include "pipeline/RunContext.h"
 #include "platform/ScriptedDialogs.h"
 #include "sources/SourceTable.h"
+#include "support/TestSupport.h"
 
 // Remembers what the gauge was asked to show.
 class RecordingProgress : public ProgressView {

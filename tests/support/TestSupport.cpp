@@ -1,8 +1,9 @@
 #include "support/TestSupport.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 TempFolder::TempFolder() : dir_(QDir::tempPath() + QStringLiteral("/tavtest-XXXXXX")) {}
 

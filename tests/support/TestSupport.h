@@ -1,7 +1,31 @@
 #pragma once
 
-#include <QString>
+// What every test uses: gtest, Qt's files and folders, readable Qt texts in
+// failure messages, and temporary folders.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <ostream>
+
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+inline void PrintTo(const QStringList& list, std::ostream* os) {
+    *os << '{';
+    for (int k = 0; k < list.size(); ++k) {
+        if (k > 0) *os << ", ";
+        PrintTo(list[k], os);
+    }
+    *os << '}';
+}
+
+// The whole content of a file; empty when it cannot be read.
+QByteArray FileBytes(const QString& path);
 
 // A temporary folder that lives as long as the test.
 class TempFolder {

@@ -1,11 +1,6 @@
 // Disc rip and image extraction without a window: file names, image checks,
 // entry points, and the drivers against stand-in rip helpers.
 
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 
 #include "acquisition/RipChapters.h"
@@ -15,7 +10,6 @@
 #include "chapters/ChapterFile.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
-#include "unit/QtPrinters.h"
 
 namespace {
 
@@ -36,8 +30,7 @@ QByteArray RawMode2Start() {
 }
 
 QString Read(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(FileBytes(path));
 }
 
 }  // namespace

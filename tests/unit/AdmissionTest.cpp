@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QFile>
-
 #include "platform/ScriptedDialogs.h"
 #include "sources/Admission.h"
 #include "support/TestSupport.h"

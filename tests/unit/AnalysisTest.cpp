@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QFile>
-
 #include "sources/Analysis.h"
 #include "sources/NavPack.h"
 #include "sources/SourceTable.h"

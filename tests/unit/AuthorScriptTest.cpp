@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "pipeline/AuthorScript.h"
 #include "pipeline/WorkFiles.h"
 #include "sources/SourceTable.h"

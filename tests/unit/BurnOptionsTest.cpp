@@ -1,7 +1,5 @@
-#include <gtest/gtest.h>
-
 #include "pipeline/BurnOptions.h"
-#include "unit/QtPrinters.h"
+#include "support/TestSupport.h"
 
 namespace {
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <climits>
 
 #include "chapters/ChapterFile.h"

@@ -1,13 +1,9 @@
 #pragma once
 
 #include <QMap>
-#include <QString>
-#include <QStringList>
 
 #include "sources/MediaInfo.h"
 #include "support/TestSupport.h"
-
-#include <gtest/gtest.h>
 
 // A media library that answers from a table, for the analysis and admission
 // without the real library (and for the old generation, which the real one is

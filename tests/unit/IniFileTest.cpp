@@ -1,21 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <utility>
 
 #include "persistence/IniFile.h"
 #include "support/TestSupport.h"
-
-namespace {
-
-QByteArray ReadAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
 
 TEST(IniFile, NamesAreCaseInsensitiveAndKeepTheirFirstWrittenOrder) {
     IniFile ini;
@@ -131,8 +118,8 @@ TEST(IniFile, SaveKeepsOtherSectionsAndReplacesTheFileWhole) {
     ini.setValue(QStringLiteral("KAPITEL"), QStringLiteral("Abstand"), QStringLiteral("7"));
     ini.setValue(QStringLiteral("Neu"), QStringLiteral("x"), QStringLiteral("1"));
     ASSERT_TRUE(ini.save());
-    EXPECT_EQ(ReadAll(path), QByteArray("[Quelle1]\r\nDatei=/a.mpg\r\n\r\n[Kapitel]\r\nAbstand=7\r\n\r\n"
-                                        "[Quelle2]\r\nDatei=/b.mpg\r\n\r\n[Neu]\r\nx=1\r\n"));
+    EXPECT_EQ(FileBytes(path), QByteArray("[Quelle1]\r\nDatei=/a.mpg\r\n\r\n[Kapitel]\r\nAbstand=7\r\n\r\n"
+                                          "[Quelle2]\r\nDatei=/b.mpg\r\n\r\n[Neu]\r\nx=1\r\n"));
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"projekt.tvpr"}))
         << "no temporary file is left behind";
 }
@@ -144,7 +131,7 @@ TEST(IniFile, MissingUnreadableAndUnwritableFiles) {
     EXPECT_TRUE(missing.sections().isEmpty());
     missing.setValue(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"));
     EXPECT_TRUE(missing.save());
-    EXPECT_EQ(ReadAll(folder.file(QStringLiteral("neu.ini"))), QByteArray("[A]\r\nb=c\r\n"));
+    EXPECT_EQ(FileBytes(folder.file(QStringLiteral("neu.ini"))), QByteArray("[A]\r\nb=c\r\n"));
 
     // A folder where the file should be: neither readable nor writable.
     const QString folderPath = folder.file(QStringLiteral("ordner.ini"));

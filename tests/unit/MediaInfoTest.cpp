@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <QMap>
 #include <utility>
 
 #include "sources/MPEGInfo.h"
 #include "sources/MediaInfo.h"
 #include "sources/MediaVocabulary.h"
+#include "support/TestSupport.h"
 
 namespace {
 

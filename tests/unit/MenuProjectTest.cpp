@@ -1,8 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "persistence/MenuProjectExport.h"
 #include "sources/SourceTable.h"
-#include "unit/QtPrinters.h"
+#include "support/TestSupport.h"
 
 namespace {
 

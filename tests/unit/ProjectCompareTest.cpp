@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include "persistence/IniFile.h"
 #include "persistence/Project.h"
 #include "persistence/ProjectCompare.h"
@@ -7,7 +5,6 @@
 #include "sources/SourceTable.h"
 #include "support/TestSupport.h"
 #include "unit/FakeMediaLibrary.h"
-#include "unit/QtPrinters.h"
 
 namespace {
 

@@ -1,11 +1,8 @@
-#include <gtest/gtest.h>
-
 #include "persistence/IniFile.h"
 #include "persistence/Project.h"
 #include "sources/SourceTable.h"
 #include "support/TestSupport.h"
 #include "unit/FakeMediaLibrary.h"
-#include "unit/QtPrinters.h"
 
 namespace {
 

@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFile>
 #include <QTimer>
 
 #include "pipeline/ConversionRun.h"

@@ -1,6 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QFile>
 #include <QRegularExpression>
 
 #include "pipeline/Format.h"
@@ -26,6 +23,19 @@ TEST(WriteLog, ModesActOnTheLastLine) {
     WriteLog(log, lmAdd, QString());
     WriteLog(log, lmReplace, QStringLiteral("neu"));
     EXPECT_EQ(log.lines(), (QStringList{"Datei:     a.mpg...OK.", "           ... gefunden.", "neu"}));
+}
+
+TEST(WriteLog, ProgressReplacesEverythingAfterTheFirstDots) {
+    MemoryLog log;
+    WriteLog(log, lmAdd, QStringLiteral("Datei:     a.mpg...10%"));
+    WriteLog(log, lmProgress, QStringLiteral("20%"));
+    EXPECT_EQ(log.lastLine(), QStringLiteral("Datei:     a.mpg...20%"));
+    WriteLog(log, lmAdd, QStringLiteral("x...y...z"));
+    WriteLog(log, lmProgress, QStringLiteral("w"));
+    EXPECT_EQ(log.lastLine(), QStringLiteral("x...w"));
+    WriteLog(log, lmAdd, QStringLiteral("ohne"));
+    WriteLog(log, lmProgress, QStringLiteral("OK"));
+    EXPECT_EQ(log.lastLine(), QStringLiteral("ohne...OK"));
 }
 
 TEST(ConfirmStep, AsksOnlyWithSingleStepConfirmation) {

@@ -1,7 +1,4 @@
-#include <gtest/gtest.h>
-
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QThread>
 #include <QTimer>
 

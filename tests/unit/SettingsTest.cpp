@@ -1,7 +1,3 @@
-#include <gtest/gtest.h>
-
-#include <QDir>
-#include <QFileInfo>
 #include <QRandomGenerator>
 
 #include "persistence/Settings.h"

@@ -1,7 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "sources/SourceTable.h"
 #include "sources/Tables.h"
+#include "support/TestSupport.h"
 
 namespace {
 

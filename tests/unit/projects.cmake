@@ -1,6 +1,5 @@
 tav_test(projects_test SOURCES
   unit/FakeMediaLibrary.h
-  unit/QtPrinters.h
   unit/ProjectFileTest.cpp
   unit/ProjectCompareTest.cpp
   unit/MenuProjectTest.cpp

@@ -3,7 +3,6 @@
 
 #include "pipeline/ImageTab.h"
 #include "support/WindowFixture.h"
-#include "unit/QtPrinters.h"
 
 namespace {
 

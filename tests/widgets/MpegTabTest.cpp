@@ -3,7 +3,6 @@
 #include "sources/LibraryCaption.h"
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"
-#include "unit/QtPrinters.h"
 
 namespace {
 

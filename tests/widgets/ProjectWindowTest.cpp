@@ -4,7 +4,6 @@
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"
 #include "unit/FakeMediaLibrary.h"
-#include "unit/QtPrinters.h"
 
 namespace {
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -7,6 +5,7 @@
 #include <QTimer>
 
 #include "platform/QtDialogs.h"
+#include "support/TestSupport.h"
 
 namespace {
 

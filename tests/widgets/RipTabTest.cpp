@@ -6,7 +6,6 @@
 #include "acquisition/RipTab.h"
 #include "pipeline/RunLogFile.h"
 #include "support/WindowFixture.h"
-#include "unit/QtPrinters.h"
 
 namespace {
 

@@ -1,4 +1,3 @@
-
 #include "support/WindowFixture.h"
 #include "tools/TFormTools.h"
 

@@ -1,1 +1,0 @@
-tav_test(log_test SOURCES unit/LogTest.cpp)
