@@ -307,10 +307,3 @@ TEST_F(SettingsTest, MissingMenuFilesFallBackToTheDefaultsThenToNothing) {
     EXPECT_EQ((QStringList{s.menu1, s.menu2, s.menu3}),
               (QStringList{own, program.path() + "/menue/menu01sub.vob", ""}));
 }
-
-TEST_F(SettingsTest, UnwritableFileReportsFailure) {
-    const QString path = inProgram(QStringLiteral("tavrolin.ini"));
-    ASSERT_TRUE(QDir().mkpath(path));
-    EXPECT_FALSE(SettingsSave(path, true, ProgramSettings()));
-    EXPECT_FALSE(SettingsSave(elsewhere.file(QStringLiteral("fehlt/x.ini")), true, ProgramSettings()));
-}

@@ -22,32 +22,19 @@ class HeldRunner : public ToolRunner {
 
 using MainWindow = WindowTest;
 
-TEST_F(MainWindow, StartsWithItsFixedSizeTabsAndOptionLists) {
+TEST_F(MainWindow, StartsFixedOnTheMpegTabWithTheListControlsDisabledAndStartVisible) {
     EXPECT_EQ(h->size(), QSize(564, 392));
-    EXPECT_EQ(h->windowTitle(), QStringLiteral("Tavrolin"));
     EXPECT_FALSE(h->windowFlags() & Qt::WindowMaximizeButtonHint);
-    QStringList captions;
-    for (int i = 0; i < h->tav->count(); ++i)
-        captions << h->tav->tabText(i);
-    EXPECT_EQ(captions,
-              (QStringList{"SVCDRipp", "MPEG", "Kapitel", "Authoring", "Image, DVD", "Allgemeines", "Log"}));
     EXPECT_EQ(h->tav->currentWidget(), h->tavTabMPEG);
     EXPECT_EQ(h->PGA->currentWidget(), h->TabStrukt);
-}
-
-TEST_F(MainWindow, StartUpLeavesTheListControlsDisabledAndStartVisible) {
     for (const char* name :
          {"BuHoch", "BuRunter", "BuStart", "BuMProjekt", "BuDel", "BuDelAlle", "BuPlay", "BuStop", "BuKAdd",
           "BuKDel", "BuKDelAlle", "EdPosition", "EdSpieldauer", "ScPosition", "ScLaut"})
         EXPECT_FALSE(find(name)->isEnabled()) << name;
     EXPECT_TRUE(h->BuStart->isVisible());
-    EXPECT_FALSE(h->BuRipp->isVisible());
-    EXPECT_FALSE(h->BuAbbruch->isVisible());
-    EXPECT_FALSE(h->BuAbbruch->isEnabled());
+    EXPECT_FALSE(h->BuRipp->isVisible() || h->BuAbbruch->isVisible() || h->BuAbbruch->isEnabled());
     EXPECT_FALSE(h->GaFort->isVisibleTo(h.get()));
-    EXPECT_TRUE(h->MemoLog->toPlainText().isEmpty());
-    EXPECT_TRUE(h->MemoLog->isReadOnly());
-    EXPECT_TRUE(h->BuMCI->isEnabled());
+    EXPECT_TRUE(h->MemoLog->toPlainText().isEmpty() && h->MemoLog->isReadOnly());
     showTab("tavTabLog");
     EXPECT_EQ(h->MemoLog->height(), 325);
 }

@@ -153,18 +153,15 @@ TEST_F(Projects, ProjectWithoutSourcesEmptiesTheListAndLeavesTheButtons) {
     EXPECT_TRUE(h->BuStart->isEnabled());
 }
 
-TEST_F(Projects, OtherFilesOpenNothingAndGarbageLoadsSafely) {
-    const QString project = threeSources();
+TEST_F(Projects, OnlyProjectFilesOpenAndGarbageHoldsNoSource) {
+    threeSources();
     EXPECT_EQ(openProject(disk.write(QStringLiteral("projekt.ini"), "[Quellen]\r\nAnzahl=0\r\n")),
               QStringList());
     EXPECT_EQ(openProject(QStringLiteral("cancel")), QStringList());
     EXPECT_EQ(h->Sources.count(), 3);
-
-    QByteArray noise;
-    for (int k = 0; k < 3000; ++k)
-        noise.append(static_cast<char>(k * 31 % 251));
-    EXPECT_EQ(openProject(disk.write(QStringLiteral("rauschen.TVPR"), noise)), QStringList());
-    EXPECT_EQ(h->Sources.count(), 0);
+    EXPECT_EQ(openProject(disk.write(QStringLiteral("rauschen.TVPR"), QByteArray(3000, '\x7f'))),
+              QStringList());
+    EXPECT_EQ(h->Sources.count(), 0) << "any case of .tvpr opens; garbage holds no source";
 }
 
 TEST_F(Projects, ResumeSelectsTheStageInWhichTheRunStopped) {
