@@ -1,8 +1,21 @@
 #include "support/TestSupport.h"
 
+#include <QTimer>
+
 QByteArray FileBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WhenTrue(std::function<bool()> condition, std::function<void()> act) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, condition, act] {
+        if (!condition()) return;
+        timer->stop();
+        timer->deleteLater();
+        act();
+    });
+    timer->start(5);
 }
 
 TempFolder::TempFolder() : dir_(QDir::tempPath() + QStringLiteral("/tavtest-XXXXXX")) {}

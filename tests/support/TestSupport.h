@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* os) {
@@ -26,6 +27,10 @@ inline void PrintTo(const QStringList& list, std::ostream* os) {
 
 // The whole content of a file; empty when it cannot be read.
 QByteArray FileBytes(const QString& path);
+
+// Runs act once condition holds, checked every few milliseconds by the event loop
+// (also the one a tool run waits in), the way a user reacts to what is shown.
+void WhenTrue(std::function<bool()> condition, std::function<void()> act);
 
 // A temporary folder that lives as long as the test.
 class TempFolder {

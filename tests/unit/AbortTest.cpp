@@ -1,5 +1,3 @@
-#include <QTimer>
-
 #include "pipeline/Muxen.h"
 #include "pipeline/WorkFiles.h"
 #include "support/FakeRunContext.h"
@@ -34,18 +32,14 @@ class AbortDuringTool : public ::testing::Test {
     }
     // Once the tool runs: the user presses Abbrechen and answers yes (kill) or no.
     void abortWhileRunning(bool kill) {
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [this, timer, kill] {
-            if (ctx.memory.lastLine() != QLatin1String("bereit")) return;
-            timer->stop();
-            timer->deleteLater();
-            ctx.run.abortRequested = true;
-            if (kill)
-                ctx.runner().KillTool();
-            else
-                QFile(dir.file("weiter")).open(QIODevice::WriteOnly);
-        });
-        timer->start(5);
+        WhenTrue([this] { return ctx.memory.lastLine() == "bereit"; },
+                 [this, kill] {
+                     ctx.run.abortRequested = true;
+                     if (kill)
+                         ctx.runner().KillTool();
+                     else
+                         QFile(dir.file("weiter")).open(QIODevice::WriteOnly);
+                 });
     }
     bool work(const char* name) const {
         return QFile::exists(ctx.values.work + QLatin1Char('/') + QLatin1String(name));

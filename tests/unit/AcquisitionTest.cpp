@@ -1,8 +1,6 @@
 // Disc rip and image extraction without a window: file names, image checks,
 // entry points, and the drivers against stand-in rip helpers.
 
-#include <QTimer>
-
 #include "acquisition/RipChapters.h"
 #include "acquisition/RipTarget.h"
 #include "acquisition/Rippen.h"
@@ -249,14 +247,11 @@ TEST_F(Acquisition, OnlyTheTempFolderIsEmptied) {
 TEST_F(Acquisition, AbortDuringTheHelperLeavesNoTargetAndStops) {
     const QString ready = dir.file(QStringLiteral("bereit"));
     useHelper(VcdTrack(), 0, "touch '" + ready.toUtf8() + "'\nwhile :; do sleep 0.01; done\n");
-    QTimer press;
-    QObject::connect(&press, &QTimer::timeout, [&] {
-        if (!QFileInfo::exists(ready)) return;
-        press.stop();
-        ctx.run.abortRequested = true;
-        ctx.runner().KillTool();
-    });
-    press.start(5);
+    WhenTrue([&] { return QFileInfo::exists(ready); },
+             [&] {
+                 ctx.run.abortRequested = true;
+                 ctx.runner().KillTool();
+             });
 
     const QStringList images{image(QStringLiteral("Eins.bin")), image(QStringLiteral("Zwei.bin"))};
     ExtractImages(ctx, images, job);

@@ -1,5 +1,3 @@
-#include <QTimer>
-
 #include "pipeline/ConversionRun.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
@@ -136,16 +134,14 @@ TEST_F(RunFlow, AnAbortNoticedAfterTheImageNeverBurns) {
     ctx.values.imgTool = true;
     dir.write("Dvd/VIDEO_TS/VIDEO_TS.IFO", "x");
     // The user answered "Nein" to "Sofort abbrechen?" while the image was made.
-    auto* timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [&, timer] {
-        if (ctx.runner().isRunning()) {
-            ctx.run.abortRequested = true;
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(1);
-    ctx.values.tools[Tool::mkisofs] = tool("mkisofs4", "sleep 0.3; touch '" + ctx.values.isoPath + "'");
+    const QString go = dir.file("weiter");
+    WhenTrue([&] { return ctx.runner().isRunning(); },
+             [&] {
+                 ctx.run.abortRequested = true;
+                 QFile(go).open(QIODevice::WriteOnly);
+             });
+    ctx.values.tools[Tool::mkisofs] = tool(
+        "mkisofs4", "while [ ! -e '" + go + "' ]; do sleep 0.01; done; touch '" + ctx.values.isoPath + "'");
     EXPECT_FALSE(RunConversion(ctx));
     EXPECT_FALSE(headers().contains(QStringLiteral("DVD brennen:")));
     EXPECT_TRUE(logged(QStringLiteral("Abbruch:   Abbruch durch den Anwender.")));

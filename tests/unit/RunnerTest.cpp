@@ -1,6 +1,5 @@
 #include <QDeadlineTimer>
 #include <QThread>
-#include <QTimer>
 
 #include "pipeline/ProcessRunner.h"
 #include "support/FakeRunContext.h"
@@ -21,18 +20,6 @@ class RunnerTest : public ::testing::Test {
         c.paramsText = arguments.join(QLatin1Char(' '));
         return c;
     }
-    // Runs f once the log's last line equals text (from inside the runner's loop).
-    void whenLastLine(const QString& text, std::function<void()> f) {
-        auto* timer = new QTimer;
-        QObject::connect(timer, &QTimer::timeout, [this, timer, text, f] {
-            if (log.lastLine() != text) return;
-            timer->stop();
-            timer->deleteLater();
-            f();
-        });
-        timer->start(5);
-    }
-
     TempFolder dir;
     MemoryLog log;
     RecordingProgress gauge;
@@ -51,7 +38,7 @@ TEST_F(RunnerTest, CrAtTheEndOfOneReadIsALoneCrEvenWhenLfFollows) {
     const QString marker = dir.file("go");
     const QString program = tool("split.sh", "printf 'a\\nb\\rc\\r'; while [ ! -e '" + marker.toUtf8() +
                                                  "' ]; do sleep 0.01; done; printf '\\n'");
-    whenLastLine(QStringLiteral("c"), [&] { QFile(marker).open(QIODevice::WriteOnly); });
+    WhenTrue([&] { return log.lastLine() == "c"; }, [&] { QFile(marker).open(QIODevice::WriteOnly); });
     EXPECT_TRUE(runner.RunToolPiped(call(program)));
     EXPECT_EQ(log.lines(), (QStringList{"c", ""}));
 }
@@ -134,7 +121,7 @@ TEST_F(RunnerTest, KillToolEndsTheToolAndItsChildrenAndReportsSuccess) {
     const QString pidFile = dir.file("child.pid");
     const QString program =
         tool("slow.sh", "sleep 60 & echo $! > '" + pidFile.toUtf8() + "'; echo gestartet; wait");
-    whenLastLine(QStringLiteral("gestartet"), [&] { EXPECT_TRUE(runner.KillTool()); });
+    WhenTrue([&] { return log.lastLine() == "gestartet"; }, [&] { EXPECT_TRUE(runner.KillTool()); });
     EXPECT_TRUE(runner.RunToolPiped(call(program)));
     EXPECT_TRUE(runner.lastRunKilled());
     EXPECT_FALSE(runner.isRunning());

@@ -189,17 +189,14 @@ TEST_F(RipTabTest, AbortEndsTheHelperAndKeepsNothing) {
     dialogs.take();
 
     bool running = false;
-    QTimer press;
-    QObject::connect(&press, &QTimer::timeout, [&] {
-        if (!QFileInfo::exists(ready)) return;
-        press.stop();
-        running = h->IsBusy() && h->BuAbbruch->isVisible() && !h->BuRipp->isVisible() &&
-                  !h->BuStart->isVisible() && !h->BuOeffnen->isEnabled() && h->GaFort->isVisible() &&
-                  h->tav->currentWidget() == h->tavTabLog;
-        dialogs.answer("yes");
-        click("BuAbbruch");
-    });
-    press.start(5);
+    WhenTrue([&] { return QFileInfo::exists(ready); },
+             [&] {
+                 running = h->IsBusy() && h->BuAbbruch->isVisible() && !h->BuRipp->isVisible() &&
+                           !h->BuStart->isVisible() && !h->BuOeffnen->isEnabled() && h->GaFort->isVisible() &&
+                           h->tav->currentWidget() == h->tavTabLog;
+                 dialogs.answer("yes");
+                 click("BuAbbruch");
+             });
     click("BuRipp");
 
     EXPECT_TRUE(running) << "the log shows, Abort stands in for Rippen";
