@@ -24,8 +24,6 @@ class RipWindow : public WindowTest {
         EXPECT_TRUE(QFile::copy(vcd ? TestMedia::VcdImage() : TestMedia::SvcdImage(), copy));
         return copy;
     }
-
-    TempFolder disk;
 };
 
 }  // namespace

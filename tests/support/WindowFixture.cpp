@@ -90,3 +90,9 @@ int WindowTest::holdSource(const QString& path, const QString& seconds, const QS
     h->TitleSetPass();
     return i;
 }
+
+QString WindowTest::copy(const QString& source, const QString& name) {
+    const QString target = disk.file(name);
+    EXPECT_TRUE(QFile::copy(source, target)) << name.toStdString();
+    return target;
+}

@@ -63,7 +63,11 @@ class WindowTest : public ::testing::Test {
     int holdSource(const QString& path, const QString& seconds = QStringLiteral("10"),
                    const QString& marks = QString());
 
+    // A copy of a test medium in the test's own folder (files may be put beside it).
+    QString copy(const QString& source, const QString& name);
+
     TempFolder programDir;
+    TempFolder disk;  // a place for the test's own files, apart from the program folder
     ScriptedDialogs dialogs;
     std::unique_ptr<THaupt> h;
 };

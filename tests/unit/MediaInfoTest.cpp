@@ -6,19 +6,13 @@
 #include "sources/MediaVocabulary.h"
 #include "support/TestSupport.h"
 
-namespace {
-
-struct ProbeCase {
-    const char* version;
-    bool nt5;
-    int generation;
-    bool red;
-};
-
-}  // namespace
-
 TEST(ProbeVersion, MapsVersionTextsToGenerations) {
-    const ProbeCase cases[] = {
+    const struct {
+        const char* version;
+        bool nt5;
+        int generation;
+        bool red;
+    } cases[] = {
         {"MediaInfo 0.4.2.1", true, 4, false},
         {"MediaInfoLib - v0.5.1.0", true, 5, false},
         {"MediaInfoLib - v0.5.1.0", false, 0, true},  // new generation on an old system
@@ -27,24 +21,19 @@ TEST(ProbeVersion, MapsVersionTextsToGenerations) {
         {"0.6.0", true, 0, false},
         {"MediaInfoLib - v0.6.1", true, 0, false},
         {"MediaInfoLib - v0.7.99", true, 5, false},
-        {"MediaInfoLib - v17.10", true, 5, false},
         {"MediaInfoLib - v23.04", true, 5, false},
         {"MediaInfoLib - v23.04", false, 0, true},
         {"Irgendwas", true, 0, false},
     };
-    for (const ProbeCase& c : cases) {
+    for (const auto& c : cases) {
         const LibraryProbe probe = ProbeVersion(QString::fromUtf8(c.version), c.nt5);
         EXPECT_EQ(probe.generation, c.generation) << c.version << " nt5=" << c.nt5;
         EXPECT_EQ(probe.red, c.red) << c.version << " nt5=" << c.nt5;
         EXPECT_EQ(probe.caption, QString::fromUtf8(c.version));
     }
-}
-
-TEST(ProbeVersion, NoLibraryIsShownInRed) {
-    const LibraryProbe probe = ProbeVersion(QString(), true);
-    EXPECT_EQ(probe.generation, 0);
-    EXPECT_TRUE(probe.red);
-    EXPECT_EQ(probe.caption, QStringLiteral("Keine MediaInfo.Dll gefunden."));
+    const LibraryProbe none = ProbeVersion(QString(), true);
+    EXPECT_TRUE(none.generation == 0 && none.red);
+    EXPECT_EQ(none.caption, QStringLiteral("Keine MediaInfo.Dll gefunden."));
 }
 
 TEST(Lookups, BitrateIndexCutsToThreeCharactersBeforeTrimming) {
@@ -130,12 +119,9 @@ TEST(OldVocabulary, ContainerFormatsByVideoVersion) {
 
 TEST(OldVocabulary, GeneralAndVideoNumbers) {
     RawAnswers file;
-    file.set(G, 0, "Format", "MPEG-PS").set(G, 0, "AudioCount", "2").set(G, 0, "PlayTime", "3004.567");
-    file.set(V, 0, "FrameRate", "29.970").set(V, 0, "Width", "352").set(V, 0, "AspectRatio_String", "16:9");
-    EXPECT_EQ(file.old(G, 0, "AudioCount"), QStringLiteral("2"));
+    file.set(G, 0, "Format", "MPEG-PS").set(G, 0, "PlayTime", "3004.567").set(V, 0, "FrameRate", "29.970");
     EXPECT_EQ(file.old(G, 0, "PlayTime"), QStringLiteral("3004"));
     EXPECT_EQ(file.old(V, 0, "FrameRate"), QStringLiteral("29.97"));
-    EXPECT_EQ(file.old(V, 0, "AspectRatio_String"), QStringLiteral("16:9"));
 }
 
 TEST(OldVocabulary, AudioCodecsBitratesAndRates) {
@@ -150,9 +136,6 @@ TEST(OldVocabulary, AudioCodecsBitratesAndRates) {
     EXPECT_EQ(file.old(A, 0, "BitRate_String"), QStringLiteral("64 kb/s"));
     EXPECT_EQ(file.old(A, 0, "SamplingRate_String"), QStringLiteral("44.1 KHz"));
     EXPECT_EQ(file.old(A, 1, "Codec"), QStringLiteral("AC3"));
-    EXPECT_EQ(file.old(A, 1, "Codec_String"), QStringLiteral("AC-3"));
-    EXPECT_EQ(file.old(A, 1, "BitRate_String"), QStringLiteral("192 kb/s"));
-    EXPECT_EQ(file.old(A, 1, "SamplingRate_String"), QStringLiteral("48 KHz"));
     EXPECT_EQ(file.old(A, 2, "BitRate_String"), QString()) << "no third track";
 
     file.set(A, 0, "Format_Profile", "Layer 1");

@@ -7,7 +7,7 @@
 
 namespace {
 
-// The chapter tab with the real preview player on test media.
+// The chapter tab with the real preview player on test disk.
 using ChapterPlayer = WindowTest;
 
 TEST_F(ChapterPlayer, OpensSeeksAndRefusesWhatItCannotPlay) {
@@ -40,9 +40,8 @@ TEST_F(ChapterPlayer, OpensSeeksAndRefusesWhatItCannotPlay) {
     EXPECT_FLOAT_EQ(audio->volume(), 0.25f);
 
     // Files the player cannot open: the message names other extensions for a .m2v only.
-    TempFolder media;
-    for (const QString& path : {media.write(QStringLiteral("kaputt.m2v"), QByteArray(4000, 'x')),
-                                media.file(QStringLiteral("fehlt.mpg"))})
+    for (const QString& path : {disk.write(QStringLiteral("kaputt.m2v"), QByteArray(4000, 'x')),
+                                disk.file(QStringLiteral("fehlt.mpg"))})
         h->Sources[h->Sources.append(path)].Spieldauer = QStringLiteral("10");
     h->RefreshSourceList();
     showTab("tavTabMPEG");

@@ -47,8 +47,6 @@ class GeneralOptions : public WindowTest {
             window->findChild<QPushButton*>(QStringLiteral("BuClose"))->click();
         });
     }
-
-    TempFolder disk;
 };
 
 }  // namespace

@@ -43,8 +43,6 @@ class ImageTabTest : public WindowTest {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
         QApplication::sendEvent(h->EdDVDLabel, &out);
     }
-
-    TempFolder disk;
 };
 
 }  // namespace

@@ -8,12 +8,6 @@ namespace {
 
 class MpegTab : public WindowTest {
   protected:
-    // A copy of a test medium in the test's own folder (chapter files may lie beside it).
-    QString copy(const QString& source, const QString& name) {
-        const QString target = media.file(name);
-        EXPECT_TRUE(QFile::copy(source, target)) << name.toStdString();
-        return target;
-    }
     void add(const QStringList& files) {
         dialogs.answer(files.join(QLatin1Char('|')));
         click("BuAdd");
@@ -43,8 +37,6 @@ class MpegTab : public WindowTest {
             result << label->text();
         return result;
     }
-
-    TempFolder media;
 };
 
 bool HasRed(const QImage& image, const QRect& area) {
@@ -82,21 +74,21 @@ TEST(LibraryCaption, OnlyTheCaptionTurnsRed) {
 
 TEST_F(MpegTab, AddsOneFileWithItsChapterFile) {
     const QString path = copy(TestMedia::Svcd(), QStringLiteral("Prüfung mit Lücke.mpg"));
-    QFile::copy(path, media.file(QStringLiteral("andere.mpg")));
-    media.write(QStringLiteral("Prüfung mit Lücke.txt"), "1500\n3000\n");
+    QFile::copy(path, disk.file(QStringLiteral("andere.mpg")));
+    disk.write(QStringLiteral("Prüfung mit Lücke.txt"), "1500\n3000\n");
     h->Run.resumePoint = 500;
     add({path});
     EXPECT_EQ(dialogs.lastFileRequest().title, QStringLiteral("Hinzufügen von MPEG-Dateien"));
     EXPECT_TRUE(dialogs.lastFileRequest().multiple);
     EXPECT_EQ(texts(h->ListSVCD), QStringList{path});
     EXPECT_EQ(h->Sources[1].Kapitel, QStringLiteral("00:01:00.000,00:02:00.000"));
-    EXPECT_EQ(h->Pfade.SVCD, media.path());
+    EXPECT_EQ(h->Pfade.SVCD, disk.path());
     EXPECT_EQ(h->Run.resumePoint, 0);
     for (QPushButton* b : {h->BuStart, h->BuMProjekt, h->BuDelAlle})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 
-    add({media.file(QStringLiteral("andere.mpg"))});
-    EXPECT_EQ(dialogs.lastFileRequest().folder, media.path()) << "the dialog starts in the last folder";
+    add({disk.file(QStringLiteral("andere.mpg"))});
+    EXPECT_EQ(dialogs.lastFileRequest().folder, disk.path()) << "the dialog starts in the last folder";
     EXPECT_EQ(h->Sources[2].VTS, 1) << "alike sources share a title set";
 }
 
@@ -136,7 +128,7 @@ TEST_F(MpegTab, StopsAtThirtySources) {
               (QStringList{QStringLiteral("Hinzufügen von MPEG-Dateien"),
                            QStringLiteral("Es wurde die maximale Anzahl von 30 Quelldateien erreicht.")}));
     EXPECT_EQ(h->Sources.count(), 30);
-    EXPECT_EQ(texts(h->ListSVCD).mid(28), (QStringList{media.file("a.mpg"), media.file("B.mpg")}));
+    EXPECT_EQ(texts(h->ListSVCD).mid(28), (QStringList{disk.file("a.mpg"), disk.file("B.mpg")}));
 
     click("BuAdd");
     EXPECT_EQ(dialogs.takeTexts(),

@@ -11,12 +11,6 @@ const QString kErrors = QStringLiteral("Folgende Fehler sind aufgetreten:\r\n");
 
 class Projects : public WindowTest {
   protected:
-    // A copy of a test medium (and its companions) in the test's own folder.
-    QString copy(const QString& source, const QString& name) {
-        const QString target = disk.file(name);
-        EXPECT_TRUE(QFile::copy(source, target)) << name.toStdString();
-        return target;
-    }
     void add(const QString& path) { ASSERT_TRUE(h->AddSource(path)) << path.toStdString(); }
     // Answers the file dialog of a button; returns the texts shown besides the dialog's title.
     QStringList through(const char* button, const QString& answer, const QString& title) {
@@ -58,8 +52,6 @@ class Projects : public WindowTest {
     QString tool(const QString& name, const QString& version) {
         return disk.executable(name, ("#!/bin/sh\necho 'Version " + version + "'\n").toUtf8());
     }
-
-    TempFolder disk;
 };
 
 }  // namespace

@@ -41,8 +41,6 @@ class RipTabTest : public WindowTest {
     std::array<bool, 3> moveButtons() const {
         return {h->BuImgDel->isEnabled(), h->BuImgHoch->isEnabled(), h->BuImgRunter->isEnabled()};
     }
-
-    TempFolder disk;
 };
 
 }  // namespace

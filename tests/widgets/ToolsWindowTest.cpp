@@ -29,7 +29,6 @@ class ToolsWindow : public WindowTest {
     }
 
     TempFolder emptyPath;
-    TempFolder disk;
 
   private:
     QByteArray savedPath_;
