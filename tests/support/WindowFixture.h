@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -71,3 +72,15 @@ class WindowTest : public ::testing::Test {
     ScriptedDialogs dialogs;
     std::unique_ptr<THaupt> h;
 };
+
+// Runs act on the modal window of type T that the next call opens, once it shows
+// (without one the test fails and the modal window that is open is closed).
+template <class T>
+void OnNextModal(std::function<void(T&)> act) {
+    QTimer::singleShot(0, [act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* window = qobject_cast<T*>(modal)) return act(*window);
+        ADD_FAILURE() << "no modal " << T::staticMetaObject.className();
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+    });
+}

@@ -1,4 +1,3 @@
-#include <QRandomGenerator>
 #include <utility>
 
 #include "persistence/IniFile.h"
@@ -143,21 +142,4 @@ TEST(IniFile, MissingUnreadableAndUnwritableFiles) {
 
     IniFile noPath;
     EXPECT_FALSE(noPath.save());
-}
-
-TEST(IniFile, GarbageNeverCrashes) {
-    QRandomGenerator random(20240501);
-    for (int round = 0; round < 50; ++round) {
-        QByteArray bytes(4096, Qt::Uninitialized);
-        for (char& c : bytes)
-            c = static_cast<char>(random.bounded(256));
-        if (round % 2) bytes.replace(QByteArray(1, '\x01'), "\n[");
-        IniFile ini;
-        ini.parse(bytes);
-        for (const QString& section : ini.sections())
-            for (const QString& key : ini.keys(section))
-                (void)ParseColour(ini.value(section, key));
-        IniFile reread;
-        reread.parse(ini.toBytes());
-    }
 }

@@ -95,14 +95,4 @@ TEST(SourceTable, RemoveShiftsAndEmptiesTheFreedRecord) {
     EXPECT_TRUE(full.isEmpty() && full[1] == MPEGInfo());
 }
 
-TEST(SourceTable, ExchangeMovesWholeRecords) {
-    SourceTable table = Table({Source("a"), Source("b")});
-    table[1].Kapitel = QStringLiteral("00:00:10.000");
-    table[1].DVDSprache[0] = 3;
-    table.exchange(0, 1);
-    EXPECT_EQ(table.paths(), (QStringList{"b", "a"}));
-    EXPECT_EQ(table[2].Kapitel, QStringLiteral("00:00:10.000"));
-    EXPECT_EQ(table[2].DVDSprache[0], 3);
-}
-
 }  // namespace

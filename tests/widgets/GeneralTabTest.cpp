@@ -33,20 +33,6 @@ class GeneralOptions : public WindowTest {
         EXPECT_EQ(shown[1].kind, Dialogs::Kind::Error);
         return shown[1].text;
     }
-    // Runs inspect on the modal window of that name once it shows, then closes it.
-    void whenShown(const char* name, std::function<void(QDialog*)> inspect) {
-        QTimer::singleShot(0, h.get(), [this, name, inspect] {
-            QDialog* window = h->findChild<QDialog*>(QLatin1String(name));
-            if (!window) {
-                ADD_FAILURE() << "no window " << name;
-                if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget())) modal->reject();
-                return;
-            }
-            EXPECT_TRUE(window->isModal());
-            inspect(window);
-            window->findChild<QPushButton*>(QStringLiteral("BuClose"))->click();
-        });
-    }
 };
 
 }  // namespace
@@ -137,20 +123,22 @@ TEST_F(GeneralOptions, TypingIntoTheListsChangesNothing) {
 }
 
 TEST_F(GeneralOptions, ToolsAndMciButtonsShowTheirWindows) {
-    bool tools = false;
-    whenShown("FormTools", [&](QDialog* window) {
-        tools = window->findChild<QLineEdit*>(QStringLiteral("EdImg"))->text() == h->Tools[Tool::ImgTool];
+    QString imgTool;
+    OnNextModal<QDialog>([&](QDialog& window) {
+        EXPECT_EQ(window.objectName(), QStringLiteral("FormTools"));
+        imgTool = window.findChild<QLineEdit*>(QStringLiteral("EdImg"))->text();
+        window.accept();
     });
     click("BuTools");
-    EXPECT_TRUE(tools);
+    EXPECT_EQ(imgTool, h->Tools[Tool::ImgTool]);
 
     QStringList shown;
-    whenShown("FormMCI", [&](QDialog* window) {
-        for (const char* name : {"ChmciMPG", "ChmciM1V", "ChmciMPV", "ChmciMPEG", "ChmciM2V", "ChmciMPV2"}) {
-            const QCheckBox* box = window->findChild<QCheckBox*>(QLatin1String(name));
-            ASSERT_NE(box, nullptr) << name;
-            if (box->isChecked()) shown << box->text();
-        }
+    OnNextModal<QDialog>([&](QDialog& window) {
+        EXPECT_EQ(window.objectName(), QStringLiteral("FormMCI"));
+        for (const char* name : {"ChmciMPG", "ChmciM1V", "ChmciMPV", "ChmciMPEG", "ChmciM2V", "ChmciMPV2"})
+            if (window.findChild<QCheckBox*>(QLatin1String(name))->isChecked())
+                shown << window.findChild<QCheckBox*>(QLatin1String(name))->text();
+        window.accept();
     });
     click("BuMCI");
     EXPECT_EQ(shown, QStringList({"*.mpg", "*.m1v", "*.mpv", "*.mpeg", "*.m2v", "*.mpv2"}));

@@ -118,13 +118,11 @@ TEST_F(MainWindow, ProductLabelAndTheAboutBoxNoticeOpenTheWebPage) {
     QList<QUrl> opened;
     h->OpenUrlHandler = [&](const QUrl& url) { opened << url; };
     QTest::mouseClick(h->LaProg, Qt::LeftButton);
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<TAboutBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->VersionNr->text(), QStringLiteral("Version ") + ProgramVersion());
-        EXPECT_FALSE(box->Lizenz->toPlainText().isEmpty());
-        QTest::mouseClick(box->Notice, Qt::LeftButton);
-        box->OKButton->click();
+    OnNextModal<TAboutBox>([](TAboutBox& box) {
+        EXPECT_EQ(box.VersionNr->text(), QStringLiteral("Version ") + ProgramVersion());
+        EXPECT_FALSE(box.Lizenz->toPlainText().isEmpty());
+        QTest::mouseClick(box.Notice, Qt::LeftButton);
+        box.OKButton->click();
     });
     click("BuAbout");
     EXPECT_EQ(opened, QList<QUrl>({QUrl(ProductWebAddress()), QUrl(ProductWebAddress())}));

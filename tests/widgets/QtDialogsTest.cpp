@@ -1,23 +1,10 @@
-#include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QTimer>
 
 #include "platform/QtDialogs.h"
-#include "support/TestSupport.h"
+#include "support/WindowFixture.h"
 
 namespace {
-
-// Runs act on the modal dialog that the next call opens.
-template <class Dialog>
-void OnNextDialog(std::function<void(Dialog&)> act) {
-    QTimer::singleShot(0, [act] {
-        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(dialog, nullptr);
-        act(*dialog);
-    });
-}
 
 TEST(QtDialogs, FiltersBecomeQtFiltersWithAllFilesOnLinux) {
     EXPECT_EQ(QtDialogs::ConvertFilter(QStringLiteral("Projekt (*.tvpr)|*.tvpr")),
@@ -31,21 +18,21 @@ TEST(QtDialogs, FiltersBecomeQtFiltersWithAllFilesOnLinux) {
 
 TEST(QtDialogs, QuestionsAnswerYesNoOrNoneAndKeepLineBreaks) {
     QtDialogs dialogs;
-    OnNextDialog<QMessageBox>([](QMessageBox& box) {
+    OnNextModal<QMessageBox>([](QMessageBox& box) {
         EXPECT_EQ(box.text(), QStringLiteral("Die Datei\nist bereits vorhanden."));
         box.button(QMessageBox::Yes)->click();
     });
     EXPECT_EQ(dialogs.ask(Dialogs::Kind::Confirmation, QStringLiteral("Die Datei\r\nist bereits vorhanden.")),
               Dialogs::Answer::Yes);
-    OnNextDialog<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    OnNextModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
     EXPECT_EQ(dialogs.ask(Dialogs::Kind::Warning, QStringLiteral("?")), Dialogs::Answer::No);
-    OnNextDialog<QMessageBox>([](QMessageBox& box) { box.done(QMessageBox::NoButton); });
+    OnNextModal<QMessageBox>([](QMessageBox& box) { box.done(QMessageBox::NoButton); });
     EXPECT_EQ(dialogs.ask(Dialogs::Kind::Error, QStringLiteral("?")), Dialogs::Answer::None);
 }
 
 TEST(QtDialogs, FileDialogsAreQtsOwnAndReturnNothingWhenCancelled) {
     QtDialogs dialogs;
-    OnNextDialog<QFileDialog>([](QFileDialog& dialog) {
+    OnNextModal<QFileDialog>([](QFileDialog& dialog) {
         EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Projektdatei öffnen"));
         EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Projekt (*.tvpr)")});
@@ -55,7 +42,7 @@ TEST(QtDialogs, FileDialogsAreQtsOwnAndReturnNothingWhenCancelled) {
     request.title = QStringLiteral("Projektdatei öffnen");
     request.filter = QStringLiteral("Projekt (*.tvpr)|*.tvpr");
     EXPECT_TRUE(dialogs.openFiles(request).isEmpty());
-    OnNextDialog<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+    OnNextModal<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_TRUE(dialogs.chooseFolder(QStringLiteral("Arbeits-Verzeichnis auswählen:"), QString()).isEmpty());
 }
 

@@ -7,11 +7,7 @@ class XmlEdit : public WindowTest {
   protected:
     // Shows the editor on script and lets act work on it once it is open.
     void edit(QStringList& script, std::function<void(TFormXMLEdit&)> act) {
-        QTimer::singleShot(0, [act] {
-            auto* editor = qobject_cast<TFormXMLEdit*>(QApplication::activeModalWidget());
-            ASSERT_NE(editor, nullptr);
-            act(*editor);
-        });
+        OnNextModal(act);
         h->editScript(script);
     }
 
