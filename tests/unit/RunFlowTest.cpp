@@ -48,30 +48,22 @@ class RunFlow : public ::testing::Test {
     FakeRunContext ctx{dir.path()};
 };
 
-TEST_F(RunFlow, HeaderListsToolsSettingsFoldersSourcesAndStructure) {
+// The header's blocks, chapters and saved states are in the golden run log; here what
+// its sources do not show: unknown sources, navigation packs, title sets of several sources.
+TEST_F(RunFlow, HeaderListsUnknownSourcesNavigationPacksAndTitleSetsOfSeveralSources) {
     ctx.controlState.stageIndex = 5;  // nothing after the header
-    ctx.table[1].Kapitel = QStringLiteral("00:10:00.000,00:20:00.000");
     ctx.table[2].Format.clear();
     ctx.table[3].NavPacks = true;
     EXPECT_TRUE(RunConversion(ctx));
-    EXPECT_EQ(headers(), (QStringList{"Start", "Tools", "Einstellungen", "Pfade", "Quelle 1", "Quelle 2",
-                                      "Quelle 3", "Quelle 4", "DVD Struktur"}));
     const QStringList lines = ctx.lines();
-    const int chapters = lines.indexOf(QStringLiteral("Kapitel:"));
-    EXPECT_EQ(lines.mid(chapters, 4), (QStringList{"Kapitel:", "  01:      00:00:00.000",
-                                                   "  02:      00:10:00.000", "  03:      00:20:00.000"}));
-    EXPECT_TRUE(logged(QStringLiteral("  Länge:   01:02:05")));
-    const int second = lines.indexOf("Datei:     " + dir.file("quelle2.mpg"));
-    EXPECT_EQ(lines[second + 1], QStringLiteral("Keine Informationen"));
+    EXPECT_EQ(lines[lines.indexOf("Datei:     " + dir.file("quelle2.mpg")) + 1],
+              QStringLiteral("Keine Informationen"));
     EXPECT_TRUE(logged(QStringLiteral("  Navigationspacks gefunden.")));
     const int structure = lines.indexOf("VTS 1:     " + dir.file("quelle1.mpg"));
     EXPECT_EQ(
         lines.mid(structure, 4),
         (QStringList{"VTS 1:     " + dir.file("quelle1.mpg"), "           " + dir.file("quelle2.mpg"),
                      "VTS 2:     " + dir.file("quelle3.mpg"), "           " + dir.file("quelle4.mpg")}));
-    for (int state = 1; state <= 6; ++state)
-        EXPECT_TRUE(logged(QString::asprintf("           [%.3d] Bearbeitungsstand gesichert.", state)))
-            << state;
 }
 
 TEST_F(RunFlow, HidingToolPathsDropsTheToolsBlockAndItsState) {
