@@ -64,23 +64,6 @@ TEST_F(JrdmuxTest, Ac3SubstreamsComeOutUnchanged) {
     EXPECT_EQ(FileBytes(folder() + "/t1.ac3"), FileBytes(TestMedia::Ac3Track(1)));
 }
 
-TEST_F(JrdmuxTest, MpegTrackBesideAc3Track) {
-    const QString source = TestMedia::SvcdMp2Ac3();
-    ASSERT_EQ(demux({source, " 0xc0 ", folder() + "/t0.mp2"}).exitCode, 0);
-    ASSERT_EQ(demux({source, " 0xbd ", folder() + "/t1.ac3", " 0x80 "}).exitCode, 0);
-    ASSERT_EQ(demux({source, " 0xe0 ", folder() + "/v.m2v"}).exitCode, 0);
-
-    const auto mp2 = ToolProcess::Probe(folder() + "/t0.mp2");
-    const auto ac3 = ToolProcess::Probe(folder() + "/t1.ac3");
-    const auto video = ToolProcess::Probe(folder() + "/v.m2v");
-    EXPECT_EQ(mp2.value("streams_stream_0_codec_name"), "mp2");
-    EXPECT_EQ(mp2.value("streams_stream_0_sample_rate"), "44100");
-    EXPECT_EQ(ac3.value("streams_stream_0_codec_name"), "ac3");
-    EXPECT_EQ(ac3.value("streams_stream_0_sample_rate"), "48000");
-    EXPECT_EQ(video.value("streams_stream_0_codec_name"), "mpeg2video");
-    EXPECT_EQ(video.value("format_format_name"), "mpegvideo") << "an elementary stream, not a program stream";
-}
-
 TEST_F(JrdmuxTest, FailuresLeaveNoOutput) {
     const QString source = TestMedia::Vcd();
     const QString output = folder() + "/out";

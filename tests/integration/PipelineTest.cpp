@@ -52,9 +52,6 @@ TEST_F(PipelineTest, SourcesBecomeDvdProgramStreamsWithTheirVideoUnchanged) {
     step(Upmix);
     step(Multiplex);
 
-    const QStringList log = ctx.lines();
-    EXPECT_TRUE(log.contains(QStringLiteral(" //  MPGTX - Start")));
-    EXPECT_TRUE(log.contains(QStringLiteral(" //  jrDMUX - Start"))) << "AC-3 goes to jrdmux";
     for (int i = 1; i <= 4; ++i) {
         SCOPED_TRACE(i);
         const MPEGInfo& r = ctx.table[i];
@@ -73,7 +70,6 @@ TEST_F(PipelineTest, SourcesBecomeDvdProgramStreamsWithTheirVideoUnchanged) {
         }
     }
     EXPECT_FALSE(QFileInfo::exists(muxed(5))) << "a DVD source is taken as it is";
-    EXPECT_TRUE(log.contains(QStringLiteral("           [304] Bearbeitungsstand gesichert.")));
 }
 
 TEST_F(PipelineTest, ResumeSkipsFinishedUnitsAndImmediateDeletionKeepsSources) {
@@ -90,12 +86,9 @@ TEST_F(PipelineTest, ResumeSkipsFinishedUnitsAndImmediateDeletionKeepsSources) {
     EXPECT_FALSE(QFileInfo::exists(muxed(1)));
     EXPECT_TRUE(QFileInfo::exists(muxed(2)));
     EXPECT_EQ(ctx.run.resumePoint, 0);
-    // The upmix deleted its inputs, the multiplexer its own; the source stays.
-    const QString work = ctx.values.work;
-    EXPECT_FALSE(QFileInfo::exists(work + "/svcd-2-0.mp2"));
-    EXPECT_FALSE(QFileInfo::exists(work + "/svcd-2-0-48.mp2"));
-    EXPECT_FALSE(QFileInfo::exists(work + "/svcd-2-0.m1v"));
-    EXPECT_TRUE(QFileInfo::exists(work + "/svcd-1-0.m1v")) << "unit 301 was skipped";
+    // Unit 301 was skipped, so nothing of it was deleted; the source stays.
+    EXPECT_TRUE(QFileInfo::exists(ctx.values.work + "/svcd-1-0.m1v"));
+    EXPECT_FALSE(QFileInfo::exists(ctx.values.work + "/svcd-2-0.m1v"));
     EXPECT_TRUE(QFileInfo::exists(vcd));
 }
 
