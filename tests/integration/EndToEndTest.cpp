@@ -50,12 +50,8 @@ TEST_P(EndToEnd, TwoTitleSetsWithChaptersAndTwoLanguages) {
     ASSERT_EQ(svcd.VTS, 2);
     ASSERT_EQ(svcd.DVDSprache[1], kLanguageEN);
 
-    RunConversion(ctx);
+    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
     const QStringList log = ctx.lines();
-    ASSERT_FALSE(ctx.running);
-    ASSERT_GE(log.size(), 4);
-    EXPECT_TRUE(log[log.size() - 3].startsWith(QStringLiteral("Ende:      ")))
-        << log.join('\n').toStdString();
     EXPECT_TRUE(log.contains(QStringLiteral("           [402] Bearbeitungsstand gesichert.")));
     EXPECT_TRUE(log.contains(QStringLiteral("           [501] Bearbeitungsstand gesichert.")));
 
