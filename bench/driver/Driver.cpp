@@ -14,6 +14,7 @@
 #include <QTabWidget>
 #include <QTextStream>
 
+#include "app/HeadlessWindow.h"
 #include "app/Tavrolin.h"
 
 namespace {
@@ -33,10 +34,7 @@ void LinkBuildFolders(const QString& programDir) {
 
 }  // namespace
 
-Driver::Driver() {
-    dialogs_.setObserver(
-        [](const ScriptedDialogs::Shown& shown) { Out() << "DIALOG: " << shown.describe() << Qt::endl; });
-}
+Driver::Driver() = default;
 
 Driver::~Driver() = default;
 
@@ -51,7 +49,7 @@ int Driver::run(const QStringList& arguments) {
         const QString value = takesValue ? arguments[++k] : QString();
         if (option == QLatin1String("--program-dir")) {
             if (!open(value)) return 2;
-        } else if (!window_) {
+        } else if (!session_) {
             Out() << "--program-dir must come first" << Qt::endl;
             return 2;
         } else if (!perform(option, value)) {
@@ -59,44 +57,38 @@ int Driver::run(const QStringList& arguments) {
             return 2;
         }
     }
-    return window_ ? finish() : 2;
+    return session_ ? finish() : 2;
 }
 
 bool Driver::open(const QString& programDir) {
     if (!QDir().mkpath(programDir)) return false;
     LinkBuildFolders(programDir);
-    window_ = std::make_unique<THaupt>(QFileInfo(programDir).absoluteFilePath(), dialogs_);
-    window_->ShutdownHandler = [] { Out() << "SHUTDOWN requested" << Qt::endl; };
-    window_->OpenUrlHandler = [](const QUrl& url) { Out() << "OPEN " << url.toString() << Qt::endl; };
-    window_->show();
-    QApplication::processEvents();
+    session_ = std::make_unique<HeadlessWindow>(
+        PortableFolders(QFileInfo(programDir).absoluteFilePath()),
+        [](const ScriptedDialogs::Shown& shown) { Out() << "DIALOG: " << shown.describe() << Qt::endl; });
+    session_->window().ShutdownHandler = [] { Out() << "SHUTDOWN requested" << Qt::endl; };
+    session_->window().OpenUrlHandler = [](const QUrl& url) {
+        Out() << "OPEN " << url.toString() << Qt::endl;
+    };
     return true;
 }
 
 bool Driver::perform(const QString& option, const QString& value) {
     const auto answerAndClick = [&](const char* button) {
-        dialogs_.answer(value);
-        return click(QLatin1String(button));
+        session_->dialogs().answer(value);
+        return session_->click(QLatin1String(button));
     };
-    if (option == QLatin1String("--answer")) return dialogs_.answer(value), true;
-    if (option == QLatin1String("--click")) return click(value);
+    if (option == QLatin1String("--answer")) return session_->dialogs().answer(value), true;
+    if (option == QLatin1String("--click")) return session_->click(value);
     if (option == QLatin1String("--set")) return set(value);
     if (option == QLatin1String("--tab")) return showTab(value);
     if (option == QLatin1String("--screenshot")) return screenshot(value);
     if (option == QLatin1String("--add")) return answerAndClick("BuAdd");
-    if (option == QLatin1String("--open")) return answerAndClick("BuOeffnen");
+    if (option == QLatin1String("--open")) return session_->openProject(value);
     if (option == QLatin1String("--save")) return answerAndClick("BuSpeichern");
     if (option == QLatin1String("--resume")) return answerAndClick("BuRecover");
     if (option == QLatin1String("--start")) return start(), true;
     return false;
-}
-
-bool Driver::click(const QString& name) {
-    auto* button = window_->findChild<QAbstractButton*>(name);
-    if (!button || !button->isEnabled()) return false;
-    button->click();
-    QApplication::processEvents();
-    return true;
 }
 
 bool Driver::set(const QString& assignment) {
@@ -104,7 +96,7 @@ bool Driver::set(const QString& assignment) {
     if (equals <= 0) return false;
     const QString name = assignment.left(equals);
     const QString value = assignment.mid(equals + 1);
-    QWidget* widget = window_->findChild<QWidget*>(name);
+    QWidget* widget = session_->window().findChild<QWidget*>(name);
     if (auto* box = qobject_cast<QCheckBox*>(widget)) {
         if (box->isChecked() != (value != QLatin1String("0"))) box->click();
     } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
@@ -127,35 +119,34 @@ bool Driver::set(const QString& assignment) {
 }
 
 bool Driver::showTab(const QString& name) {
-    QWidget* sheet = window_->findChild<QWidget*>(name);
-    if (!sheet || window_->tav->indexOf(sheet) < 0) return false;
-    window_->tav->setCurrentWidget(sheet);
+    THaupt& h = session_->window();
+    QWidget* sheet = h.findChild<QWidget*>(name);
+    if (!sheet || h.tav->indexOf(sheet) < 0) return false;
+    h.tav->setCurrentWidget(sheet);
     QApplication::processEvents();
     return true;
 }
 
 bool Driver::screenshot(const QString& path) {
     QApplication::processEvents();
-    return window_->grab().save(path);
+    return session_->window().grab().save(path);
 }
 
 void Driver::start() {
-    if (!window_->BuStart->isEnabled()) return;  // nothing to convert
+    if (!session_->window().BuStart->isEnabled()) return;  // nothing to convert
     started_ = true;
-    window_->LastRunCompleted = false;
-    window_->BuStart->click();
-    QApplication::processEvents();
+    completed_ = session_->convert();
 }
 
 int Driver::finish() {
-    const bool completed = !started_ || window_->LastRunCompleted;
+    const bool completed = !started_ || completed_;
     if (!completed) {
-        const QStringList lines = window_->log().lines();
+        const QStringList lines = session_->window().log().lines();
         for (const QString& line : lines.mid(qMax(0, lines.size() - 40)))
             Out() << line << Qt::endl;
     }
-    window_->close();
+    session_->window().close();
     QApplication::processEvents();
-    window_.reset();
+    session_.reset();
     return completed ? 0 : 1;
 }

@@ -3,9 +3,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "platform/ScriptedDialogs.h"
-
-class THaupt;
+class HeadlessWindow;
 
 // Builds the real main window for a program folder and performs command-line
 // actions on it, in order. Every dialog shown is printed as one "DIALOG:" line.
@@ -20,14 +18,13 @@ class Driver {
   private:
     bool open(const QString& programDir);
     bool perform(const QString& option, const QString& value);
-    bool click(const QString& name);
     bool set(const QString& assignment);
     bool showTab(const QString& name);
     bool screenshot(const QString& path);
     void start();
     int finish();
 
-    ScriptedDialogs dialogs_{false};
-    std::unique_ptr<THaupt> window_;
+    std::unique_ptr<HeadlessWindow> session_;
     bool started_ = false;
+    bool completed_ = false;
 };

@@ -45,7 +45,10 @@ constexpr int kClientHeight = 392;
 }  // namespace
 
 THaupt::THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), ProgramDir(QDir::cleanPath(programDir)), dialogs_(dialogs) {
+    : THaupt(PortableFolders(programDir), dialogs, parent) {}
+
+THaupt::THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), Folders(folders), ProgramDir(folders.programDir), dialogs_(dialogs) {
     // The GUI library is static: its resources (icon, licence) are registered by hand.
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(licence);
@@ -197,11 +200,6 @@ void THaupt::showEvent(QShowEvent* event) {
 
 // ---------------------------------------------------------------------------
 // Window-wide state
-
-QString THaupt::SettingsPath() const {
-    return ProgramDir.endsWith(QLatin1Char('/')) ? ProgramDir + QStringLiteral("tavrolin.ini")
-                                                 : ProgramDir + QStringLiteral("/tavrolin.ini");
-}
 
 void THaupt::WriteLog(LogMode mode, const QString& text) {
     ::WriteLog(*memoSink_, mode, text);

@@ -40,13 +40,15 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     Q_OBJECT
 
   public:
-    // programDir: the folder of tavrolin.ini, tavrolin.log and the program's
-    // helpers (normally the executable's folder).
+    // folders: where the program's own files, its helpers and menu files are.
+    THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent = nullptr);
+    // Everything in programDir: tavrolin.ini, tavrolin.log and the helpers.
     THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
     ~THaupt() override;
 
     // --- State shared between the parts of the program ---
-    const QString ProgramDir;
+    const ProgramFolders Folders;
+    const QString ProgramDir;       // Folders.programDir
     RunState Run;                   // AbortRequested, ProcessingState, ResumePoint, RunProjectFile
     bool LastRunCompleted = false;  // the last run reached its normal end
     int MediaInfoApi = 0;           // 0 none, 4 old, 5 new library generation
@@ -164,7 +166,7 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     // Shows the sources' paths in ListSVCD (keeping the selection where possible).
     void RefreshSourceList();
     // Path of tavrolin.ini (no doubled separator for a program in the root).
-    QString SettingsPath() const;
+    QString SettingsPath() const { return Folders.settingsFile; }
     // Settings file <-> controls (full = settings file, not a project).
     void LoadSettings(const QString& file, bool full);
     bool SaveSettings(const QString& file, bool full);
@@ -196,7 +198,7 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     RunState& state() override { return Run; }
     ProgramSettings settings() override { return CollectSettings(); }
     ControlState controls() override;
-    QString programDir() override { return ProgramDir; }
+    const ProgramFolders& folders() override { return Folders; }
     void setProjectFolder(const QString& folder) override { Pfade.Projekte = folder; }
     bool saveSettings(const QString& file, bool full) override { return SaveSettings(file, full); }
     bool saveProject(const QString& file) override;

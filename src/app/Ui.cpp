@@ -32,6 +32,11 @@ QPixmap ProgramIcon(int size) {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
+    PaintProgramIcon(painter, size);
+    return pixmap;
+}
+
+void PaintProgramIcon(QPainter& painter, int size) {
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF disc(1, 1, size - 2, size - 2);
     painter.setPen(QPen(QColor(59, 111, 182), size / 16.0));
@@ -44,7 +49,6 @@ QPixmap ProgramIcon(int size) {
     painter.drawEllipse(disc.center(), size / 7.0, size / 7.0);
     painter.setBrush(Qt::white);
     painter.drawEllipse(disc.center(), size / 20.0, size / 20.0);
-    return pixmap;
 }
 
 void MakeLink(QLabel* label, std::function<void()> action) {

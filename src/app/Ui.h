@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <functional>
 
+class QPainter;
+
 // Small makers for named controls: every control carries its name as objectName,
 // controls without visible text get an accessible name from their German label.
 namespace ui {
@@ -22,6 +24,8 @@ void OnEvent(QObject* target, QEvent::Type type, std::function<void()> action);
 
 // The program's icon: a disc, drawn at the given size.
 QPixmap ProgramIcon(int size);
+// Paints it onto any paint device of that size (also the installed icon files).
+void PaintProgramIcon(QPainter& painter, int size);
 
 // Makes a label look and act like a link: blue, underlined, hand cursor; a
 // click runs action.

@@ -90,7 +90,7 @@ void ProjectActions::BuOeffnenClick() {
 
 void ProjectActions::BuRecoverClick() {
     const QString file = chooseProject(QStringLiteral("Projektdatei für die Wiederaufnahme öffnen"),
-                                       h.ProgramDir, kBackupFilter);
+                                       h.Folders.stateDir, kBackupFilter);
     if (file.isEmpty()) return;
     OpenProject(file);
     const int state = StateRead(file);

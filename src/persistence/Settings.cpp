@@ -135,9 +135,9 @@ ProgramSettings Defaults(const SettingsContext& c, const ProgramSettings& curren
     const QString& dir = c.programDir;
     d.posLinks = c.screenWidth / 2 - c.windowWidth / 2;
     d.posOben = c.screenHeight / 2 - c.windowHeight / 2;
-    d.menu1 = JoinPath(dir, QStringLiteral("menue/dummymenu.vob"));
-    d.menu2 = JoinPath(dir, QStringLiteral("menue/menu01sub.vob"));
-    d.menu3 = JoinPath(dir, QStringLiteral("menue/menu02sub.vob"));
+    d.menu1 = JoinPath(c.menuDir, QStringLiteral("menue/dummymenu.vob"));
+    d.menu2 = JoinPath(c.menuDir, QStringLiteral("menue/menu01sub.vob"));
+    d.menu3 = JoinPath(c.menuDir, QStringLiteral("menue/menu02sub.vob"));
     d.svcd = dir;
     d.images = JoinPath(dir, QStringLiteral("Arbeit"));
     d.work = JoinPath(dir, QStringLiteral("Arbeit"));
@@ -239,7 +239,7 @@ SettingsLoadOutcome SettingsRead(const IniFile& file, bool full, ProgramSettings
     CorrectMenuFiles(settings, defaults);
     SettingsLoadOutcome outcome;
     if (full) {
-        outcome.tools = ToolSearch(settings.tools, context.programDir, context.executablePath);
+        outcome.tools = ToolSearch(settings.tools, context.toolDir, context.executablePath);
         ChooseBurnTool(settings.decrypter, settings.imgTool, *outcome.tools);
     }
     CorrectFolders(settings, context.programDir);

@@ -10,7 +10,9 @@
 
 // What a load needs to know of the window and the system.
 struct SettingsContext {
-    QString programDir;  // without trailing "/" (except the root "/")
+    QString programDir;  // folder defaults and fall-backs; no trailing "/" (except the root "/")
+    QString toolDir;     // searched first for the tools
+    QString menuDir;     // holds menue/ with the default menu files
     int screenWidth = 0;
     int screenHeight = 0;
     int windowWidth = 0;

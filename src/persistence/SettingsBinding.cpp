@@ -105,6 +105,8 @@ void SetRadio(QRadioButton* radio, bool checked) {
 SettingsContext ContextOf(const THaupt& h) {
     SettingsContext c;
     c.programDir = h.ProgramDir;
+    c.toolDir = h.Folders.toolDir;
+    c.menuDir = h.Folders.menuDir;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         c.screenWidth = screen->geometry().width();
         c.screenHeight = screen->geometry().height();

@@ -35,7 +35,7 @@ void StartHeader(RunContext& ctx) {
 
 void ChooseRunProjectFile(RunContext& ctx) {
     RunState& run = ctx.state();
-    run.runProjectFile = JoinPath(ctx.programDir(), QStringLiteral("Projekt-Temp.tvpr"));
+    run.runProjectFile = JoinPath(ctx.folders().stateDir, QStringLiteral("Projekt-Temp.tvpr"));
     const ProgramSettings settings = ctx.settings();
     if (!settings.ownProjectName) return;
     Dialogs::FileRequest request;
@@ -241,7 +241,7 @@ bool AbortTest(RunContext& ctx) {
 }
 
 void SaveSettingsBeforeShutdown(RunContext& ctx) {
-    const bool saved = ctx.saveSettings(JoinPath(ctx.programDir(), QStringLiteral("tavrolin.ini")), true);
+    const bool saved = ctx.saveSettings(ctx.folders().settingsFile, true);
     Add(ctx, saved ? QStringLiteral("INI:       Programmeinstellungen gesichert.")
                    : QStringLiteral("INI:       Programmeinstellungen konnten nicht gesichert werden."));
 }

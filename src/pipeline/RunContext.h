@@ -8,6 +8,7 @@
 #include "pipeline/Progress.h"
 #include "pipeline/ToolRunner.h"
 #include "platform/Dialogs.h"
+#include "platform/ProgramFolders.h"
 
 class SourceTable;
 
@@ -52,7 +53,8 @@ class RunContext {
 
     virtual ProgramSettings settings() = 0;
     virtual ControlState controls() = 0;
-    virtual QString programDir() = 0;
+    // Where the settings file, the run log and the run's backup project are.
+    virtual const ProgramFolders& folders() = 0;
 
     // Pfade.Projekte, when the user names the run's project file.
     virtual void setProjectFolder(const QString& folder) = 0;

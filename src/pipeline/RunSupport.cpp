@@ -19,9 +19,9 @@ bool CheckFreeSpace(RunContext& ctx, const QString& folder, qint64 neededKB) {
 }
 
 bool SaveLogFile(RunContext& ctx) {
-    if (SaveRunLog(ctx.log().lines(), ctx.programDir())) return true;
+    if (SaveRunLog(ctx.log().lines(), ctx.folders().stateDir)) return true;
     Log(ctx, lmAdd,
-        QStringLiteral("Fehler:    Die Logdatei ") + RunLogPath(ctx.programDir()) +
+        QStringLiteral("Fehler:    Die Logdatei ") + RunLogPath(ctx.folders().stateDir) +
             QStringLiteral(" konnte nicht gespeichert werden."));
     return false;
 }

@@ -2,7 +2,8 @@
 
 #include <QDir>
 
-FakeRunContext::FakeRunContext(const QString& programDir) : folder(programDir) {
+FakeRunContext::FakeRunContext(const QString& programDir)
+    : folder(programDir), places(PortableFolders(programDir)) {
     toolRunner = std::make_unique<ProcessRunner>(memory, gauge, [this] { return values.priority; });
     values.work = programDir;
     values.dvdRoot = programDir + QStringLiteral("/DVD");

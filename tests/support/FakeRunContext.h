@@ -40,7 +40,7 @@ class FakeRunContext : public RunContext {
     RunState& state() override { return run; }
     ProgramSettings settings() override { return values; }
     ControlState controls() override { return controlState; }
-    QString programDir() override { return folder; }
+    const ProgramFolders& folders() override { return places; }
     void setProjectFolder(const QString& projects) override { values.projects = projects; }
     bool saveSettings(const QString& file, bool full) override { return onSaveSettings(file, full); }
     bool saveProject(const QString& file) override { return onSaveProject(file); }
@@ -61,6 +61,7 @@ class FakeRunContext : public RunContext {
     void useRealTools();
 
     QString folder;
+    ProgramFolders places;  // everything in folder
     MemoryLog memory;
     ScriptedDialogs scripted;
     RecordingProgress gauge;

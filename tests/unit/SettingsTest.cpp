@@ -9,7 +9,7 @@ namespace {
 class SettingsTest : public ::testing::Test {
   protected:
     SettingsTest() {
-        context.programDir = program.path();
+        context.programDir = context.toolDir = context.menuDir = program.path();
         context.screenWidth = 1025;
         context.screenHeight = 768;
         context.windowWidth = 564;

@@ -1,1 +1,1 @@
-tav_test(settings_test SOURCES unit/IniFileTest.cpp unit/SettingsTest.cpp)
+tav_test(settings_test SOURCES unit/IniFileTest.cpp unit/SettingsTest.cpp unit/ProgramFoldersTest.cpp)
