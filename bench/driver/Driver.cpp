@@ -66,7 +66,10 @@ bool Driver::open(const QString& programDir) {
     if (!QDir().mkpath(programDir)) return false;
     LinkBuildFolders(programDir);
     window_ = std::make_unique<THaupt>(QFileInfo(programDir).absoluteFilePath(), dialogs_);
-    window_->ShutdownHandler = [] { Out() << "SHUTDOWN requested" << Qt::endl; };
+    window_->ShutdownHandler = [] {
+        Out() << "SHUTDOWN requested" << Qt::endl;
+        return true;
+    };
     window_->OpenUrlHandler = [](const QUrl& url) { Out() << "OPEN " << url.toString() << Qt::endl; };
     window_->show();
     QApplication::processEvents();
