@@ -3,6 +3,7 @@
 #include <set>
 
 #include "app/About.h"
+#include "pipeline/ProcessRunner.h"
 #include "platform/Product.h"
 #include "support/MediaCheck.h"
 #include "support/TestMedia.h"
@@ -22,6 +23,15 @@ class HeldRunner : public ToolRunner {
     bool isRunning() const override { return false; }
     bool lastRunKilled() const override { return kills > 0; }
     int kills = 0;
+};
+
+// The real tool runner; the test acts before every tool starts.
+class HookedRunner : public ProcessRunner {
+  public:
+    using ProcessRunner::ProcessRunner;
+    bool RunToolPiped(const ToolCall& call) override { return hook(), ProcessRunner::RunToolPiped(call); }
+    bool RunTool(const ToolCall& call) override { return hook(), ProcessRunner::RunTool(call); }
+    std::function<void()> hook;
 };
 
 using MainWindow = WindowTest;
@@ -118,9 +128,8 @@ TEST_F(MainWindow, ClicksDuringEveryStepOfARunChangeNothingItConverts) {
     showTab("tavTabAuthor");
     const SourceTable before = h->Sources;
     std::set<int> steps;
-    QTimer poke;
-    QObject::connect(&poke, &QTimer::timeout, [&] {
-        if (!h->runner().isRunning()) return;
+    auto runner = std::make_unique<HookedRunner>(h->log(), h->progress(), [] { return 2; });
+    runner->hook = [&] {
         steps.insert(h->Run.processingState / 100);
         clickRow(h->ListSVCD, 1);
         for (const char* name :
@@ -131,10 +140,9 @@ TEST_F(MainWindow, ClicksDuringEveryStepOfARunChangeNothingItConverts) {
         EXPECT_FALSE(h->Strukt->isEnabled());
         QTest::mouseClick(h->Strukt->viewport(), Qt::LeftButton, {},
                           h->Strukt->visualItemRect(h->Strukt->item(1, 0)).center());
-    });
-    poke.start(5);
+    };
+    h->setRunner(std::move(runner));
     h->BuStartClick();
-    poke.stop();
     EXPECT_TRUE(h->LastRunCompleted);
     EXPECT_EQ(steps, (std::set<int>{1, 2, 3, 4}));
     ASSERT_EQ(h->Sources.count(), 2);
