@@ -66,7 +66,10 @@ bool Driver::open(const QString& programDir) {
     session_ = std::make_unique<HeadlessWindow>(
         PortableFolders(QFileInfo(programDir).absoluteFilePath()),
         [](const ScriptedDialogs::Shown& shown) { Out() << "DIALOG: " << shown.describe() << Qt::endl; });
-    session_->window().ShutdownHandler = [] { Out() << "SHUTDOWN requested" << Qt::endl; };
+    session_->window().ShutdownHandler = [] {
+        Out() << "SHUTDOWN requested" << Qt::endl;
+        return true;
+    };
     session_->window().OpenUrlHandler = [](const QUrl& url) {
         Out() << "OPEN " << url.toString() << Qt::endl;
     };

@@ -308,11 +308,8 @@ bool RipTab::AddRippedFile(const QString& path) {
     }
     h.ListSVCD->clearSelection();
     const bool added = h.AddSource(path);
-    // M-Projekt follows Start when the acquisition ends.
-    if (!h.Sources.isEmpty()) {
-        h.BuStart->setEnabled(true);
-        h.BuDelAlle->setEnabled(true);
-    }
+    // M-Projekt follows Start, "Alle löschen" the list when the acquisition ends.
+    if (!h.Sources.isEmpty()) h.BuStart->setEnabled(true);
     h.RefreshSourceList();
     h.TitleSetPass();
     return added;

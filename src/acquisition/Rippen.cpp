@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QTimer>
 #include <cmath>
+#include <cstdio>
 
 #include "acquisition/DiscDevice.h"
 #include "acquisition/DriveList.h"
@@ -58,25 +59,24 @@ bool AbortBetweenItems(RunContext& ctx) {
     return true;
 }
 
-// Logs the target; an existing one is replaced only after the user's Yes.
-bool ClearTarget(RunContext& ctx, const QString& target) {
+// Logs the target; an existing one may be replaced only after the user's Yes. It
+// stays until the new track takes its place (MoveToTarget), so a disc that turns
+// out to be no (S)VCD, or a failed rip, costs the user nothing.
+bool MayReplaceTarget(RunContext& ctx, const QString& target) {
     Add(ctx, QStringLiteral("Ziel:      ") + target);
     if (!QFileInfo::exists(target)) return true;
     Indented(ctx, QStringLiteral("... gefunden."));
     const QString question = QStringLiteral("Die Zieldatei ") + target +
                              QStringLiteral("\r\nist bereits vorhanden. Überschreiben?");
-    if (ctx.dialogs().ask(Dialogs::Kind::Confirmation, question) != Dialogs::Answer::Yes) {
-        Add(ctx, AbortLine());
-        return false;
-    }
-    Wait(1000);
-    QFile::remove(target);
-    if (QFileInfo::exists(target)) {
-        Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
-        return false;
-    }
-    Indented(ctx, QStringLiteral("... gelöscht."));
-    return true;
+    if (ctx.dialogs().ask(Dialogs::Kind::Confirmation, question) == Dialogs::Answer::Yes) return true;
+    Add(ctx, AbortLine());
+    return false;
+}
+
+// Moves the track to the target; an old target is replaced in the same step.
+bool MoveToTarget(const QString& track, const QString& target) {
+    if (!QFileInfo::exists(target)) return QFile::rename(track, target);
+    return std::rename(QFile::encodeName(track).constData(), QFile::encodeName(target).constData()) == 0;
 }
 
 // Makes the helper's output folder anew and empty.
@@ -209,7 +209,7 @@ bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job
     const QString temp = TempFolderOf(rip);
     Add(ctx, QStringLiteral("Quelle:    ") + entry);
     const QString target = DiscTargetPath(rip, job.ripName.isEmpty() ? drive.text : job.ripName, index);
-    if (!ClearTarget(ctx, target)) return false;
+    if (!MayReplaceTarget(ctx, target)) return false;
     const QString address = QString(drive.address).replace(QLatin1Char(':'), QLatin1Char(','));
     const ToolCall call{Helper(ctx),
                         {QStringLiteral("/o"), temp, QStringLiteral("/c"), address, QStringLiteral("/d"),
@@ -233,7 +233,7 @@ bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job
 
     Add(ctx, QString());
     Add(ctx, QStringLiteral("Ziel:      ") + target);
-    if (!QFile::rename(temp + track, target)) {
+    if (!MoveToTarget(temp + track, target)) {
         Add(ctx, QStringLiteral("Fehler:    ... Zieldatei konnte nicht angelegt werden."));
         return false;
     }
@@ -259,7 +259,7 @@ bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob
     const QString temp = TempFolderOf(rip);
     Add(ctx, QStringLiteral("Quelle:    ") + image);
     const QString target = ImageTargetPath(rip, image, index);
-    if (!ClearTarget(ctx, target)) return false;
+    if (!MayReplaceTarget(ctx, target)) return false;
     const QString track = ImageTrack(image);
     const ToolCall call = ExtractionCall(Helper(ctx), temp, image, track);
     if (!PrepareTemp(ctx, temp)) return false;
@@ -276,7 +276,7 @@ bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob
     }
     Indented(ctx, QStringLiteral("... gefunden."));
     Add(ctx, QStringLiteral("Ziel:      ") + target);
-    if (!QFile::rename(extract, target)) {
+    if (!MoveToTarget(extract, target)) {
         Add(ctx, QStringLiteral("Fehler:    ... Zieldatei konnte nicht verschoben werden."));
         return false;
     }

@@ -37,6 +37,7 @@ int BatchConvert(const ProgramFolders& folders, const QString& project, const QS
     THaupt& h = session.window();
     h.ShutdownHandler = [&say] {
         say(QStringLiteral("Hinweis:   Ohne Fenster wird der Computer nicht heruntergefahren."));
+        return true;
     };
     if (!session.openProject(file.absoluteFilePath())) {
         say(QStringLiteral("Fehler:    ") + project + QStringLiteral(" ist keine Projektdatei (*.tvpr)."));

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolButton>
 #include <QUrl>
@@ -53,7 +54,10 @@ THaupt::THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent)
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(licence);
     ShutdownHandler = [] {
-        QProcess::startDetached(QStringLiteral("systemctl"), {QStringLiteral("poweroff")});
+        const QStringList arguments{QStringLiteral("--no-ask-password"), QStringLiteral("poweroff")};
+        if (QProcess::execute(QStringLiteral("systemctl"), arguments) != 0) return false;
+        QCoreApplication::exit(0);
+        return true;
     };
     OpenUrlHandler = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     buildWindow();
@@ -222,6 +226,25 @@ void THaupt::RefreshSourceList() {
     if (current >= 0 && current < ListSVCD->count()) ListSVCD->setCurrentRow(current);
 }
 
+void THaupt::LockSourceControls(bool locked) {
+    for (QWidget* control : std::initializer_list<QWidget*>{BuAdd, BuRecover, Strukt})
+        control->setEnabled(!locked);
+    if (locked) {
+        for (QWidget* control : {BuDel, BuDelAlle, BuHoch, BuRunter})
+            control->setEnabled(false);
+        CoBit->hide();
+        CoSpr->hide();
+        return;
+    }
+    BuDelAlle->setEnabled(!Sources.isEmpty());
+    sourceTab->ListSVCDClick();  // "Löschen", "Nach oben", "Nach unten" by the selection
+}
+
+void THaupt::SourceListChanged() {
+    Run.resumePoint = 0;
+    CoRecover->setCurrentIndex(0);
+}
+
 void THaupt::ShowStartButton() {
     if (!BuRipp->isVisibleTo(this)) return;
     BuRipp->hide();
@@ -334,6 +357,7 @@ void THaupt::enterRunning() {
     BuRipp->hide();
     for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt})
         button->setEnabled(false);
+    LockSourceControls(true);
 }
 
 void THaupt::backToIdle() {
@@ -344,11 +368,12 @@ void THaupt::backToIdle() {
     for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt})
         button->setEnabled(true);
     busy_ = false;
+    LockSourceControls(false);
     if (closePending_) QTimer::singleShot(0, this, &QWidget::close);
 }
 
-void THaupt::shutdown() {
-    ShutdownHandler();
+bool THaupt::shutdown() {
+    return ShutdownHandler();
 }
 
 void THaupt::showGauge(qint64 maximumKB) {

@@ -61,8 +61,10 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     struct {
         QString Menue1, Menue2, Menue3;  // Author.Menü1..3
     } Author;
-    // Shuts the computer down after burning; tests replace it.
-    std::function<void()> ShutdownHandler;
+    // Asks the system to shut the computer down after burning and, when it
+    // accepts, ends the program (settings and log were saved before); false when
+    // the request was refused. Tests replace it.
+    std::function<bool()> ShutdownHandler;
     // Opens a web page in the user's browser; tests replace it.
     std::function<void(const QUrl&)> OpenUrlHandler;
 
@@ -177,6 +179,14 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     void ShowRipButton();
     // Whether a conversion run or a rip is going on.
     bool IsBusy() const { return busy_; }
+    // While a run or rip is going on, the controls that add, remove or reorder
+    // sources, change the DVD structure or load a project are disabled; back at
+    // idle they follow the list again.
+    void LockSourceControls(bool locked);
+    // Called whenever the source list changes (sources added, removed or moved,
+    // a project opened): stored progress belonged to the old list, so the resume
+    // point is cleared and the stage list starts again at its first stage.
+    void SourceListChanged();
     // Probes the media library, shows its version in GBox1; returns 0, 4 or 5.
     int ProbeLibrary();
     // Admits, analyses and appends one file (the caller checked the limit).
@@ -205,7 +215,7 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     void editScript(QStringList& lines) override;
     void enterRunning() override;
     void backToIdle() override;
-    void shutdown() override;
+    bool shutdown() override;
 
     // The tool runner (replaceable for tests of failure paths).
     void setRunner(std::unique_ptr<ToolRunner> runner);

@@ -83,8 +83,6 @@ void ProjectActions::BuOeffnenClick() {
     const QString file =
         chooseProject(QStringLiteral("Projektdatei öffnen"), h.Pfade.Projekte, kProjectFilter);
     if (file.isEmpty()) return;
-    // A resume point belongs to the sources it was recorded for.
-    h.Run.resumePoint = 0;
     OpenProject(file);
 }
 
@@ -116,6 +114,7 @@ void ProjectActions::ProjectLoad(const QString& file) {
         h.ListSVCD->clear();
     }
     h.RefreshSourceList();
+    h.SourceListChanged();
     for (int k = 0; k < outcome.withoutLibrary; ++k)
         h.dialogs().tell(Dialogs::Kind::Error, NoLibraryMessage());
     const QString message = ProjectErrorMessage(outcome.errors);

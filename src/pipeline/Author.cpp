@@ -1,26 +1,31 @@
 #include "pipeline/Author.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSaveFile>
 
 #include "pipeline/AuthorScript.h"
 #include "pipeline/FileHelpers.h"
 #include "pipeline/Format.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SourceGuard.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
 #include "sources/SourceTable.h"
 
 namespace {
 
-// The entry of folder whose name is name in any letter case ("VIDEO_TS").
-QString EntryIgnoringCase(const QString& folder, const QString& name) {
+// The entries of folder whose name is name in any letter case ("VIDEO_TS", "video_ts").
+QStringList EntriesIgnoringCase(const QString& folder, const QString& name) {
+    QStringList found;
     const QStringList entries =
         QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
     for (const QString& entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0) return JoinPath(folder, entry);
-    return QString();
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) found << JoinPath(folder, entry);
+    return found;
+}
+
+QString EntryIgnoringCase(const QString& folder, const QString& name) {
+    return EntriesIgnoringCase(folder, name).value(0);
 }
 
 bool AbortTest(RunContext& ctx) {
@@ -31,21 +36,25 @@ bool AbortTest(RunContext& ctx) {
     return false;
 }
 
-// Removes an old video_ts or audio_ts folder. False when it could not be removed.
+// Removes an old video_ts or audio_ts folder in every letter case (dvdauthor would
+// add its titles to one left behind). False when one could not be removed.
 bool RemoveOld(RunContext& ctx, const QString& dvd, const QString& name) {
-    const QString folder = EntryIgnoringCase(dvd, name);
-    if (folder.isEmpty()) {
+    const QStringList folders = EntriesIgnoringCase(dvd, name);
+    if (folders.isEmpty()) {
         Indented(ctx, JoinPath(dvd, name) + QStringLiteral(" nicht gefunden."));
         return true;
     }
-    Indented(ctx, folder + QStringLiteral(" gefunden."));
-    if (!DeleteTree(folder)) {
-        Add(ctx, QStringLiteral("Fehler:    ") + folder + QStringLiteral(" konnte nicht gelöscht werden."));
-        return false;
+    for (const QString& folder : folders) {
+        Indented(ctx, folder + QStringLiteral(" gefunden."));
+        if (DeleteRunFile(ctx, folder) != Removal::Gone) {
+            Add(ctx,
+                QStringLiteral("Fehler:    ") + folder + QStringLiteral(" konnte nicht gelöscht werden."));
+            return false;
+        }
+        Wait(2000);
+        Indented(ctx, QStringLiteral("... gelöscht."));
+        CheckFreeSpace(ctx, dvd, 0);
     }
-    Wait(2000);
-    Indented(ctx, QStringLiteral("... gelöscht."));
-    CheckFreeSpace(ctx, dvd, 0);
     return true;
 }
 
@@ -105,10 +114,7 @@ void DeleteProgramStreams(RunContext& ctx, const QString& work) {
     for (int i = 1; i <= table.count(); ++i) {
         if (table[i].NavPacks) continue;  // its own file went onto the DVD
         const QString path = WorkFiles::Muxed(work, i);
-        if (DeleteFileRetrying(path, 10, 200))
-            Add(ctx, QStringLiteral("Gelöscht:  ") + path);
-        else
-            Add(ctx, QStringLiteral("Fehler:    ") + path + QStringLiteral(" konnte nicht gelöscht werden"));
+        if (DeleteRunFile(ctx, path, 10, 200) != Removal::SourceKept) ReportDeletion(ctx, path);
     }
 }
 

@@ -71,8 +71,7 @@ QString VideoLine(const MPEGInfo& source) {
 }
 
 QString AudioLine(const MPEGInfo& source, int j) {
-    // An upmixed track is MPEG audio whatever it was before.
-    const bool ac3 = source.TonFormat[j] == 1 && TrackUsableAsIs(source, j);
+    const bool ac3 = DiscAudioFormat(source, j) == 1;
     QString line = QStringLiteral("<audio format=\"") +
                    (ac3 ? QStringLiteral("ac3") : QStringLiteral("mp2")) + QLatin1Char('"');
     if (source.DVDSprache[j] != kNone)
@@ -130,8 +129,7 @@ bool TitleSet(RunContext& ctx, int v, QStringList& lines) {
     if (!onePgcPerFile)
         lines << Line(9, QStringLiteral("<post>call vmgm menu;</post>")) << Line(6, QStringLiteral("</pgc>"));
     lines << Line(3, QStringLiteral("</titles>")) << Line(0, QStringLiteral("</titleset>"));
-    SaveLogFile(ctx);
-    return true;
+    return SaveLogFile(ctx);
 }
 
 }  // namespace

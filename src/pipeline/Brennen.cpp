@@ -65,8 +65,7 @@ bool BurnWithImgTool(RunContext& ctx) {
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
     if (outcome != ToolOutcome::Done) return false;
     StateWrite(ctx, 510);
-    SaveLogFile(ctx);
-    return true;
+    return SaveLogFile(ctx);
 }
 
 bool BurnWithDecrypter(RunContext& ctx) {
@@ -105,6 +104,5 @@ bool BurnWithDecrypter(RunContext& ctx) {
     AppendResult(ctx, outcome == ToolOutcome::Done);
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
     if (outcome != ToolOutcome::Done) return false;
-    SaveLogFile(ctx);
-    return true;
+    return SaveLogFile(ctx);
 }

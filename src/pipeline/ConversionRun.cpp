@@ -11,6 +11,7 @@
 #include "pipeline/Image.h"
 #include "pipeline/Muxen.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SourceGuard.h"
 #include "pipeline/Upmix.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
@@ -188,9 +189,6 @@ bool CleanUp(RunContext& ctx) {
     Add(ctx, QStringLiteral("Hinweis:   Dateien löschen."));
     const QString work = ctx.settings().work;
     const SourceTable& table = ctx.sources();
-    QStringList protectedFiles;
-    for (int i = 1; i <= table.count(); ++i)
-        protectedFiles << table[i].Datei << table[i].TonDatei[0] << table[i].TonDatei[1];
     for (int i = 1; i <= table.count(); ++i) {
         const MPEGInfo& r = table[i];
         const int tracks = qMin(r.trackCount(), 2);
@@ -208,20 +206,41 @@ bool CleanUp(RunContext& ctx) {
                 continue;
             }
             Indented(ctx, QStringLiteral("... gefunden"));
-            if (protectedFiles.contains(file)) {
-                Add(ctx, QStringLiteral("Hinweis:   Originaldatei ") + file +
-                             QStringLiteral(" wird nicht gelöscht."));
-                continue;
-            }
-            QFile::remove(file);
-            Indented(ctx, FileExists(file) ? QStringLiteral("... nicht gelöscht.")
-                                           : QStringLiteral("... gelöscht."));
+            const Removal removal = DeleteRunFile(ctx, file);
+            if (removal != Removal::SourceKept)
+                Indented(ctx, removal == Removal::Gone ? QStringLiteral("... gelöscht.")
+                                                       : QStringLiteral("... nicht gelöscht."));
         }
     }
     ctx.state().processingState = 402;
     StateWrite(ctx, 402);
-    SaveLogFile(ctx);
-    return true;
+    return SaveLogFile(ctx);
+}
+
+// What must hold before the first step: nothing the run writes in the working
+// folder is a source's own file, and no title set mixes MPEG audio and AC-3 on
+// the disc (a loaded project keeps its stored title sets). False, with the
+// reason logged, ends the run.
+bool StartChecks(RunContext& ctx) {
+    const QString work = ctx.settings().work;
+    const SourceTable& table = ctx.sources();
+    QStringList planned{WorkFiles::Script(work), WorkFiles::UpmixLog(work)};
+    for (int i = 1; i <= table.count(); ++i)
+        planned << PlannedFiles(work, i, table[i]);
+    for (const QString& file : planned) {
+        const QString source = SourceFileAt(table, file);
+        if (source.isEmpty()) continue;
+        Add(ctx, QStringLiteral("Fehler:    Die Quelle ") + source +
+                     QStringLiteral(" würde von diesem Lauf überschrieben."));
+        Indented(ctx, QStringLiteral("Bitte einen anderen Arbeits-Ordner wählen."));
+        return false;
+    }
+    const int mixed = MixedTitleSet(table);
+    if (mixed == 0) return true;
+    Add(ctx,
+        QString::asprintf("Fehler:    Das VTS %d hätte auf der DVD Tonspuren verschiedener Formate.", mixed));
+    Indented(ctx, QStringLiteral("Bitte die DVD-Struktur auf der Registerkarte Authoring neu einteilen."));
+    return false;
 }
 
 // Runs one step under its section header; false ends the run (end block written).
@@ -237,6 +256,15 @@ bool AbortTest(RunContext& ctx) {
     if (!ctx.state().abortRequested) return true;
     Add(ctx, AbortLine());
     LogRunEnd(ctx);
+    return false;
+}
+
+// After the end block: the computer is shut down and the program ends. A
+// refused request is logged; the window stays, idle.
+bool ShutDown(RunContext& ctx) {
+    if (ctx.shutdown()) return true;
+    Add(ctx, QStringLiteral("Fehler:    Das System hat das Herunterfahren abgelehnt."));
+    SaveLogFile(ctx);
     return false;
 }
 
@@ -262,6 +290,10 @@ bool RunConversion(RunContext& ctx) {
         return false;
     }
     Header(ctx);
+    if (!StartChecks(ctx)) {
+        LogRunEnd(ctx);
+        return false;
+    }
 
     const int stage = ctx.controls().stageIndex;
     if (stage <= kDemux && !Step(ctx, QStringLiteral(" - Demuxen:"), Demultiplex)) return false;
@@ -286,8 +318,7 @@ bool RunConversion(RunContext& ctx) {
             if (ctx.settings().shutdown) {
                 SaveSettingsBeforeShutdown(ctx);
                 LogRunEnd(ctx);
-                ctx.shutdown();
-                return true;
+                return ShutDown(ctx);
             }
         }
     }
@@ -299,8 +330,7 @@ bool RunConversion(RunContext& ctx) {
             SaveSettingsBeforeShutdown(ctx);
             LogRunEnd(ctx);
             Add(ctx, QStringLiteral("Herunterfahren."));
-            ctx.shutdown();
-            return true;
+            return ShutDown(ctx);
         }
     }
     LogRunEnd(ctx);

@@ -1,6 +1,5 @@
 #include "pipeline/Demuxen.h"
 
-#include <QFile>
 #include <array>
 
 #include "pipeline/FileHelpers.h"
@@ -60,10 +59,12 @@ ToolOutcome RunMpgtx(RunContext& ctx, const QString& path, const QString& stem) 
                  QStringLiteral("\" -b \"") + stem + QLatin1Char('"'));
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("MPGTX"));
-    RunPiped(ctx, ToolCall{mpgtx, {QStringLiteral("-version")}, QString(), QString(), {}});
+    // The version query's result does not count, but an abort during it does.
+    ToolOutcome outcome =
+        RunPiped(ctx, ToolCall{mpgtx, {QStringLiteral("-version")}, QString(), QString(), {}});
     Add(ctx, QString());
     Add(ctx, QString());
-    const ToolOutcome outcome = RunPiped(ctx, demux);
+    if (outcome != ToolOutcome::Aborted) outcome = RunPiped(ctx, demux);
     EndBanner(ctx, EndLine(QStringLiteral("MPGTX")));
     Add(ctx, QString());
     return outcome;
@@ -180,8 +181,7 @@ bool DemuxSource(RunContext& ctx, int i) {
         actual += FileSizeKB(name);
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), actual);
     StateWrite(ctx, ctx.state().processingState);
-    SaveLogFile(ctx);
-    return true;
+    return SaveLogFile(ctx);
 }
 
 }  // namespace

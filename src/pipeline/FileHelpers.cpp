@@ -44,11 +44,3 @@ void Wait(int ms) {
     QTimer::singleShot(ms, &loop, &QEventLoop::quit);
     loop.exec();
 }
-
-bool DeleteFileRetrying(const QString& path, int tries, int waitMs) {
-    for (int attempt = 0; attempt < tries; ++attempt) {
-        if (!QFileInfo::exists(path) || QFile::remove(path)) return true;
-        Wait(waitMs);
-    }
-    return !QFileInfo::exists(path);
-}

@@ -11,8 +11,5 @@ qint64 FileSizeOf(const QString& path);
 qint64 DirSize(const QString& folder, bool recursive);
 // Deletes a file or a folder with everything in it. True when it is gone.
 bool DeleteTree(const QString& path);
-// Deletes a file, trying up to tries times with waitMs between failed tries
-// (the window keeps working meanwhile). True when the file is gone.
-bool DeleteFileRetrying(const QString& path, int tries, int waitMs);
 // Waits ms milliseconds while the window keeps working.
 void Wait(int ms);

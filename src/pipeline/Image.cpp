@@ -66,7 +66,7 @@ bool MakeImage(RunContext& ctx) {
     const bool split = ctx.controls().splitEnabled && s.split;
     // Old parts of a split image would be counted as part of the new one.
     for (int part = 0; part < 100 && FileExists(SplitPart(image, part)); ++part)
-        QFile::remove(SplitPart(image, part));
+        if (!DeleteOldOutput(ctx, SplitPart(image, part))) return false;
     const QString arguments = ImageArguments(s.label, split, image, dvd);
     const qint64 estimate = std::llround(DirSize(dvd, true) / 1024.0) + 1;
     SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
@@ -76,12 +76,15 @@ bool MakeImage(RunContext& ctx) {
     Add(ctx, QStringLiteral("Befehl:    ") + mkisofs + QLatin1Char(' ') + arguments);
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("MKISOFS"));
-    RunPiped(ctx, ToolCall{mkisofs, {QStringLiteral("-version")}, QString(), QString(), {}});
+    // The version query's result does not count, but an abort during it does.
+    ToolOutcome outcome =
+        RunPiped(ctx, ToolCall{mkisofs, {QStringLiteral("-version")}, QString(), QString(), {}});
     Add(ctx, QString());
     QStringList list{QStringLiteral("-dvd-video"), QStringLiteral("-V"), s.label};
     if (split) list << QStringLiteral("-split-output");
     list << QStringLiteral("-o") << image << dvd;
-    const ToolOutcome outcome = RunPiped(ctx, ToolCall{mkisofs, list, arguments, QString(), {}});
+    if (outcome != ToolOutcome::Aborted)
+        outcome = RunPiped(ctx, ToolCall{mkisofs, list, arguments, QString(), {}});
     if (outcome != ToolOutcome::Done) {
         EndBanner(ctx, QStringLiteral(" \\\\ MKISOFS - Ende"));
         Add(ctx, QString());
@@ -92,6 +95,5 @@ bool MakeImage(RunContext& ctx) {
     Add(ctx, QString());
     SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Tatsächlich %1.0n MB"), ImageSizeKB(image));
     StateWrite(ctx, 501);
-    SaveLogFile(ctx);
-    return true;
+    return SaveLogFile(ctx);
 }

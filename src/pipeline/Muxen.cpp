@@ -1,46 +1,26 @@
 #include "pipeline/Muxen.h"
 
-#include <QFile>
 #include <cmath>
 
 #include "pipeline/FileHelpers.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SourceGuard.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
 #include "sources/SourceTable.h"
 
 namespace {
 
-void KeepUsersFile(RunContext& ctx, const QString& path) {
-    Add(ctx, QStringLiteral("Hinweis:   Originaldatei ") + path + QStringLiteral(" wird nicht gelöscht."));
-}
-
-void ReportDeletion(RunContext& ctx, const QString& path) {
-    if (FileExists(path))
-        Add(ctx, QStringLiteral("Fehler:    ") + path + QStringLiteral(" konnte nicht gelöscht werden"));
-    else
-        Add(ctx, QStringLiteral("Gelöscht:  ") + path);
-}
-
 // Under "Sofort löschen": the inputs go once the program stream exists; the
-// user's own files of an elementary source stay.
-void DeleteInputs(RunContext& ctx, const MPEGInfo& source, const QString& video, const QStringList& audio) {
-    for (int j = 0; j < audio.size(); ++j) {
+// user's own files (those of an elementary source) stay.
+void DeleteInputs(RunContext& ctx, const QString& video, const QStringList& audio) {
+    for (const QString& track : audio) {
         Wait(1000);
-        if (source.Elementar && audio[j] == source.TonDatei[j]) {
-            KeepUsersFile(ctx, audio[j]);
-            continue;
-        }
-        QFile::remove(audio[j]);
+        if (DeleteRunFile(ctx, track) == Removal::SourceKept) continue;
         Wait(1000);
-        ReportDeletion(ctx, audio[j]);
+        ReportDeletion(ctx, track);
     }
-    if (source.Elementar) {
-        KeepUsersFile(ctx, video);
-        return;
-    }
-    QFile::remove(video);
-    ReportDeletion(ctx, video);
+    if (DeleteRunFile(ctx, video) != Removal::SourceKept) ReportDeletion(ctx, video);
 }
 
 bool MuxSource(RunContext& ctx, int i) {
@@ -98,7 +78,7 @@ bool MuxSource(RunContext& ctx, int i) {
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
     if (outcome != ToolOutcome::Done) return false;
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), FileSizeKB(output));
-    if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteInputs(ctx, source, video, audio);
+    if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteInputs(ctx, video, audio);
     StateWrite(ctx, ctx.state().processingState);
     return true;
 }
@@ -109,6 +89,5 @@ bool Multiplex(RunContext& ctx) {
     if (!ConfirmStep(ctx, QStringLiteral("DVD MPEG muxen"))) return false;
     for (int i = 1; i <= ctx.sources().count(); ++i)
         if (!MuxSource(ctx, i)) return false;
-    SaveLogFile(ctx);
-    return true;
+    return SaveLogFile(ctx);
 }

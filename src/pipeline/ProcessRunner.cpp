@@ -89,7 +89,7 @@ bool ProcessRunner::run(const ToolCall& call, bool piped) {
     pending_.clear();
     process.start();
     if (!process.waitForStarted()) {
-        if (piped) WriteLog(log_, lmAdd, QStringLiteral("Fehler:    ") + process.errorString());
+        WriteLog(log_, lmAdd, QStringLiteral("Fehler:    ") + process.errorString());
         return false;
     }
     process_ = &process;

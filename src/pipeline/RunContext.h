@@ -66,7 +66,8 @@ class RunContext {
     // Window states of a run: running (log tab shown, Abort instead of Start) and idle.
     virtual void enterRunning() = 0;
     virtual void backToIdle() = 0;
-    virtual void shutdown() = 0;
+    // Asks the system to shut down; on success the program ends. False when refused.
+    virtual bool shutdown() = 0;
 };
 
 // Logs a line with the given mode into the context's log.

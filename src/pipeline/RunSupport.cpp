@@ -1,11 +1,11 @@
 #include "pipeline/RunSupport.h"
 
-#include <QFile>
 #include "persistence/ProcessingState.h"
 #include "pipeline/FileHelpers.h"
 #include "pipeline/Format.h"
 #include "pipeline/FreeSpace.h"
 #include "pipeline/RunLogFile.h"
+#include "pipeline/SourceGuard.h"
 #include "pipeline/StepConfirm.h"
 #include "platform/Paths.h"
 #include "sources/SourceTable.h"
@@ -121,12 +121,19 @@ bool StopForAbort(RunContext& ctx) {
 bool DeleteOldOutput(RunContext& ctx, const QString& path, int waitMs) {
     if (!FileExists(path)) return true;
     Indented(ctx, QStringLiteral("... bereits vorhanden."));
-    QFile::remove(path);
+    const Removal removal = DeleteRunFile(ctx, path);
     if (waitMs > 0) Wait(waitMs);
-    if (FileExists(path)) {
+    if (removal != Removal::Gone || FileExists(path)) {
         Add(ctx, QStringLiteral("Fehler:    Die Datei konnte nicht gelöscht werden."));
         return false;
     }
     Indented(ctx, QStringLiteral("... gelöscht."));
     return true;
+}
+
+void ReportDeletion(RunContext& ctx, const QString& path) {
+    if (FileExists(path))
+        Add(ctx, QStringLiteral("Fehler:    ") + path + QStringLiteral(" konnte nicht gelöscht werden"));
+    else
+        Add(ctx, QStringLiteral("Gelöscht:  ") + path);
 }

@@ -60,5 +60,9 @@ UnitStart BeginSourceUnit(RunContext& ctx, int i, int base);
 bool StopForAbort(RunContext& ctx);
 
 // Deletes an output left by an earlier run ("... bereits vorhanden.", "... gelöscht.").
-// False, with the error logged, when it could not be deleted. waitMs: pause after deleting.
+// False, with the error logged, when it could not be deleted or is a source's own
+// file (see SourceGuard.h). waitMs: pause after deleting.
 bool DeleteOldOutput(RunContext& ctx, const QString& path, int waitMs = 0);
+// After a deletion under "Sofort löschen": "Gelöscht:  <path>", or
+// "Fehler:    <path> konnte nicht gelöscht werden" when it is still there.
+void ReportDeletion(RunContext& ctx, const QString& path);

@@ -6,6 +6,7 @@
 
 #include "pipeline/FileHelpers.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SourceGuard.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
 #include "sources/SourceTable.h"
@@ -58,7 +59,7 @@ void CopyToolLog(RunContext& ctx, const QString& work, bool success) {
     for (const QString& line : lines)
         Add(ctx, line);
     EndBanner(ctx, EndLine(QStringLiteral("BeSweet - Log")));
-    QFile::remove(file.fileName());
+    DeleteRunFile(ctx, file.fileName());
     if (success) Add(ctx, QString());
 }
 
@@ -74,7 +75,6 @@ enum class TrackResult { Next, Stop };
 
 TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
     const MPEGInfo& source = ctx.sources()[i];
-    RunState& run = ctx.state();
     const QString work = ctx.settings().work;
     if (StopForAbort(ctx)) return TrackResult::Stop;
     const QString extension = source.TonFormat[j] == 1 ? QStringLiteral(".ac3") : QStringLiteral(".mp2");
@@ -85,7 +85,6 @@ TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
     Indented(ctx, QStringLiteral("... gefunden."));
     if (TrackUsableAsIs(source, j)) {
         Indented(ctx, QStringLiteral("... Upmix nicht notwendig."));
-        StateWrite(ctx, run.processingState);
         return TrackResult::Next;
     }
     Indented(ctx, QStringLiteral("... Upmix notwendig."));
@@ -123,13 +122,10 @@ TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
     if (ctx.settings().tempPolicy == kDeleteAtOnce) {
         if (source.Elementar) {
             Add(ctx, QStringLiteral("Löschen:   Originaldateien werden nicht gelöscht."));
-        } else if (DeleteFileRetrying(input, 10, 200)) {
-            Add(ctx, QStringLiteral("Gelöscht:  ") + input);
-        } else {
-            Add(ctx, QStringLiteral("Fehler:    ") + input + QStringLiteral(" konnte nicht gelöscht werden"));
+        } else if (DeleteRunFile(ctx, input, 10, 200) != Removal::SourceKept) {
+            ReportDeletion(ctx, input);
         }
     }
-    StateWrite(ctx, run.processingState);
     return TrackResult::Next;
 }
 
@@ -140,6 +136,8 @@ bool UpmixSource(RunContext& ctx, int i) {
     const int tracks = qMin(source.trackCount(), 2);
     for (int j = 0; j < tracks; ++j)
         if (UpmixTrack(ctx, i, j) == TrackResult::Stop) return false;
+    // Recorded once every track is done: a resume skips only whole sources.
+    StateWrite(ctx, ctx.state().processingState);
     return true;
 }
 
@@ -149,6 +147,5 @@ bool Upmix(RunContext& ctx) {
     if (!ConfirmStep(ctx, QStringLiteral("Audio Upmix"))) return false;
     for (int i = 1; i <= ctx.sources().count(); ++i)
         if (!UpmixSource(ctx, i)) return false;
-    SaveLogFile(ctx);
-    return true;
+    return SaveLogFile(ctx);
 }

@@ -40,9 +40,20 @@ QString UpmixLog(const QString& work) {
 
 }  // namespace WorkFiles
 
-bool TrackUsableAsIs(const MPEGInfo& source, int j) {
-    return source.TonAbtastrate[j].toLower() == QLatin1String("48 khz") &&
-           source.TonBitrate[j] == source.DVDBitrate[j];
+QStringList PlannedFiles(const QString& work, int i, const MPEGInfo& source) {
+    if (source.NavPacks) return {};
+    const int tracks = qMin(source.trackCount(), 2);
+    QStringList files;
+    if (!source.Elementar) {
+        files << WorkFiles::DemuxVideo(work, i, source.Format);
+        for (int j = 0; j < tracks; ++j)
+            files << WorkFiles::DemuxAudio(work, i, j, source.TonFormat[j]);
+    }
+    for (int j = 0; j < tracks; ++j)
+        files << WorkFiles::Upmixed(work, i, j);
+    files << WorkFiles::Muxed(work, i);
+    files.removeAll(QString());
+    return files;
 }
 
 QString MuxAudioInput(const QString& work, int i, int j, const MPEGInfo& source) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "sources/MPEGInfo.h"
 
@@ -22,8 +23,10 @@ QString UpmixLog(const QString& work);
 
 }  // namespace WorkFiles
 
-// Whether track j goes onto the DVD as it is (48 kHz at the DVD bitrate).
-bool TrackUsableAsIs(const MPEGInfo& source, int j);
+// The files the run writes for source i in the working folder: the demultiplexed
+// streams (not for an elementary source), the upmixed tracks and the program
+// stream; none for a source with navigation packets.
+QStringList PlannedFiles(const QString& work, int i, const MPEGInfo& source);
 // The audio file that the multiplexer takes for track j.
 QString MuxAudioInput(const QString& work, int i, int j, const MPEGInfo& source);
 // The video file that the multiplexer takes.

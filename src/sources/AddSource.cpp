@@ -25,6 +25,7 @@ bool THaupt::AddSource(const QString& path) {
         index = AnalyseSource(path, MediaInfoApi, library, Sources);
     }
     if (index == 0) return false;
+    SourceListChanged();
     TitleSetPass();
     RefreshSourceList();
     ReadChapterFile(Sources[index]);

@@ -54,19 +54,24 @@ QString TrackSamplingRate(const MediaFile& file, int track, int generation, quin
     return text.isEmpty() ? QStringLiteral("---") : text;
 }
 
+// The DVD bitrates of tracks whose known MPEG audio bitrate the table lacks.
+using UnlistedBitrates = std::array<quint8, 2>;
+
 // Fills track slot `slot` of r from audio stream `track` of file.
-void ReadTrack(const MediaFile& file, int track, int generation, MPEGInfo& r, int slot) {
+void ReadTrack(const MediaFile& file, int track, int generation, MPEGInfo& r, int slot,
+               UnlistedBitrates& unlisted) {
     r.TonFormat[slot] = AudioFormatIndex(file.audio(track, QStringLiteral("Codec")));
     r.TonFormatStr[slot] = file.audio(track, QStringLiteral("Codec_String"));
     QString bitrate = file.audio(track, QStringLiteral("BitRate_String"));
     if (bitrate.isEmpty()) bitrate = file.audio(track, QStringLiteral("BitRate"));
     r.TonBitrate[slot] = BitrateIndex(bitrate);
     r.TonAbtastrate[slot] = TrackSamplingRate(file, track, generation, r.TonFormat[slot]);
+    if (r.TonFormat[slot] == 0 && r.TonBitrate[slot] == kNone) unlisted[slot] = BitrateIndexAbove(bitrate);
 }
 
 // The usable companion audio files of an elementary stream become its tracks;
 // the play time is the first one's.
-void ReadCompanions(MediaLibrary& library, int generation, MPEGInfo& r) {
+void ReadCompanions(MediaLibrary& library, int generation, MPEGInfo& r, UnlistedBitrates& unlisted) {
     int accepted = 0;
     for (const QString& candidate : CompanionCandidates(r.Datei)) {
         if (accepted >= kMaxCompanions) break;
@@ -74,7 +79,7 @@ void ReadCompanions(MediaLibrary& library, int generation, MPEGInfo& r) {
         const MediaFile file(library, candidate);
         if (AudioFormatIndex(file.audio(0, QStringLiteral("Codec"))) == kNone) continue;
         r.TonDatei[accepted] = candidate;
-        ReadTrack(file, 0, generation, r, accepted);
+        ReadTrack(file, 0, generation, r, accepted, unlisted);
         r.Tonspuren = QString::number(++accepted);
     }
     if (accepted == 0) return;
@@ -91,6 +96,7 @@ int AnalyseSource(const QString& path, int generation, MediaLibrary& library, So
     const int index = table.append(path);
     MPEGInfo& r = table[index];
     r.NavPacks = HasNavPacks(path);
+    UnlistedBitrates unlisted{kNone, kNone};
     {
         const MediaFile file(library, path);
         ReadVideo(file, r);
@@ -106,11 +112,15 @@ int AnalyseSource(const QString& path, int generation, MediaLibrary& library, So
         if (!r.Elementar) {
             const int tracks = std::min(r.trackCount(), 2);
             for (int j = 0; j < tracks; ++j)
-                ReadTrack(file, j, generation, r, j);
+                ReadTrack(file, j, generation, r, j, unlisted);
         }
     }
-    if (r.Elementar) ReadCompanions(library, generation, r);
+    if (r.Elementar) ReadCompanions(library, generation, r, unlisted);
     SetDvdDefaults(r);
+    // A known MPEG audio bitrate outside the table (32, 48, 56 kbit/s) is unknown to
+    // the table, but the track is converted at the smallest table bitrate above it.
+    for (int j = 0; j < 2; ++j)
+        if (r.DVDBitrate[j] == kNone) r.DVDBitrate[j] = unlisted[j];
     return index;
 }
 

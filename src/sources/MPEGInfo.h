@@ -37,3 +37,10 @@ struct MPEGInfo {
     bool operator==(const MPEGInfo& other) const;
     bool operator!=(const MPEGInfo& other) const { return !(*this == other); }
 };
+
+// Whether track j goes onto the DVD as it is (48 kHz at the DVD bitrate); any
+// other track is upmixed.
+bool TrackUsableAsIs(const MPEGInfo& source, int j);
+// The format code track j has on the disc: an upmixed track is MPEG audio (0),
+// whatever it was before.
+quint8 DiscAudioFormat(const MPEGInfo& source, int j);

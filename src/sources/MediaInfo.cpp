@@ -76,6 +76,15 @@ quint8 BitrateIndex(const QString& text) {
     return IndexIn(BitrateTable(), text.left(3).trimmed().toUpper());
 }
 
+quint8 BitrateIndexAbove(const QString& text) {
+    bool ok = false;
+    const int kbit = text.trimmed().section(QLatin1Char(' '), 0, 0).toInt(&ok);
+    const QStringList& table = BitrateTable();
+    for (int k = 0; ok && k < table.size(); ++k)
+        if (table[k].toInt() > kbit) return static_cast<quint8>(k);
+    return kNone;
+}
+
 quint8 VideoFormatIndex(const QString& text) {
     return IndexIn(VideoFormatTable(), text);
 }

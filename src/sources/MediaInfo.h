@@ -72,6 +72,9 @@ LibraryProbe ProbeVersion(const QString& version, bool nt5);
 
 // Index into BitrateTable of a text beginning with the kbit/s value; 255 if none.
 quint8 BitrateIndex(const QString& text);
+// Index of the smallest BitrateTable entry above the kbit/s value a text begins
+// with ("48 kb/s" -> 64); 255 if none.
+quint8 BitrateIndexAbove(const QString& text);
 // Index into VideoFormatTable (case-sensitive); 255 if none.
 quint8 VideoFormatIndex(const QString& text);
 // Index into AudioFormatTable (case-sensitive); 255 if none.

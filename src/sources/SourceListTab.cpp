@@ -141,6 +141,7 @@ void SourceListTab::ListSVCDClick() {
             bitrate[j]->setText(QStringLiteral("---"));
         }
     }
+    if (h.IsBusy()) return;  // the list's buttons stay locked during a run
     h.BuDel->setEnabled(true);
     const int n = h.Sources.count();
     if (n >= 2) {
@@ -167,7 +168,7 @@ void SourceListTab::BuAddClick() {
 
     h.ListSVCD->clearSelection();
     h.Pfade.SVCD = QFileInfo(files.first()).absolutePath();
-    h.Run.resumePoint = 0;
+    h.SourceListChanged();
     if (files.size() > 1) {
         QCollator collator;
         collator.setCaseSensitivity(Qt::CaseInsensitive);
@@ -202,8 +203,8 @@ void SourceListTab::afterListChange() {
 void SourceListTab::BuDelClick() {
     const int k = h.ListSVCD->currentRow();
     if (k < 0 || h.ListSVCD->selectedItems().isEmpty()) return;
-    h.Run.resumePoint = 0;
     h.Sources.remove(k);
+    h.SourceListChanged();
     clearProperties();
     h.BuDel->setEnabled(false);
     h.BuHoch->setEnabled(false);
@@ -218,8 +219,8 @@ void SourceListTab::BuDelAlleClick() {
     clearProperties();
     for (QPushButton* button : {h.BuHoch, h.BuRunter, h.BuDel, h.BuDelAlle, h.BuStart, h.BuMProjekt})
         button->setEnabled(false);
-    h.Run.resumePoint = 0;
     h.Sources.removeAll();
+    h.SourceListChanged();
     h.RefreshSourceList();
     h.TitleSetPass();
 }
@@ -227,8 +228,8 @@ void SourceListTab::BuDelAlleClick() {
 void SourceListTab::BuHochClick() {
     const int k = h.ListSVCD->currentRow();
     if (k <= 0) return;
-    h.Run.resumePoint = 0;
     h.Sources.exchange(k, k - 1);
+    h.SourceListChanged();
     h.RefreshSourceList();
     h.ListSVCD->setCurrentRow(k - 1);
     h.TitleSetPass();
@@ -240,8 +241,8 @@ void SourceListTab::BuRunterClick() {
     const int k = h.ListSVCD->currentRow();
     const int n = h.Sources.count();
     if (k < 0 || k >= n - 1) return;
-    h.Run.resumePoint = 0;
     h.Sources.exchange(k, k + 1);
+    h.SourceListChanged();
     h.RefreshSourceList();
     h.ListSVCD->setCurrentRow(k + 1);
     h.TitleSetPass();

@@ -42,10 +42,35 @@ void SourceTable::exchange(int a, int b) {
     std::swap(records_[a], records_[b]);
 }
 
+bool TrackUsableAsIs(const MPEGInfo& source, int j) {
+    return source.TonAbtastrate[j].toLower() == QLatin1String("48 khz") &&
+           source.TonBitrate[j] == source.DVDBitrate[j];
+}
+
+quint8 DiscAudioFormat(const MPEGInfo& source, int j) {
+    constexpr quint8 kMpegAudio = 0;
+    constexpr quint8 kAc3 = 1;
+    return source.TonFormat[j] == kAc3 && !TrackUsableAsIs(source, j) ? kMpegAudio : source.TonFormat[j];
+}
+
+namespace {
+
+bool SameDiscAudio(const MPEGInfo& a, const MPEGInfo& b) {
+    return DiscAudioFormat(a, 0) == DiscAudioFormat(b, 0) && DiscAudioFormat(a, 1) == DiscAudioFormat(b, 1);
+}
+
+}  // namespace
+
 bool AlikeForTitleSet(const MPEGInfo& a, const MPEGInfo& b) {
     return a.Format == b.Format && a.Bildgroesse == b.Bildgroesse &&
            a.Bildwiederholrate == b.Bildwiederholrate && a.AspectRatio == b.AspectRatio &&
-           a.TonFormat == b.TonFormat && a.DVDBitrate == b.DVDBitrate && a.DVDSprache == b.DVDSprache;
+           SameDiscAudio(a, b) && a.DVDBitrate == b.DVDBitrate && a.DVDSprache == b.DVDSprache;
+}
+
+int MixedTitleSet(const SourceTable& table) {
+    for (int i = 2; i <= table.count(); ++i)
+        if (table[i].VTS == table[i - 1].VTS && !SameDiscAudio(table[i], table[i - 1])) return table[i].VTS;
+    return 0;
 }
 
 int SourceTable::titleSetPass() {

@@ -38,5 +38,9 @@ class SourceTable {
     int count_ = 0;
 };
 
-// Whether two neighbouring sources can share a title set.
+// Whether two neighbouring sources can share a title set: among the rest, their
+// tracks have the same formats on the disc.
 bool AlikeForTitleSet(const MPEGInfo& a, const MPEGInfo& b);
+// The first title set whose neighbouring sources would carry different audio
+// formats on the disc (a loaded project keeps its stored numbering); 0 when none.
+int MixedTitleSet(const SourceTable& table);

@@ -97,6 +97,32 @@ TEST_F(EndToEnd, ASecondRunReplacesTheOldStructureAndSplitsTheImage) {
     EXPECT_EQ(lsdvd(part).count(QRegularExpression("Title: \\d\\d")), 2);
 }
 
+// Two AC-3 sources whose title set got 224 kbit/s: the one at 192 kbit/s becomes MPEG audio,
+// so the other opens a title set of its own. A 48 kbit/s MPEG track is converted at 64.
+TEST_F(EndToEnd, TitleSetsFollowTheAudioFormatOnTheDiscAndOldStructuresGoInEveryCase) {
+    for (const char* name : {"VIDEO_TS", "video_ts", "AUDIO_TS", "audio_ts"})
+        dir.write(QStringLiteral("Dvd/%1/alt.txt").arg(name), "alt");
+    add(TestMedia::SvcdAc3(192)).DVDBitrate[0] = 7;
+    add(TestMedia::SvcdAc3(224));
+    ASSERT_EQ(add(TestMedia::Svcd48kbit()).DVDBitrate[0], 0);
+    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
+
+    const QString info = lsdvd(ctx.values.dvdRoot);
+    const QStringList titles = info.split(QStringLiteral("\nTitle: ")).mid(1);
+    ASSERT_EQ(titles.size(), 3) << info.toStdString();
+    const char* formats[] = {"mpeg1", "ac3", "mpeg1"};
+    for (int t = 0; t < 3; ++t)
+        EXPECT_TRUE(titles[t].contains(QRegularExpression(
+            QStringLiteral("^0%1, Length: 00:00:0[23][^\n]*Audio streams: 01.*Language: de[^\n]*Format: %2,")
+                .arg(t + 1)
+                .arg(formats[t]),
+            QRegularExpression::DotMatchesEverythingOption)))
+            << titles[t].toStdString();
+    EXPECT_EQ(QDir(ctx.values.dvdRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"AUDIO_TS", "VIDEO_TS"}));
+    EXPECT_FALSE(QFileInfo::exists(ctx.values.dvdRoot + "/VIDEO_TS/alt.txt"));
+}
+
 TEST_F(EndToEnd, AnEmptiedScriptIsRefusedByTheAuthorAndEndsTheRun) {
     ctx.values.editScript = true;
     ctx.onEditScript = [](QStringList& lines) { lines.clear(); };

@@ -1,3 +1,4 @@
+#include "persistence/ProcessingState.h"
 #include "pipeline/ConversionRun.h"
 #include "pipeline/Demuxen.h"
 #include "pipeline/Muxen.h"
@@ -90,6 +91,19 @@ TEST_F(PipelineTest, ResumeSkipsFinishedUnitsAndImmediateDeletionKeepsSources) {
     EXPECT_TRUE(QFileInfo::exists(ctx.values.work + "/svcd-1-0.m1v"));
     EXPECT_FALSE(QFileInfo::exists(ctx.values.work + "/svcd-2-0.m1v"));
     EXPECT_TRUE(QFileInfo::exists(vcd));
+}
+
+TEST_F(PipelineTest, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource) {
+    add(TestMedia::SvcdTwoTracks());
+    step(Demultiplex);
+    // "Nein" to "Sofort abbrechen?" while track 0 is upmixed: the tool ends, the step stops.
+    WhenTrue([&] { return ctx.runner().isRunning(); }, [&] { ctx.run.abortRequested = true; });
+    EXPECT_FALSE(Upmix(ctx));
+    ctx.run.abortRequested = false;
+    ctx.run.resumePoint = StateRead(ctx.run.runProjectFile);
+    EXPECT_EQ(ctx.run.resumePoint, 101);
+    step(Upmix);
+    step(Multiplex);
 }
 
 TEST_F(PipelineTest, AbortBetweenSourcesStopsBeforeTheNextUnit) {

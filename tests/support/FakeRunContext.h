@@ -53,7 +53,10 @@ class FakeRunContext : public RunContext {
         running = false;
         ++idleCount;
     }
-    void shutdown() override { ++shutdowns; }
+    bool shutdown() override {
+        ++shutdowns;
+        return shutdownAccepted;
+    }
 
     QStringList lines() const { return memory.lines(); }
     // The real tools and the program's helpers and menus; working folder
@@ -73,6 +76,7 @@ class FakeRunContext : public RunContext {
     bool running = false;
     int idleCount = 0;
     int shutdowns = 0;
+    bool shutdownAccepted = true;
     std::function<bool(const QString&, bool)> onSaveSettings = [](const QString&, bool) { return true; };
     std::function<bool(const QString&)> onSaveProject = [](const QString&) { return true; };
     std::function<void(QStringList&)> onEditScript = [](QStringList&) {};

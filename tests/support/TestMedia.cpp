@@ -192,6 +192,20 @@ QString SvcdTwoAc3() {
                             "-map", "2:a", "-c", "copy", "-f", "vob"});
 }
 
+QString SvcdAc3(int kbit) {
+    const QString rate = QStringLiteral("%1k").arg(kbit);
+    const QString track = Make(QStringLiteral("track-%1.ac3").arg(kbit),
+                               Tone(48000) + QStringList{"-c:a", "ac3", "-b:a", rate, "-f", "ac3"});
+    return Make(QStringLiteral("svcd-ac3-%1.mpg").arg(kbit),
+                {"-i", Svcd(), "-i", track, "-map", "0:v", "-map", "1:a", "-c", "copy", "-f", "vob"});
+}
+
+QString Svcd48kbit() {
+    return Make(
+        QStringLiteral("svcd-48kbit.mpg"),
+        Picture("480x576") + Tone(44100) + QStringList{"-target", "pal-svcd", "-ac", "1", "-b:a", "48k"});
+}
+
 namespace {
 
 QString Write(const QString& name, const std::function<bool(QFile&)>& fill) {

@@ -24,6 +24,10 @@ QString Mp3Audio();       // an MP3 file (unsupported audio)
 QString Ac3Track(int index);
 // MPEG-2 PS (VOB style): Svcd's video, Ac3Track(0) and Ac3Track(1) copied unchanged.
 QString SvcdTwoAc3();
+// MPEG-2 PS (VOB style): Svcd's video with one stereo AC-3 track at kbit kbit/s, 48 kHz.
+QString SvcdAc3(int kbit);
+// As Svcd with a mono MP2 track at 48 kbit/s, a bitrate the DVD table lacks.
+QString Svcd48kbit();
 
 // Sources the media library must read or refuse.
 QString Vcd43();       // as Vcd with display aspect 4:3

@@ -17,7 +17,10 @@ void WindowTest::TearDown() {
 void WindowTest::open() {
     h.reset();
     h = std::make_unique<THaupt>(programDir.path(), dialogs);
-    h->ShutdownHandler = [] { ADD_FAILURE() << "shutdown requested"; };
+    h->ShutdownHandler = [] {
+        ADD_FAILURE() << "shutdown requested";
+        return false;
+    };
     h->OpenUrlHandler = [](const QUrl&) {};
     h->show();
     pump();

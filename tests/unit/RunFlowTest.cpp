@@ -117,6 +117,11 @@ TEST_F(RunFlow, StageDecrypterBurnsOnlyWhenItIsChosen) {
     EXPECT_TRUE(logged(QStringLiteral("           [600] Bearbeitungsstand gesichert.")));
     EXPECT_EQ(ctx.lines().last(), QStringLiteral("Herunterfahren."));
     EXPECT_EQ(ctx.shutdowns, 1);
+
+    ctx.shutdownAccepted = false;
+    EXPECT_FALSE(RunConversion(ctx));
+    EXPECT_EQ(ctx.lines().last(), QStringLiteral("Fehler:    Das System hat das Herunterfahren abgelehnt."));
+    EXPECT_FALSE(ctx.running);
 }
 
 TEST_F(RunFlow, AnAbortNoticedAfterTheImageNeverBurns) {
@@ -137,6 +142,74 @@ TEST_F(RunFlow, AnAbortNoticedAfterTheImageNeverBurns) {
     EXPECT_FALSE(RunConversion(ctx));
     EXPECT_FALSE(headers().contains(QStringLiteral("DVD brennen:")));
     EXPECT_TRUE(logged(QStringLiteral("Abbruch:   Abbruch durch den Anwender.")));
+}
+
+TEST_F(RunFlow, YesToAbortDuringAVersionQueryStopsTheStep) {
+    const QString mark = dir.file("gelaufen");  // left by the real call after the query
+    const QString body = "[ \"$1\" = -version ] && { echo bereit; exec sleep 60; }\ntouch '" + mark + "'";
+    ctx.values.tools[Tool::mpgtx] = tool("mpgtx", body);
+    ctx.values.tools[Tool::mkisofs] = tool("mkisofs", body);
+    ctx.values.image = true;
+    dir.write("quelle1.mpg", "x");
+    dir.write("Dvd/VIDEO_TS/VIDEO_TS.IFO", "x");
+    for (int stage : {0, 4}) {
+        ctx.controlState.stageIndex = stage;
+        WhenTrue([&] { return ctx.memory.lastLine() == "bereit"; },
+                 [&] {
+                     ctx.run.abortRequested = true;
+                     ctx.runner().KillTool();
+                 });
+        EXPECT_FALSE(RunConversion(ctx));
+        EXPECT_FALSE(QFile::exists(mark)) << stage;
+    }
+}
+
+TEST_F(RunFlow, ALogFileThatCannotBeWrittenEndsTheRun) {
+    QDir().mkpath(dir.file("tavrolin.log"));
+    ctx.controlState.stageIndex = 3;
+    EXPECT_FALSE(RunConversion(ctx));
+    EXPECT_FALSE(logged(QStringLiteral("           [402] Bearbeitungsstand gesichert.")));
+    EXPECT_FALSE(ctx.running);
+}
+
+TEST_F(RunFlow, ASourceInThePlaceOfAnIntermediateEndsTheRunBeforeTheFirstStep) {
+    const QString own = dir.file("Arbeit/../Arbeit/dvd-1.mpg");  // source 1's program stream
+    ctx.table[2].Datei = own;
+    ctx.table[2].NavPacks = true;
+    ctx.controlState.stageIndex = 3;
+    EXPECT_FALSE(RunConversion(ctx));
+    EXPECT_TRUE(logged("Fehler:    Die Quelle " + own + " würde von diesem Lauf überschrieben."));
+    EXPECT_TRUE(logged(QStringLiteral("           Bitte einen anderen Arbeits-Ordner wählen.")));
+    EXPECT_EQ(headers().mid(9), QStringList());
+    EXPECT_EQ(FileBytes(own), "x");
+}
+
+TEST_F(RunFlow, AnOldDvdStructureThatHoldsASourceIsKept) {
+    const QString vob = dir.write("Dvd/video_ts/VTS_01_1.VOB", "quelle");
+    ctx.table[1].Datei = vob;
+    ctx.table[1].NavPacks = true;
+    ctx.controlState.stageIndex = 3;
+    EXPECT_FALSE(RunConversion(ctx));
+    EXPECT_EQ(FileBytes(vob), "quelle");
+}
+
+// AC-3 at 48 kHz in a stored title set of 224 kbit/s: source 1 (192 kbit/s) becomes MPEG
+// audio, source 2 stays AC-3. Such a title set is never authored; the pass splits it.
+TEST_F(RunFlow, AStoredTitleSetThatWouldMixAudioFormatsOnTheDiscIsNeverAuthored) {
+    for (int i : {1, 2}) {
+        MPEGInfo& r = ctx.table[i];
+        r.Tonspuren = QStringLiteral("1");
+        r.TonFormat = {1, kNone};
+        r.TonAbtastrate = {QStringLiteral("48 KHz"), QString()};
+        r.TonBitrate = {quint8(5 + i), kNone};
+        r.DVDBitrate = {7, kNone};
+    }
+    ctx.controlState.stageIndex = 3;
+    EXPECT_FALSE(RunConversion(ctx));
+    EXPECT_TRUE(
+        logged(QStringLiteral("Fehler:    Das VTS 1 hätte auf der DVD Tonspuren verschiedener Formate.")));
+    EXPECT_EQ(headers().mid(9), QStringList());
+    EXPECT_EQ(ctx.table.titleSetPass(), 3);
 }
 
 }  // namespace

@@ -92,11 +92,12 @@ TEST_F(RunnerTest, ASignalNotSentByKillToolIsAnUnknownError) {
 TEST_F(RunnerTest, AProgramThatCannotStart) {
     EXPECT_FALSE(runner.RunToolPiped(call(dir.file("fehlt"))));
     ASSERT_EQ(log.lineCount(), 1);
-    EXPECT_TRUE(log.lastLine().startsWith(QStringLiteral("Fehler:    "))) << log.lastLine().toStdString();
+    const QString error = log.lastLine();
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Fehler:    "))) << error.toStdString();
     log.clear();
     ToolCall missing = call(dir.file("fehlt"), {"-a"});
     EXPECT_FALSE(runner.RunTool(missing));
-    EXPECT_EQ(log.lines(), QStringList{"Befehl:    \"" + dir.file("fehlt") + "\" -a"});
+    EXPECT_EQ(log.lines(), (QStringList{"Befehl:    \"" + dir.file("fehlt") + "\" -a", error}));
 }
 
 TEST_F(RunnerTest, PathsAndArgumentsArriveIntactWithoutAShell) {

@@ -1,7 +1,12 @@
+#include <QTableWidget>
 #include <QTextBrowser>
+#include <set>
 
 #include "app/About.h"
+#include "pipeline/ProcessRunner.h"
 #include "platform/Product.h"
+#include "support/MediaCheck.h"
+#include "support/TestMedia.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -18,6 +23,15 @@ class HeldRunner : public ToolRunner {
     bool isRunning() const override { return false; }
     bool lastRunKilled() const override { return kills > 0; }
     int kills = 0;
+};
+
+// The real tool runner; the test acts before every tool starts.
+class HookedRunner : public ProcessRunner {
+  public:
+    using ProcessRunner::ProcessRunner;
+    bool RunToolPiped(const ToolCall& call) override { return hook(), ProcessRunner::RunToolPiped(call); }
+    bool RunTool(const ToolCall& call) override { return hook(), ProcessRunner::RunTool(call); }
+    std::function<void()> hook;
 };
 
 using MainWindow = WindowTest;
@@ -97,6 +111,45 @@ TEST_F(MainWindow, AbortAsksAndKillsTheToolOnlyOnYes) {
     h->backToIdle();
     EXPECT_FALSE(h->BuAbbruch->isVisible());
     EXPECT_TRUE(h->BuStart->isVisible() && h->BuOeffnen->isEnabled() && h->BuMProjekt->isEnabled());
+}
+
+// In every step of a run the controls that change the sources, the DVD structure or load a
+// project are locked: clicking them changes nothing the run converts.
+TEST_F(MainWindow, ClicksDuringEveryStepOfARunChangeNothingItConverts) {
+    h->Tools[Tool::mpgtx] = QStringLiteral("/usr/bin/mpgtx");
+    h->Tools[Tool::BeSweet] = QStringLiteral(TAV_TOOL_DIR "/BeSweet");
+    h->Tools[Tool::MPlex] = QStringLiteral("/usr/bin/mplex");
+    h->Tools[Tool::DVDauthor] = QStringLiteral("/usr/bin/dvdauthor");
+    h->Pfade.Arbeit = disk.file("Arbeit");
+    h->Pfade.DVDroot = disk.file("Dvd");
+    QDir().mkpath(h->Pfade.Arbeit);
+    for (const char* name : {"a.mpg", "b.mpg"})
+        ASSERT_TRUE(h->AddSource(copy(TestMedia::Vcd(), name)));
+    showTab("tavTabAuthor");
+    const SourceTable before = h->Sources;
+    std::set<int> steps;
+    auto runner = std::make_unique<HookedRunner>(h->log(), h->progress(), [] { return 2; });
+    runner->hook = [&] {
+        steps.insert(h->Run.processingState / 100);
+        clickRow(h->ListSVCD, 1);
+        for (const char* name :
+             {"BuAdd", "BuDel", "BuDelAlle", "BuHoch", "BuRunter", "BuRecover", "BuOeffnen"}) {
+            EXPECT_FALSE(find(name)->isEnabled()) << name;
+            QTest::mouseClick(find(name), Qt::LeftButton);
+        }
+        EXPECT_FALSE(h->Strukt->isEnabled());
+        QTest::mouseClick(h->Strukt->viewport(), Qt::LeftButton, {},
+                          h->Strukt->visualItemRect(h->Strukt->item(1, 0)).center());
+    };
+    h->setRunner(std::move(runner));
+    h->BuStartClick();
+    EXPECT_TRUE(h->LastRunCompleted);
+    EXPECT_EQ(steps, (std::set<int>{1, 2, 3, 4}));
+    ASSERT_EQ(h->Sources.count(), 2);
+    EXPECT_TRUE(h->Sources[1] == before[1] && h->Sources[2] == before[2]);
+    EXPECT_EQ(MediaCheck::Run("lsdvd", {h->Pfade.DVDroot}).count(QStringLiteral("\nTitle: ")), 1);
+    for (const char* name : {"BuAdd", "BuDelAlle", "BuRecover", "Strukt"})
+        EXPECT_TRUE(find(name)->isEnabled()) << name;
 }
 
 TEST_F(MainWindow, ClosingDuringARunAbortsItAndClosesWhenItHasEnded) {

@@ -165,9 +165,16 @@ TEST_F(Projects, ResumeSelectsTheStageInWhichTheRunStopped) {
     EXPECT_EQ(resume(disk.write(QStringLiteral("Projekt-alt.ini"), "")), QStringList());
     EXPECT_EQ(h->Run.resumePoint, 6) << "not a project: nothing happens";
 
-    // Opening a project: the resume point belonged to other sources.
-    EXPECT_EQ(openProject(backup(302)), QStringList());
-    EXPECT_EQ(h->Run.resumePoint, 0);
+    // Opening a project or adding a source: resume point and stage belonged to other sources.
+    for (const bool open : {true, false}) {
+        EXPECT_EQ(resume(backup(302)), QStringList());
+        if (open)
+            EXPECT_EQ(openProject(backup(302)), QStringList());
+        else
+            add(copy(TestMedia::Svcd(), QStringLiteral("neu.mpg")));
+        EXPECT_EQ(h->Run.resumePoint, 0) << open;
+        EXPECT_EQ(h->CoRecover->currentIndex(), 0) << open;
+    }
 }
 
 TEST_F(Projects, ResumeAfterImageAndBurnStages) {
