@@ -67,7 +67,10 @@ bool Driver::open(const QString& programDir) {
     LinkBuildFolders(programDir);
     window_ = std::make_unique<THaupt>(QFileInfo(programDir).absoluteFilePath(), dialogs_);
     window_->ShutdownHandler = [] { Out() << "SHUTDOWN requested" << Qt::endl; };
-    window_->OpenUrlHandler = [](const QUrl& url) { Out() << "OPEN " << url.toString() << Qt::endl; };
+    window_->OpenUrlHandler = [](const QUrl& url) {
+        Out() << "OPEN " << url.toString() << Qt::endl;
+        return true;
+    };
     window_->show();
     QApplication::processEvents();
     return true;

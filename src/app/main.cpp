@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTranslator>
 
 #include "app/Tavrolin.h"
@@ -11,9 +10,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
     QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtGerman);
+    UseGerman(qtGerman);
 
     QtDialogs dialogs;
     THaupt haupt(QCoreApplication::applicationDirPath(), dialogs);

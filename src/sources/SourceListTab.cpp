@@ -63,6 +63,7 @@ void SourceListTab::build(QWidget* page) {
         caption = Label(h.GBox1, captionName, text);
         value = Label(h.GBox1, valueName, QString());
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        caption->setBuddy(value);  // an empty value reads as its caption, not as the box's title
         grid->addWidget(caption, row, column);
         grid->addWidget(value, row, column + 1, 1, span);
     };
@@ -103,19 +104,20 @@ void SourceListTab::ListSVCDClick() {
     const int k = h.ListSVCD->currentRow();
     if (k < 0 || k >= h.Sources.count() || h.ListSVCD->selectedItems().isEmpty()) return;
     const MPEGInfo& r = h.Sources[k + 1];
-    h.LaDatei->setText(r.Datei);
+    SetElidedText(h.LaDatei, r.Datei);
+    QLabel* companion[] = {h.LaAudDat0, h.LaAudDat1};
     if (r.Elementar) {
         h.LaVid0->setText(QStringLiteral("Videodatei"));
         h.LaAud00->setText(QStringLiteral("Audiodatei 0"));
         h.LaAud10->setText(QStringLiteral("Audiodatei 1"));
-        h.LaAudDat0->setText(r.TonFormat[0] < kNone ? QFileInfo(r.TonDatei[0]).fileName() : QString());
-        h.LaAudDat1->setText(r.TonFormat[1] < kNone ? QFileInfo(r.TonDatei[1]).fileName() : QString());
+        for (int j = 0; j < 2; ++j)
+            SetElidedText(companion[j], r.TonFormat[j] < kNone ? r.TonDatei[j] : QString());
     } else {
         h.LaVid0->setText(QStringLiteral("Dateiname"));
         h.LaAud00->setText(QStringLiteral("Tonspur 0"));
         h.LaAud10->setText(QStringLiteral("Tonspur 1"));
-        h.LaAudDat0->clear();
-        h.LaAudDat1->clear();
+        for (QLabel* label : companion)
+            SetElidedText(label, QString());
     }
     h.LaFormat->setText(r.FormatStr);
     if (!r.Spieldauer.isEmpty()) {
@@ -127,7 +129,6 @@ void SourceListTab::ListSVCDClick() {
     }
     h.LaBild->setText(r.Bildgroesse + QStringLiteral(" @ ") + r.Bildwiederholrate + QStringLiteral(" fps"));
     h.LaAR->setText(r.AspectRatio);
-    QLabel* companion[] = {h.LaAudDat0, h.LaAudDat1};
     QLabel* format[] = {h.LaFor0, h.LaFor1};
     QLabel* bitrate[] = {h.LaBR0, h.LaBR1};
     for (int j = 0; j < 2; ++j) {
@@ -136,7 +137,7 @@ void SourceListTab::ListSVCDClick() {
             bitrate[j]->setText(TableText(BitrateTable(), r.TonBitrate[j]) + QStringLiteral("kb/s @ ") +
                                 r.TonAbtastrate[j]);
         } else {
-            companion[j]->clear();
+            SetElidedText(companion[j], QString());
             format[j]->setText(QStringLiteral("---"));
             bitrate[j]->setText(QStringLiteral("---"));
         }
@@ -160,8 +161,10 @@ void SourceListTab::BuAddClick() {
     request.filter = QStringLiteral(
         "MPEG1/2 Video (*.mpg)|*.mpg|MPEG1/2 Video (*.m1v,*.m2v,*.mpv,*.mpv2)|*.m1v;*.m2v;*.mpv;*.mpv2|"
         "Alle Datein (*.*)|*.*");
-    request.folder = h.Pfade.SVCD;
+    // A folder that is gone: the dialog starts in the program's folder.
+    request.folder = QFileInfo(h.Pfade.SVCD).isDir() ? h.Pfade.SVCD : h.ProgramDir;
     request.multiple = true;
+    request.showHidden = true;
     QStringList files = h.dialogs().openFiles(request);
     if (files.isEmpty()) return;
 

@@ -18,7 +18,7 @@ void WindowTest::open() {
     h.reset();
     h = std::make_unique<THaupt>(programDir.path(), dialogs);
     h->ShutdownHandler = [] { ADD_FAILURE() << "shutdown requested"; };
-    h->OpenUrlHandler = [](const QUrl&) {};
+    h->OpenUrlHandler = [](const QUrl&) { return true; };
     h->show();
     pump();
 }
