@@ -95,7 +95,7 @@ void SettingsBlock(RunContext& ctx, const ProgramSettings& s, const ControlState
         Add(ctx, QStringLiteral("  Brenner: ") + c.burnerText);
         if (c.speedEnabled) Add(ctx, QStringLiteral("  Speed:   ") + c.speedText);
         if (s.erase) Add(ctx, QStringLiteral("  RWs ohne Nachfrage löschen."));
-        if (s.eject && c.ejectEnabled) Add(ctx, QStringLiteral("  DVD nach dem Brennen auswerfen."));
+        if (s.eject && c.ejectEnabled) Add(ctx, QStringLiteral("  DVD nach dem Brennen nicht auswerfen."));
         if (s.burnLog && c.logEnabled) Add(ctx, QStringLiteral("  Logdatei speichern."));
     }
     Add(ctx, QStringLiteral("- Beginne mit ") + c.stageText);
