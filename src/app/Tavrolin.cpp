@@ -30,6 +30,7 @@
 #include "persistence/GeneralTab.h"
 #include "persistence/ProjectActions.h"
 #include "pipeline/ConversionRun.h"
+#include "pipeline/DiscCheck.h"
 #include "pipeline/ImageTab.h"
 #include "pipeline/ProcessRunner.h"
 #include "platform/Product.h"
@@ -304,6 +305,7 @@ void THaupt::OpenWebPage() {
 }
 
 void THaupt::BuStartClick() {
+    if (!ConfirmStart(*this)) return;
     LastRunCompleted = RunConversion(*this);
 }
 

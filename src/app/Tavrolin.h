@@ -102,6 +102,7 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     QLabel *LaAud02 = nullptr, *LaBR0 = nullptr;
     QLabel *LaAud10 = nullptr, *LaAudDat1 = nullptr, *LaAud11 = nullptr, *LaFor1 = nullptr;
     QLabel *LaAud12 = nullptr, *LaBR1 = nullptr;
+    QLabel* LaNorm = nullptr;  // a picture players may refuse
 
     // --- Kapitel ---
     QListWidget *ListMPEG = nullptr, *ListKapitel = nullptr;
@@ -119,7 +120,8 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     QWidget *TabStrukt = nullptr, *TabMenue = nullptr;
     QTableWidget* Strukt = nullptr;
     QComboBox *CoBit = nullptr, *CoSpr = nullptr;
-    QLabel* LaTitelsets = nullptr;  // why Start is disabled
+    QLabel* LaTitelsets = nullptr;                     // why Start is disabled
+    QLabel *LaGroesse = nullptr, *LaSystem = nullptr;  // the DVD's size, PAL and NTSC mixed
     QCheckBox *ChPGC = nullptr, *ChVorMenu = nullptr;
     QRadioButton *RaVar0 = nullptr, *RaVar1 = nullptr, *RaVar2 = nullptr;
     QPushButton *BuHM = nullptr, *BuUM = nullptr;

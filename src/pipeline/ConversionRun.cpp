@@ -6,11 +6,13 @@
 #include "pipeline/Author.h"
 #include "pipeline/Brennen.h"
 #include "pipeline/Demuxen.h"
+#include "pipeline/DiscCheck.h"
 #include "pipeline/FileHelpers.h"
 #include "pipeline/Format.h"
 #include "pipeline/Image.h"
 #include "pipeline/Muxen.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SizeEstimate.h"
 #include "pipeline/Upmix.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
@@ -165,6 +167,9 @@ void StructureBlock(RunContext& ctx, const ProgramSettings& s) {
         else
             Add(ctx, QString::asprintf("VTS %.1d:     ", table[i].VTS) + table[i].Datei);
     }
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich etwa %1.0n MB"), DvdEstimateKB(table, s));
+    for (const QString& warning : StartWarnings(table, s))
+        Add(ctx, QStringLiteral("Hinweis:   ") + warning);
     StateWrite(ctx, 6);
 }
 

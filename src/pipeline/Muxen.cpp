@@ -5,6 +5,7 @@
 
 #include "pipeline/FileHelpers.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SizeEstimate.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
 #include "sources/SourceTable.h"
@@ -84,7 +85,7 @@ bool MuxSource(RunContext& ctx, int i) {
         arguments << track;
         inputs += FileSizeKB(track);
     }
-    const qint64 estimate = std::llround(inputs * 1.04);
+    const qint64 estimate = MuxEstimateKB(inputs);
     SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
     if (CheckFreeSpace(ctx, work, estimate)) return false;
     ctx.progress().showGauge(estimate);

@@ -10,6 +10,7 @@
 #include "app/Tavrolin.h"
 #include "app/Ui.h"
 #include "pipeline/Format.h"
+#include "sources/Compliance.h"
 #include "sources/Tables.h"
 
 using namespace ui;
@@ -82,6 +83,9 @@ void SourceListTab::build(QWidget* page) {
     pair(h.LaAud12, "LaAud12", QStringLiteral("Bitrate"), h.LaBR1, "LaBR1", 6, 2);
     for (QLabel* value : {h.LaAudDat0, h.LaAudDat1, h.LaFormat, h.LaFor0, h.LaFor1})
         value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    h.LaNorm = Label(h.GBox1, "LaNorm", QString());
+    h.LaNorm->setWordWrap(true);
+    grid->addWidget(h.LaNorm, 7, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     layout->addWidget(h.GBox1);
@@ -129,6 +133,7 @@ void SourceListTab::ListSVCDClick() {
     }
     h.LaBild->setText(r.Bildgroesse + QStringLiteral(" @ ") + r.Bildwiederholrate + QStringLiteral(" fps"));
     h.LaAR->setText(r.AspectRatio);
+    h.LaNorm->setText(PlayerNote(r));
     QLabel* format[] = {h.LaFor0, h.LaFor1};
     QLabel* bitrate[] = {h.LaBR0, h.LaBR1};
     for (int j = 0; j < 2; ++j) {
@@ -189,7 +194,8 @@ void SourceListTab::BuAddClick() {
 }
 
 void SourceListTab::clearProperties() {
-    for (QLabel* label : {h.LaFormat, h.LaZeit, h.LaBild, h.LaAR, h.LaFor0, h.LaBR0, h.LaFor1, h.LaBR1})
+    for (QLabel* label :
+         {h.LaFormat, h.LaZeit, h.LaBild, h.LaAR, h.LaFor0, h.LaBR0, h.LaFor1, h.LaBR1, h.LaNorm})
         label->clear();
 }
 

@@ -6,12 +6,16 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/Tavrolin.h"
 #include "app/Ui.h"
+#include "pipeline/DiscCheck.h"
+#include "pipeline/SizeEstimate.h"
+#include "sources/Compliance.h"
 #include "sources/Tables.h"
 
 using namespace ui;
@@ -76,12 +80,19 @@ void StructureTab::build(QWidget* page) {
             closeEditor(h.CoSpr, true);
             closeEditor(h.CoBit, true);
         });
+    h.LaGroesse = Label(h.TabStrukt, "LaGroesse", QString());
+    strukt->addWidget(h.LaGroesse);
+    h.LaSystem = Label(h.TabStrukt, "LaSystem", MixedSystemsWarning());
     h.LaTitelsets = Label(h.TabStrukt, "LaTitelsets", QString());
-    QPalette red = h.LaTitelsets->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    h.LaTitelsets->setPalette(red);
-    h.LaTitelsets->hide();
-    strukt->addWidget(h.LaTitelsets);
+    h.LaGroesse->setWordWrap(true);
+    for (QLabel* warning : {h.LaSystem, h.LaTitelsets}) {
+        warning->setWordWrap(true);
+        QPalette red = warning->palette();
+        red.setColor(QPalette::WindowText, Qt::red);
+        warning->setPalette(red);
+        warning->hide();
+        strukt->addWidget(warning);
+    }
     h.ChPGC = Check(h.TabStrukt, "ChPGC", QStringLiteral("Für jede Videodatei eine PGC verwenden"));
     strukt->addWidget(h.ChPGC);
     h.PGA->addTab(h.TabStrukt, QStringLiteral("Struktur"));
@@ -172,7 +183,20 @@ void StructureTab::fillGrid() {
             h.Strukt->setItem(i - 1, c, cells[c]);
         }
         cells[0]->setForeground(r.Hart ? QColor(Qt::red) : r.Weich ? QColor(Qt::blue) : QColor(Qt::black));
+        const QString note = PlayerNote(r);
+        if (!note.isEmpty()) {
+            cells[1]->setIcon(h.style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            cells[1]->setToolTip(note);
+        }
     }
+    showDiscNotes();
+}
+
+// Below the grid: the DVD's estimated size, and a warning when it mixes PAL and NTSC.
+void StructureTab::showDiscNotes() {
+    const bool any = !h.Sources.isEmpty();
+    h.LaGroesse->setText(any ? CapacityText(DvdEstimateKB(h.Sources, h.CollectSettings())) : QString());
+    h.LaSystem->setVisible(MixesSystems(h.Sources));
 }
 
 void StructureTab::showTitleSetWarning(const QString& warning) {

@@ -43,6 +43,7 @@ class StructureTab : public QObject {
         int row = -1;
     };
     void resetAuthoringResume();
+    void showDiscNotes();
     void placeEditor(QComboBox* editor, int column, int row);
     // Hides an editor; with commit its choice goes to the title set of its cell.
     void closeEditor(QComboBox* editor, bool commit);

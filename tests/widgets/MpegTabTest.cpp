@@ -149,6 +149,9 @@ TEST_F(MpegTab, ShowsThePropertiesOfTheSelectedSource) {
               (QStringList{"/quellen/eins.mpg", "Dateiname", "MPEG-PS", "01:02:05", "480x576 @ 25 fps", "4:3",
                            "Tonspur 0", "MPEG-1 Audio Layer 2", "224kb/s @ 44.1 KHz", "---", "---"}));
     EXPECT_EQ(h->LaZeit->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(h->LaNorm->text(),
+              QStringLiteral("Bildgröße 480x576 ist nicht DVD-gerecht (PAL): viele, aber nicht "
+                             "alle Player spielen das ab."));
     EXPECT_TRUE(h->BuDel->isEnabled());
 
     select(1);

@@ -2,6 +2,7 @@
 #include <QFocusEvent>
 #include <QTableWidget>
 
+#include "sources/Compliance.h"
 #include "sources/StructureTab.h"
 #include "sources/Tables.h"
 #include "support/WindowFixture.h"
@@ -104,6 +105,30 @@ TEST_F(Structure, TooManyTitleSetsDisableStartUntilTheGridJoinsThem) {
     EXPECT_TRUE(h->BuStart->isEnabled() && h->BuMProjekt->isEnabled());
     EXPECT_FALSE(h->LaTitelsets->isVisible());
     EXPECT_EQ(h->BuStart->toolTip(), QStringLiteral("Starten des\nVorganges."));
+}
+
+// Below the grid the DVD's size and a warning when PAL and NTSC meet; the grid
+// marks a picture players may refuse; Start asks before such a run.
+TEST_F(Structure, DiscNotesBelowTheGridAndStartAsksBeforeARiskyRun) {
+    hold(2);
+    EXPECT_EQ(h->LaGroesse->text(), QStringLiteral("Voraussichtlich 0 MB: passt auf eine DVD-5 (4.483 MB)."));
+    EXPECT_EQ(h->Strukt->item(0, 1)->toolTip(), PlayerNote(h->Sources[1]));
+    EXPECT_FALSE(h->Strukt->item(0, 1)->icon().isNull());
+    EXPECT_FALSE(h->LaSystem->isVisible());
+    h->Sources[2].Bildwiederholrate = QStringLiteral("29.970");
+    showTab("tavTabMPEG");
+    showTab("tavTabAuthor");
+    EXPECT_TRUE(h->LaSystem->isVisible());
+
+    dialogs.answer(QStringLiteral("no"));
+    click("BuStart");
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{MixedSystemsWarning() + QStringLiteral("\r\nTrotzdem starten?")});
+    EXPECT_EQ(h->tav->currentWidget(), h->tavTabAuthor) << "not started";
+    dialogs.answer(QStringLiteral("yes"));
+    click("BuStart");
+    dialogs.take();
+    EXPECT_EQ(h->tav->currentWidget(), h->tavTabLog) << "started anyway";
 }
 
 TEST_F(Structure, BitrateOfASourceWithNavigationPacksCannotChange) {
