@@ -1,8 +1,8 @@
 // ImgTool -d "DVDFOLDER" -v "LABEL" [-o] [-e] [-l]
 // Burns a DVD-Video folder with growisofs to the device named in the
 // "Device: ..." line of ImgTool.ini beside this program. -o blanks a used
-// DVD-RW first, -e ejects the disc afterwards, -l writes ImgTool.log beside
-// this program.
+// DVD-RW first, the disc is ejected afterwards unless -e (keep it in) is given,
+// -l writes ImgTool.log beside this program.
 
 #include <ctime>
 #include <filesystem>
@@ -23,7 +23,7 @@ const char* const kDefaultDevice = "/dev/sr0";
 
 struct Request {
     std::string folder, label;
-    bool erase = false, eject = false, log = false;
+    bool erase = false, keepIn = false, log = false;
 };
 
 bool Parse(const ArgumentString& arguments, Request& request) {
@@ -33,7 +33,7 @@ bool Parse(const ArgumentString& arguments, Request& request) {
         if ((option == "-d" || option == "-v") && i + 1 < tokens.size())
             (option == "-d" ? request.folder : request.label) = tokens[++i];
         else if (option == "-o" || option == "-e" || option == "-l")
-            (option == "-o" ? request.erase : option == "-e" ? request.eject : request.log) = true;
+            (option == "-o" ? request.erase : option == "-e" ? request.keepIn : request.log) = true;
         else
             return false;
     }
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> command = GrowisofsCommand(std::string());
     command.insert(command.end(), {"-Z", device, "-dvd-video", "-V", request.label, request.folder});
     const int exitCode = RunTool(command).adapterExitCode();
-    if (exitCode == 0 && request.eject) Eject(kName, device);
+    if (exitCode == 0 && !request.keepIn) Eject(kName, device);
     if (request.log) WriteLog(folder / "ImgTool.log", command, exitCode);
     return exitCode;
 }

@@ -50,6 +50,8 @@ std::vector<std::string> GrowisofsCommand(const std::string& speed) {
 std::string DeviceOf(const std::string& entry) {
     std::error_code error;
     if (std::filesystem::exists(entry, error)) return entry;
+    const std::string named = entry.substr(0, entry.find(" ("));
+    if (!named.empty() && std::filesystem::exists(named, error)) return named;
     const std::size_t end = entry.find_first_of(" \t");
     return entry.substr(0, end);
 }

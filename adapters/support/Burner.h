@@ -13,7 +13,8 @@ bool DryRun();
 std::vector<std::string> GrowisofsCommand(const std::string& speed);
 
 // A device named by a drive entry: the text itself when it names an existing
-// path, else its first word ("/dev/sr0 (1,0,0) NAME" gives "/dev/sr0").
+// path, else the text before " (" when that does ("/dev/sr0 (NAME)" gives
+// "/dev/sr0"), else its first word.
 std::string DeviceOf(const std::string& entry);
 
 // Blanks a used sequential DVD-RW, which growisofs cannot overwrite. True when

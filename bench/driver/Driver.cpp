@@ -72,6 +72,7 @@ bool Driver::open(const QString& programDir) {
     };
     session_->window().OpenUrlHandler = [](const QUrl& url) {
         Out() << "OPEN " << url.toString() << Qt::endl;
+        return true;
     };
     return true;
 }

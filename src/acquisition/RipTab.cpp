@@ -251,17 +251,13 @@ void RipTab::BuImgDelClick() {
     const int k = h.ListImages->currentRow();
     if (k >= 0 && !h.ListImages->selectedItems().isEmpty()) delete h.ListImages->takeItem(k);
     h.ListImages->clearSelection();
-    for (QPushButton* button : {h.BuImgDel, h.BuImgHoch, h.BuImgRunter})
+    for (QPushButton* button : {h.BuImgDelAlle, h.BuImgDel, h.BuImgHoch, h.BuImgRunter})
         button->setEnabled(false);
-    // Whatever is left can still be extracted or removed as a whole.
-    const bool any = h.ListImages->count() > 0;
-    h.BuImgDelAlle->setEnabled(any);
-    h.BuRipp->setEnabled(any);
 }
 
 void RipTab::BuImgDelAlleClick() {
     h.ListImages->clear();
-    for (QPushButton* button : {h.BuImgDelAlle, h.BuImgDel, h.BuImgHoch, h.BuImgRunter, h.BuRipp})
+    for (QPushButton* button : {h.BuImgDelAlle, h.BuImgDel, h.BuImgHoch, h.BuImgRunter})
         button->setEnabled(false);
 }
 
@@ -316,12 +312,14 @@ bool RipTab::AddRippedFile(const QString& path) {
 }
 
 // Runs the chosen driver over a snapshot of the images or drives.
-void RipTab::acquire() {
+bool RipTab::acquire() {
     const RipJob job{h.EdNameRip->text(), [this](const QString& path) { return AddRippedFile(path); }};
+    ToolOutcome outcome = ToolOutcome::Done;
     if (h.RaRip1->isChecked())
-        ExtractImages(h, images(), job);
+        outcome = ExtractImages(h, images(), job);
     else if (h.RaRip2->isChecked())
-        RipDiscs(h, selectedDiscs(), job);
+        outcome = RipDiscs(h, selectedDiscs(), job);
+    return outcome == ToolOutcome::Failed;
 }
 
 void RipTab::BuRippClick() {
@@ -332,17 +330,18 @@ void RipTab::BuRippClick() {
     h.BuRipp->setEnabled(false);
     h.progress().showGauge(0);
 
-    acquire();
+    const bool failed = acquire();
 
     h.progress().hideGauge();
-    h.tav->setCurrentWidget(h.tavTabRip);
+    // An error stays in sight on the log tab.
+    if (!failed) h.tav->setCurrentWidget(h.tavTabRip);
     SaveLogFile(h);
     h.WriteLog(lmAdd, QString());
     startEnabled = h.BuStart->isEnabled();
     h.backToIdle();
     h.BuStart->setEnabled(startEnabled);
     h.BuMProjekt->setEnabled(startEnabled);
-    // The rip tab is shown: Rippen stands in the place of Start.
-    h.ShowRipButton();
+    // On the rip tab Rippen stands in the place of Start.
+    if (!failed) h.ShowRipButton();
     h.BuRipp->setEnabled(true);
 }

@@ -46,7 +46,8 @@ class RipTab : public QObject {
     QList<QComboBox*> ripCombos() const;
     void enableRipCombos(const QList<int>& selection);
     void moveImage(int step);
-    void acquire();
+    // True when the acquisition ended with an error.
+    bool acquire();
     QStringList images() const;
     QStringList selectedDiscs() const;
 

@@ -182,8 +182,8 @@ bool Finish(RunContext& ctx, const RipJob& job, const QString& target, const QSt
 
 }  // namespace
 
-void RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& job) {
-    if (!BeginAcquisition(ctx)) return;
+ToolOutcome RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& job) {
+    if (!BeginAcquisition(ctx)) return ToolOutcome::Failed;
     QStringList discs;
     for (const QString& entry : entries)
         if (!entry.contains(NoMediumText())) discs << entry;
@@ -191,16 +191,19 @@ void RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& job) {
         ctx.dialogs().tell(Dialogs::Kind::Information,
                            QStringLiteral("Es sind keine Datenträger eingelegt."));
         Add(ctx, QStringLiteral("Fehler:    Es sind keine Datenträger eingelegt."));
-        return;
+        return ToolOutcome::Failed;
     }
+    ToolOutcome outcome = ToolOutcome::Done;
     for (int k = 0; k < discs.size(); ++k) {
-        if (AbortBetweenItems(ctx)) return;
+        if (AbortBetweenItems(ctx)) return ToolOutcome::Aborted;
         if (RipDisc(ctx, discs[k], k, job)) continue;
-        if (AbortBetweenItems(ctx)) return;
+        if (AbortBetweenItems(ctx)) return ToolOutcome::Aborted;
         Add(ctx, QStringLiteral("Rippen:    Beim Extrahieren des Images"));
         Indented(ctx, discs[k]);
         Indented(ctx, QStringLiteral("ist ein Fehler aufgetreten."));
+        outcome = ToolOutcome::Failed;
     }
+    return outcome;
 }
 
 bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job) {
@@ -241,17 +244,20 @@ bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job
     return Finish(ctx, job, target, temp);
 }
 
-void ExtractImages(RunContext& ctx, const QStringList& images, const RipJob& job) {
-    if (!BeginAcquisition(ctx)) return;
+ToolOutcome ExtractImages(RunContext& ctx, const QStringList& images, const RipJob& job) {
+    if (!BeginAcquisition(ctx)) return ToolOutcome::Failed;
+    ToolOutcome outcome = ToolOutcome::Done;
     for (int i = 0; i < images.size(); ++i) {
-        if (AbortBetweenItems(ctx)) return;
+        if (AbortBetweenItems(ctx)) return ToolOutcome::Aborted;
         if (ExtractImage(ctx, images[i], i, job)) continue;
-        if (AbortBetweenItems(ctx)) return;
+        if (AbortBetweenItems(ctx)) return ToolOutcome::Aborted;
         Add(ctx, QStringLiteral("Extract:   Beim Extrahieren des Images"));
         Indented(ctx, images[i]);
         Indented(ctx, QStringLiteral("ist ein Fehler aufgetreten."));
         Add(ctx, QString());
+        outcome = ToolOutcome::Failed;
     }
+    return outcome;
 }
 
 bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob& job) {

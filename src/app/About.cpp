@@ -19,17 +19,19 @@ QString Resource(const QString& name) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-// The licence document, with the GPL's text as its appendix.
+// The licence document, with the GPL's text as its appendix (wrapped to the box).
 QString LicenceText() {
     QString html = Resource(QStringLiteral(":/Lizenz.html"));
     const QString gpl = Resource(QStringLiteral(":/GPL-2.txt"));
-    if (!gpl.isEmpty()) html += QStringLiteral("<pre>") + gpl.toHtmlEscaped() + QStringLiteral("</pre>");
+    if (!gpl.isEmpty())
+        html += QStringLiteral("<pre style=\"white-space: pre-wrap\">") + gpl.toHtmlEscaped() +
+                QStringLiteral("</pre>");
     return html;
 }
 
 }  // namespace
 
-TAboutBox::TAboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl) : QDialog(parent) {
+TAboutBox::TAboutBox(QWidget* parent, std::function<void()> openWebPage) : QDialog(parent) {
     setObjectName(QStringLiteral("TAboutBox"));
     setWindowTitle(QStringLiteral("Über Tavrolin"));
     setFixedSize(376, 280);
@@ -52,7 +54,7 @@ TAboutBox::TAboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl) 
     Notice = Label(this, "Notice", QStringLiteral("Tavrolin – (S)VCD zu DVD ohne Neukodierung"));
     Notice->setGeometry(10, 72, 356, 18);
     Notice->setToolTip(ProductWebAddress());
-    MakeLink(Notice, [openUrl] { openUrl(QUrl(ProductWebAddress())); });
+    MakeLink(Notice, std::move(openWebPage));
 
     Lizenz = Named(new QTextBrowser(this), "Lizenz", QStringLiteral("Lizenz"));
     Lizenz->setGeometry(10, 94, 356, 146);

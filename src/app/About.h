@@ -13,7 +13,8 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 
   public:
-    explicit TAboutBox(QWidget* parent, std::function<void(const QUrl&)> openUrl);
+    // openWebPage: what a click on the notice does.
+    explicit TAboutBox(QWidget* parent, std::function<void()> openWebPage);
 
     QLabel* Name = nullptr;
     QLabel* VersionNr = nullptr;

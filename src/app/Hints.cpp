@@ -29,12 +29,16 @@ void Hint(QWidget* widget, std::initializer_list<const char*> lines) {
 
 }  // namespace
 
+QString StartHint() {
+    return QStringLiteral("Starten des\nVorganges.");
+}
+
 void AssignHints(THaupt& h) {
     Hint(h.BuAbout, {"Anzeige der \"Über\"", "Informationsbox."});
     Hint(h.BuMProjekt, {"Sichern von \"Mirelvas\"", "Projekt.ini-Datei."});
     Hint(h.BuOeffnen, {"Öffnen einer", "Projektdatei."});
     Hint(h.BuSpeichern, {"Speichern einer", "Projektdatei."});
-    Hint(h.BuStart, {"Starten des", "Vorganges."});
+    h.BuStart->setToolTip(StartHint());
     Hint(h.RaRip1, {"Extrahieren des Videos aus einem Image.", "Möglich: BIN und NRG."});
     Hint(h.ListImages,
          {"Liste mit den Imagedateien mit Pfaden und Namen.", "Möglich sind BIN und NRG Images."});

@@ -1,5 +1,6 @@
 #include "app/Tavrolin.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -30,6 +31,7 @@
 #include "persistence/GeneralTab.h"
 #include "persistence/ProjectActions.h"
 #include "pipeline/ConversionRun.h"
+#include "pipeline/DiscCheck.h"
 #include "pipeline/ImageTab.h"
 #include "pipeline/ProcessRunner.h"
 #include "platform/Product.h"
@@ -42,6 +44,12 @@ namespace {
 
 constexpr int kClientWidth = 564;
 constexpr int kClientHeight = 392;
+
+// Screen readers see the main window as a window (a plain widget would be a filler).
+QAccessibleInterface* WindowAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("THaupt") || !object->isWidgetType()) return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+}
 
 }  // namespace
 
@@ -59,7 +67,8 @@ THaupt::THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent)
         QCoreApplication::exit(0);
         return true;
     };
-    OpenUrlHandler = [](const QUrl& url) { QDesktopServices::openUrl(url); };
+    OpenUrlHandler = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    QAccessible::installFactory(WindowAccessible);
     buildWindow();
     memoSink_ = std::make_unique<MemoLogSink>(MemoLog);
     runner_ = std::make_unique<ProcessRunner>(*memoSink_, static_cast<ProgressView&>(*this),
@@ -67,7 +76,9 @@ THaupt::THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent)
     startUp();
 }
 
-THaupt::~THaupt() = default;
+THaupt::~THaupt() {
+    QAccessible::removeFactory(WindowAccessible);
+}
 
 // ---------------------------------------------------------------------------
 // Construction
@@ -211,19 +222,37 @@ void THaupt::WriteLog(LogMode mode, const QString& text) {
 
 int THaupt::TitleSetPass() {
     const int titleSets = Sources.titleSetPass();
-    if (titleSets > 9) {
+    ApplyTitleSetLimit(titleSets);
+    return titleSets;
+}
+
+void THaupt::ApplyTitleSetLimit(int titleSets) {
+    const QString warning = TitleSetWarning(titleSets);
+    structureTab->showTitleSetWarning(warning);
+    BuStart->setToolTip(warning.isEmpty() ? StartHint() : warning);
+    if (!warning.isEmpty()) {
         BuStart->setEnabled(false);
         BuMProjekt->setEnabled(false);
+    } else if (!Sources.isEmpty() && !busy_) {  // during a run or rip its state owns them
+        BuStart->setEnabled(true);
+        BuMProjekt->setEnabled(true);
     }
-    return titleSets;
 }
 
 void THaupt::RefreshSourceList() {
     const int current = ListSVCD->selectedItems().isEmpty() ? -1 : ListSVCD->currentRow();
-    const QSignalBlocker blocker(ListSVCD);
-    ListSVCD->clear();
-    ListSVCD->addItems(Sources.paths());
-    if (current >= 0 && current < ListSVCD->count()) ListSVCD->setCurrentRow(current);
+    {
+        const QSignalBlocker blocker(ListSVCD);
+        ListSVCD->clear();
+        ListSVCD->addItems(Sources.paths());
+        if (current >= 0 && current < ListSVCD->count()) ListSVCD->setCurrentRow(current);
+    }
+    FollowSources();
+}
+
+void THaupt::FollowSources() {
+    chapterTab->relist();
+    structureTab->fillGrid();
 }
 
 void THaupt::LockSourceControls(bool locked) {
@@ -286,15 +315,23 @@ void THaupt::BuAbbruchClick() {
 }
 
 void THaupt::LaProgClick() {
-    OpenUrlHandler(QUrl(ProductWebAddress()));
+    OpenWebPage();
+}
+
+void THaupt::OpenWebPage() {
+    if (!OpenUrlHandler(QUrl(ProductWebAddress())))
+        dialogs_.tell(Dialogs::Kind::Information,
+                      QStringLiteral("Es konnte kein Browser gestartet werden. Die Adresse lautet:\r\n") +
+                          ProductWebAddress());
 }
 
 void THaupt::BuStartClick() {
+    if (!ConfirmStart(*this)) return;
     LastRunCompleted = RunConversion(*this);
 }
 
 void THaupt::BuAboutClick() {
-    TAboutBox box(this, OpenUrlHandler);
+    TAboutBox box(this, [this] { OpenWebPage(); });
     box.exec();
 }
 

@@ -65,8 +65,9 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     // accepts, ends the program (settings and log were saved before); false when
     // the request was refused. Tests replace it.
     std::function<bool()> ShutdownHandler;
-    // Opens a web page in the user's browser; tests replace it.
-    std::function<void(const QUrl&)> OpenUrlHandler;
+    // Opens a web page in the user's browser (false: no browser could be
+    // started); tests replace it.
+    std::function<bool(const QUrl&)> OpenUrlHandler;
 
     Dialogs& dialogs() override { return dialogs_; }
 
@@ -105,6 +106,7 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     QLabel *LaAud02 = nullptr, *LaBR0 = nullptr;
     QLabel *LaAud10 = nullptr, *LaAudDat1 = nullptr, *LaAud11 = nullptr, *LaFor1 = nullptr;
     QLabel *LaAud12 = nullptr, *LaBR1 = nullptr;
+    QLabel* LaNorm = nullptr;  // a picture players may refuse
 
     // --- Kapitel ---
     QListWidget *ListMPEG = nullptr, *ListKapitel = nullptr;
@@ -122,6 +124,8 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     QWidget *TabStrukt = nullptr, *TabMenue = nullptr;
     QTableWidget* Strukt = nullptr;
     QComboBox *CoBit = nullptr, *CoSpr = nullptr;
+    QLabel* LaTitelsets = nullptr;                     // why Start is disabled
+    QLabel *LaGroesse = nullptr, *LaSystem = nullptr;  // the DVD's size, PAL and NTSC mixed
     QCheckBox *ChPGC = nullptr, *ChVorMenu = nullptr;
     QRadioButton *RaVar0 = nullptr, *RaVar1 = nullptr, *RaVar2 = nullptr;
     QPushButton *BuHM = nullptr, *BuUM = nullptr;
@@ -163,10 +167,17 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     // --- Window-wide operations ---
     void WriteLog(LogMode mode, const QString& text);
     bool IsNT5() const { return true; }
-    // Runs the title-set pass; ten or more title sets disable Start and M-Projekt.
+    // Runs the title-set pass and applies its limit.
     int TitleSetPass();
-    // Shows the sources' paths in ListSVCD (keeping the selection where possible).
+    // Ten or more title sets disable Start and M-Projekt and say why; fewer
+    // enable them again when there are sources and nothing runs.
+    void ApplyTitleSetLimit(int titleSets);
+    // Shows the sources' paths in ListSVCD (keeping the selection where
+    // possible); the other tabs that show sources follow.
     void RefreshSourceList();
+    // The chapter tab forgets the source it had open and lists the sources
+    // anew; the structure grid is rebuilt.
+    void FollowSources();
     // Path of tavrolin.ini (no doubled separator for a program in the root).
     QString SettingsPath() const { return Folders.settingsFile; }
     // Settings file <-> controls (full = settings file, not a project).
@@ -197,6 +208,8 @@ class THaupt : public QWidget, public RunContext, private ProgressView {
     // --- Handlers of the window as a whole ---
     void BuAbbruchClick();
     void LaProgClick();
+    // Opens the maker's web page; without a browser the user is told its address.
+    void OpenWebPage();
     void BuAboutClick();
     void BuStartClick();
 

@@ -1,5 +1,6 @@
 #include "app/Ui.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 
 namespace ui {
@@ -21,6 +22,29 @@ class EventHook : public QObject {
     QEvent::Type type_;
     std::function<void()> action_;
 };
+
+// Runs an action for a key press of one of the keys (the press goes no further).
+class KeyHook : public QObject {
+  public:
+    KeyHook(QObject* target, QList<int> keys, std::function<void()> action)
+        : QObject(target), keys_(std::move(keys)), action_(std::move(action)) {
+        target->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress || !keys_.contains(static_cast<QKeyEvent*>(event)->key()))
+            return false;
+        action_();
+        return true;
+    }
+
+  private:
+    QList<int> keys_;
+    std::function<void()> action_;
+};
+
+void OnKeys(QObject* target, QList<int> keys, std::function<void()> action) {
+    new KeyHook(target, std::move(keys), std::move(action));
+}
 
 }  // namespace
 
@@ -59,7 +83,14 @@ void MakeLink(QLabel* label, std::function<void()> action) {
     blue.setColor(QPalette::WindowText, Qt::blue);
     label->setPalette(blue);
     label->setCursor(Qt::PointingHandCursor);
-    OnEvent(label, QEvent::MouseButtonRelease, std::move(action));
+    label->setFocusPolicy(Qt::StrongFocus);
+    OnEvent(label, QEvent::MouseButtonRelease, action);
+    OnKeys(label, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}, std::move(action));
+}
+
+void SetElidedText(QLabel* label, const QString& text) {
+    label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->contentsRect().width()));
+    label->setToolTip(text);
 }
 
 }  // namespace ui

@@ -27,9 +27,13 @@ QPixmap ProgramIcon(int size);
 // Paints it onto any paint device of that size (also the installed icon files).
 void PaintProgramIcon(QPainter& painter, int size);
 
-// Makes a label look and act like a link: blue, underlined, hand cursor; a
-// click runs action.
+// Makes a label look and act like a link: blue, underlined, hand cursor,
+// reachable with the keyboard; a click, Return or Space runs action.
 void MakeLink(QLabel* label, std::function<void()> action);
+
+// Shows text in a label, elided in the middle when it is wider than the
+// label, with the whole text as tooltip.
+void SetElidedText(QLabel* label, const QString& text);
 
 template <class T>
 T* Named(T* widget, const char* name, const QString& accessibleName = QString()) {

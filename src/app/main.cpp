@@ -1,5 +1,4 @@
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -22,9 +21,7 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
 int ShowWindow(const ProgramFolders& folders) {
     QApplication::setDesktopFileName(QStringLiteral("org.example.tavrolin"));
     QTranslator qtGerman;
-    if (qtGerman.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtGerman);
+    UseGerman(qtGerman);
 
     QtDialogs dialogs;
     THaupt haupt(folders, dialogs);

@@ -106,6 +106,12 @@ void ChapterTab::connectHandlers() {
         if (h.tav->currentWidget() != h.tavTabKAP) tavTabKAPLeave();
     });
     connect(h.ListMPEG, &QListWidget::currentRowChanged, this, &ChapterTab::ListMPEGClick);
+    // A click on the source already selected opens it again.
+    OnEvent(h.ListMPEG->viewport(), QEvent::MouseButtonPress,
+            [this] { rowAtPress_ = h.ListMPEG->currentRow(); });
+    connect(h.ListMPEG, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (h.ListMPEG->row(item) == rowAtPress_) ListMPEGClick();
+    });
     connect(h.ScPosition, &QScrollBar::valueChanged, this, &ChapterTab::ScPositionChange);
     connect(h.BuPlay, &QPushButton::clicked, this, &ChapterTab::BuPlayClick);
     connect(h.BuStop, &QPushButton::clicked, this, &ChapterTab::BuStopClick);
@@ -118,6 +124,10 @@ void ChapterTab::connectHandlers() {
     connect(h.BuAlle, &QPushButton::clicked, this, &ChapterTab::BuAlleClick);
     connect(h.BuGleich, &QPushButton::clicked, this, &ChapterTab::BuGleichClick);
     connect(h.BuGeheZu, &QPushButton::clicked, this, &ChapterTab::BuGeheZuClick);
+    // Return in a field acts like the button beside it.
+    connect(h.EdAlle, &QLineEdit::returnPressed, h.BuAlle, &QPushButton::click);
+    connect(h.EdGleich, &QLineEdit::returnPressed, h.BuGleich, &QPushButton::click);
+    connect(h.EdGeheZu, &QLineEdit::returnPressed, h.BuGeheZu, &QPushButton::click);
 }
 
 void ChapterTab::setPlayer(std::unique_ptr<PreviewPlayer> player) {
@@ -136,6 +146,10 @@ void ChapterTab::closePlayer() {
 
 void ChapterTab::tavTabKAPShow() {
     h.ShowStartButton();
+    relist();
+}
+
+void ChapterTab::relist() {
     closePlayer();
     forgetSource();
     const QSignalBlocker blocker(h.ListMPEG);
@@ -282,9 +296,16 @@ void ChapterTab::showMarks(const QStringList& marks) {
     h.BuKDelAlle->setEnabled(!marks.isEmpty());
 }
 
-// What the list shows is what the source gets.
+// What the list shows is what the source gets; marks at or beyond the play
+// length are not listed, but they stay.
 void ChapterTab::storeMarks() {
-    if (open_ > 0) h.Sources[open_].Kapitel = listedMarks().join(QLatin1Char(','));
+    if (open_ == 0) return;
+    QString& stored = h.Sources[open_].Kapitel;
+    QStringList marks = listedMarks();
+    const QString limit = h.EdSpieldauer->text();
+    for (const QString& mark : stored.split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (!(mark < limit)) marks << mark;
+    stored = marks.join(QLatin1Char(','));
 }
 
 void ChapterTab::resetAuthoringResume() {

@@ -24,6 +24,9 @@ class ChapterTab : public QObject {
     void setPlayer(std::unique_ptr<PreviewPlayer> player);
     void closePlayer();
 
+    // Closes the open source and lists the sources anew (after the source list changed).
+    void relist();
+
     void tavTabKAPShow();
     void tavTabKAPLeave();
     void ListMPEGClick();
@@ -60,5 +63,6 @@ class ChapterTab : public QObject {
 
     THaupt& h;
     std::unique_ptr<PreviewPlayer> player_;
-    int open_ = 0;  // record of the source open in the player, 0 = none
+    int open_ = 0;         // record of the source open in the player, 0 = none
+    int rowAtPress_ = -1;  // the row of ListMPEG that was current when a click began
 };

@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <QVideoWidget>
 
+#include <dlfcn.h>
+
 #include "chapters/TimeText.h"
 
 namespace {
@@ -80,6 +82,9 @@ bool MediaPreviewPlayer::open(const QString& file) {
     video_->show();
     player_->pause();  // shows the first picture
     waitFor([this] { return player_->duration() > 0 || failed(); }, kLengthTimeoutMs);
+    // The first picture stands at the stream's start time (0.5 s in many files):
+    // positions count from it.
+    startMs_ = qMax<qint64>(0, player_->position());
     return true;
 }
 
@@ -88,6 +93,7 @@ void MediaPreviewPlayer::close() {
     player_->setSource(QUrl());
     video_->hide();
     open_ = false;
+    startMs_ = 0;
 }
 
 bool MediaPreviewPlayer::isOpen() const {
@@ -99,11 +105,11 @@ int MediaPreviewPlayer::length() const {
 }
 
 int MediaPreviewPlayer::position() const {
-    return isOpen() ? static_cast<int>(player_->position() / kMsPerFrame) : 0;
+    return isOpen() ? static_cast<int>(qMax<qint64>(0, player_->position() - startMs_) / kMsPerFrame) : 0;
 }
 
 void MediaPreviewPlayer::setPosition(int frames) {
-    if (isOpen()) player_->setPosition(qint64(frames) * kMsPerFrame);
+    if (isOpen()) player_->setPosition(qint64(frames) * kMsPerFrame + startMs_);
 }
 
 void MediaPreviewPlayer::setDisplayRect(const QRect& rect) {
@@ -122,4 +128,39 @@ void MediaPreviewPlayer::pause() {
 void MediaPreviewPlayer::setVolume(int volume) {
     volume_ = volume;
     if (audio_) audio_->setVolume(volume / 1000.0f);
+}
+
+QStringList PlayableExtensions(const std::function<bool(const char*)>& hasElement) {
+    const bool mpeg2 = hasElement("avdec_mpeg2video") || hasElement("mpeg2dec");
+    const bool mpeg1 = mpeg2 || hasElement("avdec_mpeg1video");
+    const bool program = hasElement("mpegpsdemux") && mpeg1;
+    const bool elementary = hasElement("mpegvideoparse");
+    const std::pair<const char*, bool> extensions[] = {
+        {"mpg", program},  {"m1v", elementary && mpeg1}, {"mpv", elementary && mpeg1},
+        {"mpeg", program}, {"m2v", elementary && mpeg2}, {"mpv2", elementary && mpeg2}};
+    QStringList playable;
+    for (const auto& [extension, opens] : extensions)
+        if (opens) playable << QLatin1String(extension);
+    return playable;
+}
+
+// GStreamer is asked at run time, as the player's back end loads it.
+QStringList PlayableExtensions() {
+    void* gst = dlopen("libgstreamer-1.0.so.0", RTLD_NOW | RTLD_LOCAL);
+    if (!gst) return {};
+    using Init = int (*)(int*, char***, void**);
+    using Find = void* (*)(const char*);
+    using Unref = void (*)(void*);
+    const auto init = reinterpret_cast<Init>(dlsym(gst, "gst_init_check"));
+    const auto find = reinterpret_cast<Find>(dlsym(gst, "gst_element_factory_find"));
+    const auto unref = reinterpret_cast<Unref>(dlsym(gst, "gst_object_unref"));
+    QStringList playable;
+    if (init && find && unref && init(nullptr, nullptr, nullptr))
+        playable = PlayableExtensions([&](const char* element) {
+            void* factory = find(element);
+            if (factory) unref(factory);
+            return factory != nullptr;
+        });
+    dlclose(gst);
+    return playable;
 }

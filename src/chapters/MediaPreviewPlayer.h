@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 
 #include "chapters/PreviewPlayer.h"
@@ -41,6 +42,16 @@ class MediaPreviewPlayer : public PreviewPlayer {
     QPointer<QMediaPlayer> player_;
     QPointer<QAudioOutput> audio_;
     QRect rect_;
+    qint64 startMs_ = 0;  // the stream's start time, which the player's positions include
     int volume_ = 700;
     bool open_ = false;
 };
+
+// The extensions of the six the player opens (without dot, in the MCI window's
+// order), judged by the media back end's (GStreamer's) elements: a program
+// stream needs the demultiplexer and a decoder, an elementary stream the
+// parser and a decoder of its MPEG version ("m1v", "mpv" MPEG-1; "m2v", "mpv2"
+// MPEG-2).
+QStringList PlayableExtensions(const std::function<bool(const char* element)>& hasElement);
+// The same for the back end of this system.
+QStringList PlayableExtensions();

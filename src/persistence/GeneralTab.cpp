@@ -9,6 +9,7 @@
 
 #include "app/Tavrolin.h"
 #include "app/Ui.h"
+#include "chapters/MediaPreviewPlayer.h"
 #include "persistence/Settings.h"
 #include "platform/Paths.h"
 #include "tools/TFormTools.h"
@@ -18,7 +19,7 @@ using namespace ui;
 namespace {
 
 // The window "Registrierte MCI-Extensionen": which extensions the preview
-// player opens (all six, on this platform), for information only.
+// player opens (as the media back end says), for information only.
 void ShowMciWindow(QWidget* parent) {
     QDialog window(parent);
     window.setObjectName(QStringLiteral("FormMCI"));
@@ -27,9 +28,10 @@ void ShowMciWindow(QWidget* parent) {
     auto* boxes = new QGridLayout;
     const char* names[] = {"ChmciMPG", "ChmciM1V", "ChmciMPV", "ChmciMPEG", "ChmciM2V", "ChmciMPV2"};
     const char* extensions[] = {"mpg", "m1v", "mpv", "mpeg", "m2v", "mpv2"};
+    const QStringList playable = PlayableExtensions();
     for (int k = 0; k < 6; ++k) {
         QCheckBox* box = Check(&window, names[k], QStringLiteral("*.") + QLatin1String(extensions[k]));
-        box->setChecked(true);
+        box->setChecked(playable.contains(QLatin1String(extensions[k])));
         box->setEnabled(false);
         boxes->addWidget(box, k % 3, k / 3);
     }

@@ -21,7 +21,6 @@ namespace {
 
 const QString kProjectFilter = QStringLiteral("Projekt (*.tvpr)|*.tvpr");
 const QString kBackupFilter = QStringLiteral("Projektsicherung (Projekt*.tvpr)|Projekt*.tvpr");
-constexpr int kMaxTitleSets = 9;
 
 QStringList Items(const QComboBox* list) {
     QStringList items;
@@ -123,16 +122,14 @@ void ProjectActions::ProjectLoad(const QString& file) {
 }
 
 // The stored title sets count as the title-set pass would: ten or more leave
-// Start and M-Projekt disabled.
+// Start and M-Projekt disabled. A source without a stored number counts none.
 void ProjectActions::enableListButtons() {
     int titleSets = 0;
     for (int i = 1; i <= h.Sources.count(); ++i)
-        titleSets = std::max(titleSets, static_cast<int>(h.Sources[i].VTS));
-    const bool startable = titleSets <= kMaxTitleSets;
+        if (h.Sources[i].VTS != kNone) titleSets = std::max(titleSets, static_cast<int>(h.Sources[i].VTS));
     h.BuAdd->setEnabled(true);
     h.BuDelAlle->setEnabled(true);
-    h.BuStart->setEnabled(startable);
-    h.BuMProjekt->setEnabled(startable);
+    h.ApplyTitleSetLimit(titleSets);
 }
 
 void ProjectActions::BuMProjektClick() {

@@ -193,9 +193,11 @@ QString ExistingOr(const QString& folder, const QString& fallback) {
 }
 
 // The DVD folder must be none of the other folders and lie above none of them.
+// An empty one is in none of them; having no parent, it becomes <program>/DVD.
 void CorrectDvdFolder(ProgramSettings& s, const QString& programDir) {
     for (const QString& other : {s.work, s.svcd, s.ripRoot, s.projects, JoinPath(programDir, QString())})
-        if (other.contains(s.dvdRoot)) s.dvdRoot = JoinPath(s.work, QStringLiteral("DVD"));
+        if (!s.dvdRoot.isEmpty() && other.contains(s.dvdRoot))
+            s.dvdRoot = JoinPath(s.work, QStringLiteral("DVD"));
     if (!IsFolder(QFileInfo(s.dvdRoot).path())) s.dvdRoot = JoinPath(programDir, QStringLiteral("DVD"));
     if (!IsFolder(s.dvdRoot)) QDir().mkpath(s.dvdRoot);
 }

@@ -7,6 +7,7 @@
 #include "pipeline/FileHelpers.h"
 #include "pipeline/Format.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SizeEstimate.h"
 #include "pipeline/SourceGuard.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
@@ -93,9 +94,7 @@ qint64 EstimateKB(RunContext& ctx, const ProgramSettings& s) {
     const SourceTable& table = ctx.sources();
     for (int i = 1; i <= table.count(); ++i)
         sum += FileSizeKB(AuthorVideoFile(s.work, i, table[i]));
-    if (s.variant1) sum += FileSizeKB(s.menu1);
-    if (s.variant2) sum += FileSizeKB(s.menu2) + FileSizeKB(s.menu3);
-    return sum;
+    return AuthorEstimateKB(sum, s);
 }
 
 qint64 ActualKB(const QString& dvd, int titleSets) {

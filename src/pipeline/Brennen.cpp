@@ -23,6 +23,13 @@ bool UpdateDeviceLines(const QString& iniPath, const QString& device) {
     return out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.commit();
 }
 
+QString ImgToolDevice(const QString& driveEntry) {
+    const DriveEntryParts parts = ParseDriveEntry(driveEntry);
+    if (!parts.valid) return driveEntry;
+    return parts.text.isEmpty() ? parts.device
+                                : parts.device + QStringLiteral(" (") + parts.text + QLatin1Char(')');
+}
+
 QString SpeedText(int index) {
     const QStringList speeds{"Max", "1x", "2x", "4x", "8x", "16x"};
     return index >= 0 && index < speeds.size() ? speeds[index] : QString();
@@ -47,7 +54,7 @@ bool BurnWithImgTool(RunContext& ctx) {
     QStringList arguments{QStringLiteral("-d"), s.dvdRoot, QStringLiteral("-v"), s.label};
     const std::tuple<bool, const char*, const char*> options[] = {
         {s.erase, "-o", "Option:    DVD-RW ohne Nachfrage löschen."},
-        {s.eject, "-e", "Option:    DVD nach dem Brennen auswerfen."},
+        {s.eject, "-e", "Option:    DVD nach dem Brennen nicht auswerfen."},
         {s.burnLog, "-l", "Option:    Log speichern."}};
     for (const auto& [on, flag, line] : options) {
         if (!on) continue;
@@ -59,7 +66,7 @@ bool BurnWithImgTool(RunContext& ctx) {
     const QString ini = JoinPath(QFileInfo(tool).absolutePath(), QStringLiteral("ImgTool.ini"));
     Add(ctx, QStringLiteral("Laufwerk:  ") + c.burnerText);
     if (c.burnerEnabled && c.burnerText.size() > 4 && FileExists(ini))
-        UpdateDeviceLines(ini, ParseDriveEntry(c.burnerText).text);
+        UpdateDeviceLines(ini, ImgToolDevice(c.burnerText));
     const ToolOutcome outcome = RunHidden(ctx, ToolCall{tool, arguments, text, QString(), {}});
     AppendResult(ctx, outcome == ToolOutcome::Done);
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());

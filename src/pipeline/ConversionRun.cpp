@@ -6,11 +6,13 @@
 #include "pipeline/Author.h"
 #include "pipeline/Brennen.h"
 #include "pipeline/Demuxen.h"
+#include "pipeline/DiscCheck.h"
 #include "pipeline/FileHelpers.h"
 #include "pipeline/Format.h"
 #include "pipeline/Image.h"
 #include "pipeline/Muxen.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SizeEstimate.h"
 #include "pipeline/SourceGuard.h"
 #include "pipeline/Upmix.h"
 #include "pipeline/WorkFiles.h"
@@ -96,7 +98,7 @@ void SettingsBlock(RunContext& ctx, const ProgramSettings& s, const ControlState
         Add(ctx, QStringLiteral("  Brenner: ") + c.burnerText);
         if (c.speedEnabled) Add(ctx, QStringLiteral("  Speed:   ") + c.speedText);
         if (s.erase) Add(ctx, QStringLiteral("  RWs ohne Nachfrage löschen."));
-        if (s.eject && c.ejectEnabled) Add(ctx, QStringLiteral("  DVD nach dem Brennen auswerfen."));
+        if (s.eject && c.ejectEnabled) Add(ctx, QStringLiteral("  DVD nach dem Brennen nicht auswerfen."));
         if (s.burnLog && c.logEnabled) Add(ctx, QStringLiteral("  Logdatei speichern."));
     }
     Add(ctx, QStringLiteral("- Beginne mit ") + c.stageText);
@@ -166,6 +168,9 @@ void StructureBlock(RunContext& ctx, const ProgramSettings& s) {
         else
             Add(ctx, QString::asprintf("VTS %.1d:     ", table[i].VTS) + table[i].Datei);
     }
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich etwa %1.0n MB"), DvdEstimateKB(table, s));
+    for (const QString& warning : StartWarnings(table, s))
+        Add(ctx, QStringLiteral("Hinweis:   ") + warning);
     StateWrite(ctx, 6);
 }
 

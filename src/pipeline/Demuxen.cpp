@@ -4,13 +4,12 @@
 
 #include "pipeline/FileHelpers.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SizeEstimate.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
 #include "sources/SourceTable.h"
 
 namespace {
-
-constexpr qint64 kMpgtxLimitKB = 2097152;  // 2 GiB
 
 struct Outputs {
     std::array<QString, 2> audio;
@@ -33,15 +32,9 @@ Outputs OutputsOf(const QString& work, int i, const MPEGInfo& source) {
     return outputs;
 }
 
-bool HasOtherThanMpegAudio(const MPEGInfo& source) {
-    for (quint8 format : source.TonFormat)
-        if (format != 0 && format != kNone) return true;
-    return false;
-}
-
 // Estimate, its log line and the free-space check. False = stop.
-bool EstimateFits(RunContext& ctx, const QString& path, double factor, qint64* estimate) {
-    *estimate = static_cast<qint64>(FileSizeKB(path) * factor);
+bool EstimateFits(RunContext& ctx, const QString& path, bool mpgtx, qint64* estimate) {
+    *estimate = DemuxEstimateKB(FileSizeKB(path), mpgtx);
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"), *estimate);
     return !CheckFreeSpace(ctx, ctx.settings().work, *estimate);
 }
@@ -53,7 +46,7 @@ ToolOutcome RunMpgtx(RunContext& ctx, const QString& path, const QString& stem) 
         return ToolOutcome::Failed;
     }
     qint64 estimate = 0;
-    if (!EstimateFits(ctx, path, 0.976, &estimate)) return ToolOutcome::Failed;
+    if (!EstimateFits(ctx, path, true, &estimate)) return ToolOutcome::Failed;
     ToolCall demux{mpgtx, {QStringLiteral("-d"), path, QStringLiteral("-b"), stem}, QString(), QString(), {}};
     Add(ctx, QStringLiteral("Befehl:    ") + mpgtx + QStringLiteral(" -d \"") + path +
                  QStringLiteral("\" -b \"") + stem + QLatin1Char('"'));
@@ -111,7 +104,7 @@ ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& sour
         return ToolOutcome::Failed;
     }
     qint64 estimate = 0;
-    if (!EstimateFits(ctx, path, 0.986, &estimate)) return ToolOutcome::Failed;
+    if (!EstimateFits(ctx, path, false, &estimate)) return ToolOutcome::Failed;
 
     const std::array<Selection, 2> audio = AudioSelections(source);
     QList<std::pair<ToolCall, QString>> runs;
@@ -166,8 +159,7 @@ bool DemuxSource(RunContext& ctx, int i) {
         if (!DeleteOldOutput(ctx, name, 1000)) return false;
     }
 
-    const bool mpgtx = !ctx.settings().tools[Tool::mpgtx].isEmpty() && FileSizeKB(path) <= kMpgtxLimitKB &&
-                       !HasOtherThanMpegAudio(source);
+    const bool mpgtx = DemuxesWithMpgtx(source, FileSizeKB(path), ctx.settings().tools);
     const ToolOutcome outcome =
         mpgtx ? RunMpgtx(ctx, path, work + QStringLiteral("/svcd-") + QString::number(i))
               : RunJrdmux(ctx, path, source, outputs);

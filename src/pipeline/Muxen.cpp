@@ -4,6 +4,7 @@
 
 #include "pipeline/FileHelpers.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SizeEstimate.h"
 #include "pipeline/SourceGuard.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
@@ -64,7 +65,7 @@ bool MuxSource(RunContext& ctx, int i) {
         arguments << track;
         inputs += FileSizeKB(track);
     }
-    const qint64 estimate = std::llround(inputs * 1.04);
+    const qint64 estimate = MuxEstimateKB(inputs);
     SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
     if (CheckFreeSpace(ctx, work, estimate)) return false;
     ctx.progress().showGauge(estimate);

@@ -6,6 +6,7 @@
 
 #include "pipeline/FileHelpers.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/SizeEstimate.h"
 #include "pipeline/SourceGuard.h"
 #include "pipeline/WorkFiles.h"
 #include "platform/Paths.h"
@@ -63,14 +64,6 @@ void CopyToolLog(RunContext& ctx, const QString& work, bool success) {
     if (success) Add(ctx, QString());
 }
 
-qint64 Estimate(const QString& input, const MPEGInfo& source, int j) {
-    const qint64 target = TableText(BitrateTable(), source.DVDBitrate[j], QString()).toLongLong();
-    const qint64 current = TableText(BitrateTable(), source.TonBitrate[j], QString()).toLongLong();
-    const qint64 size = FileSizeKB(input);
-    if (target <= 0 || current <= 0) return size;
-    return std::llround(static_cast<double>(size * target) / current);
-}
-
 enum class TrackResult { Next, Stop };
 
 TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
@@ -102,7 +95,7 @@ TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
         return TrackResult::Stop;
     }
     const QString arguments = UpmixArguments(input, output, work, bitrate);
-    const qint64 estimate = Estimate(input, source, j);
+    const qint64 estimate = UpmixEstimateKB(FileSizeKB(input), source, j);
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"), estimate);
     if (CheckFreeSpace(ctx, work, estimate)) return TrackResult::Stop;
     Add(ctx, QString());

@@ -17,6 +17,7 @@ class Dialogs {
         QString fileName;  // proposed file name (may be a full path)
         QString filter;    // "Description|pattern;pattern|Description|pattern"
         bool multiple = false;
+        bool showHidden = false;  // hidden files are listed too
     };
 
     virtual ~Dialogs() = default;

@@ -45,6 +45,7 @@ void Prepare(QFileDialog& dialog, const Dialogs::FileRequest& request) {
     const QStringList filters = QtDialogs::ConvertFilter(request.filter);
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    if (request.showHidden) dialog.setFilter(dialog.filter() | QDir::Hidden);
 }
 
 }  // namespace

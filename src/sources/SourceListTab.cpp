@@ -10,6 +10,7 @@
 #include "app/Tavrolin.h"
 #include "app/Ui.h"
 #include "pipeline/Format.h"
+#include "sources/Compliance.h"
 #include "sources/Tables.h"
 
 using namespace ui;
@@ -63,6 +64,7 @@ void SourceListTab::build(QWidget* page) {
         caption = Label(h.GBox1, captionName, text);
         value = Label(h.GBox1, valueName, QString());
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        caption->setBuddy(value);  // an empty value reads as its caption, not as the box's title
         grid->addWidget(caption, row, column);
         grid->addWidget(value, row, column + 1, 1, span);
     };
@@ -81,6 +83,9 @@ void SourceListTab::build(QWidget* page) {
     pair(h.LaAud12, "LaAud12", QStringLiteral("Bitrate"), h.LaBR1, "LaBR1", 6, 2);
     for (QLabel* value : {h.LaAudDat0, h.LaAudDat1, h.LaFormat, h.LaFor0, h.LaFor1})
         value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    h.LaNorm = Label(h.GBox1, "LaNorm", QString());
+    h.LaNorm->setWordWrap(true);
+    grid->addWidget(h.LaNorm, 7, 0, 1, 4);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
     layout->addWidget(h.GBox1);
@@ -103,19 +108,20 @@ void SourceListTab::ListSVCDClick() {
     const int k = h.ListSVCD->currentRow();
     if (k < 0 || k >= h.Sources.count() || h.ListSVCD->selectedItems().isEmpty()) return;
     const MPEGInfo& r = h.Sources[k + 1];
-    h.LaDatei->setText(r.Datei);
+    SetElidedText(h.LaDatei, r.Datei);
+    QLabel* companion[] = {h.LaAudDat0, h.LaAudDat1};
     if (r.Elementar) {
         h.LaVid0->setText(QStringLiteral("Videodatei"));
         h.LaAud00->setText(QStringLiteral("Audiodatei 0"));
         h.LaAud10->setText(QStringLiteral("Audiodatei 1"));
-        h.LaAudDat0->setText(r.TonFormat[0] < kNone ? QFileInfo(r.TonDatei[0]).fileName() : QString());
-        h.LaAudDat1->setText(r.TonFormat[1] < kNone ? QFileInfo(r.TonDatei[1]).fileName() : QString());
+        for (int j = 0; j < 2; ++j)
+            SetElidedText(companion[j], r.TonFormat[j] < kNone ? r.TonDatei[j] : QString());
     } else {
         h.LaVid0->setText(QStringLiteral("Dateiname"));
         h.LaAud00->setText(QStringLiteral("Tonspur 0"));
         h.LaAud10->setText(QStringLiteral("Tonspur 1"));
-        h.LaAudDat0->clear();
-        h.LaAudDat1->clear();
+        for (QLabel* label : companion)
+            SetElidedText(label, QString());
     }
     h.LaFormat->setText(r.FormatStr);
     if (!r.Spieldauer.isEmpty()) {
@@ -127,7 +133,7 @@ void SourceListTab::ListSVCDClick() {
     }
     h.LaBild->setText(r.Bildgroesse + QStringLiteral(" @ ") + r.Bildwiederholrate + QStringLiteral(" fps"));
     h.LaAR->setText(r.AspectRatio);
-    QLabel* companion[] = {h.LaAudDat0, h.LaAudDat1};
+    h.LaNorm->setText(PlayerNote(r));
     QLabel* format[] = {h.LaFor0, h.LaFor1};
     QLabel* bitrate[] = {h.LaBR0, h.LaBR1};
     for (int j = 0; j < 2; ++j) {
@@ -136,7 +142,7 @@ void SourceListTab::ListSVCDClick() {
             bitrate[j]->setText(TableText(BitrateTable(), r.TonBitrate[j]) + QStringLiteral("kb/s @ ") +
                                 r.TonAbtastrate[j]);
         } else {
-            companion[j]->clear();
+            SetElidedText(companion[j], QString());
             format[j]->setText(QStringLiteral("---"));
             bitrate[j]->setText(QStringLiteral("---"));
         }
@@ -161,8 +167,10 @@ void SourceListTab::BuAddClick() {
     request.filter = QStringLiteral(
         "MPEG1/2 Video (*.mpg)|*.mpg|MPEG1/2 Video (*.m1v,*.m2v,*.mpv,*.mpv2)|*.m1v;*.m2v;*.mpv;*.mpv2|"
         "Alle Datein (*.*)|*.*");
-    request.folder = h.Pfade.SVCD;
+    // A folder that is gone: the dialog starts in the program's folder.
+    request.folder = QFileInfo(h.Pfade.SVCD).isDir() ? h.Pfade.SVCD : h.ProgramDir;
     request.multiple = true;
+    request.showHidden = true;
     QStringList files = h.dialogs().openFiles(request);
     if (files.isEmpty()) return;
 
@@ -187,7 +195,8 @@ void SourceListTab::BuAddClick() {
 }
 
 void SourceListTab::clearProperties() {
-    for (QLabel* label : {h.LaFormat, h.LaZeit, h.LaBild, h.LaAR, h.LaFor0, h.LaBR0, h.LaFor1, h.LaBR1})
+    for (QLabel* label :
+         {h.LaFormat, h.LaZeit, h.LaBild, h.LaAR, h.LaFor0, h.LaBR0, h.LaFor1, h.LaBR1, h.LaNorm})
         label->clear();
 }
 

@@ -90,6 +90,11 @@ int SourceTable::titleSetPass() {
     return counter;
 }
 
+QString TitleSetWarning(int titleSets) {
+    if (titleSets <= kMaxTitleSets) return QString();
+    return QStringLiteral("Zu viele Titelsets (%1 von höchstens %2)").arg(titleSets).arg(kMaxTitleSets);
+}
+
 QStringList SourceTable::paths() const {
     QStringList result;
     for (int i = 0; i < count_; ++i)

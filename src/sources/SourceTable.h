@@ -6,6 +6,8 @@
 #include "sources/MPEGInfo.h"
 
 constexpr int kMaxSources = 30;
+// A DVD holds at most nine title sets.
+constexpr int kMaxTitleSets = 9;
 
 // The sources in DVD order: records 1..count(), the rest in the empty state.
 // The source list ListSVCD shows record i as its item i-1. After every change the
@@ -37,6 +39,9 @@ class SourceTable {
     std::array<MPEGInfo, kMaxSources> records_;
     int count_ = 0;
 };
+
+// Why a run cannot start with this many title sets; empty when it can.
+QString TitleSetWarning(int titleSets);
 
 // Whether two neighbouring sources can share a title set: among the rest, their
 // tracks have the same formats on the disc.

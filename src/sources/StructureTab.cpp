@@ -1,14 +1,21 @@
 #include "sources/StructureTab.h"
 
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/Tavrolin.h"
 #include "app/Ui.h"
+#include "pipeline/DiscCheck.h"
+#include "pipeline/SizeEstimate.h"
+#include "sources/Compliance.h"
 #include "sources/Tables.h"
 
 using namespace ui;
@@ -24,6 +31,15 @@ QTableWidgetItem* Cell(const QString& text, Qt::Alignment alignment) {
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     item->setTextAlignment(alignment | Qt::AlignVCenter);
     return item;
+}
+
+// Column 2 or 3 is track 0, column 4 or 5 track 1.
+int TrackOf(int column) {
+    return column <= 3 ? 0 : 1;
+}
+
+bool TrackExists(const MPEGInfo& r, int track) {
+    return r.TonFormat[track] != kNone || track < r.trackCount();
 }
 
 }  // namespace
@@ -50,10 +66,33 @@ void StructureTab::build(QWidget* page) {
     h.Strukt->setColumnWidth(0, 42);
     h.Strukt->setColumnWidth(1, 282);
     strukt->addWidget(h.Strukt, 1);
-    h.CoBit = Combo(h.Strukt->viewport(), "CoBit", QStringLiteral("DVD-Bitrate"), BitrateTable());
-    h.CoSpr = Combo(h.Strukt->viewport(), "CoSpr", QStringLiteral("DVD-Sprache"), LanguageTable());
-    h.CoBit->hide();
-    h.CoSpr->hide();
+    // The editors lie over the grid, not inside it, so that screen readers find them.
+    h.CoBit = Combo(h.TabStrukt, "CoBit", QStringLiteral("DVD-Bitrate"), BitrateTable());
+    h.CoSpr = Combo(h.TabStrukt, "CoSpr", QStringLiteral("DVD-Sprache"), LanguageTable());
+    h.CoSpr->setMaxVisibleItems(20);
+    for (QComboBox* editor : {h.CoBit, h.CoSpr}) {
+        editor->hide();
+        editor->installEventFilter(this);
+    }
+    h.Strukt->installEventFilter(this);
+    for (QScrollBar* bar : {h.Strukt->verticalScrollBar(), h.Strukt->horizontalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, [this] {
+            closeEditor(h.CoSpr, true);
+            closeEditor(h.CoBit, true);
+        });
+    h.LaGroesse = Label(h.TabStrukt, "LaGroesse", QString());
+    strukt->addWidget(h.LaGroesse);
+    h.LaSystem = Label(h.TabStrukt, "LaSystem", MixedSystemsWarning());
+    h.LaTitelsets = Label(h.TabStrukt, "LaTitelsets", QString());
+    h.LaGroesse->setWordWrap(true);
+    for (QLabel* warning : {h.LaSystem, h.LaTitelsets}) {
+        warning->setWordWrap(true);
+        QPalette red = warning->palette();
+        red.setColor(QPalette::WindowText, Qt::red);
+        warning->setPalette(red);
+        warning->hide();
+        strukt->addWidget(warning);
+    }
     h.ChPGC = Check(h.TabStrukt, "ChPGC", QStringLiteral("Für jede Videodatei eine PGC verwenden"));
     strukt->addWidget(h.ChPGC);
     h.PGA->addTab(h.TabStrukt, QStringLiteral("Struktur"));
@@ -93,6 +132,13 @@ void StructureTab::build(QWidget* page) {
     });
     connect(h.Strukt, &QTableWidget::cellClicked, this,
             [this](int row, int column) { StruktSelectCell(column, row + 1); });
+    // A click rebuilds the rows from the table before the cell is taken; an
+    // open editor writes its choice first.
+    connect(h.Strukt, &QTableWidget::cellPressed, this, [this] {
+        closeEditor(h.CoSpr, true);
+        closeEditor(h.CoBit, true);
+        if (!h.Sources.isEmpty()) fillGrid();
+    });
     connect(h.CoSpr, QOverload<int>::of(&QComboBox::activated), this, &StructureTab::CoSprChange);
     connect(h.CoBit, QOverload<int>::of(&QComboBox::activated), this, &StructureTab::CoBitChange);
     connect(h.RaVar0, &QRadioButton::clicked, this, &StructureTab::RaVar0Click);
@@ -137,19 +183,40 @@ void StructureTab::fillGrid() {
             h.Strukt->setItem(i - 1, c, cells[c]);
         }
         cells[0]->setForeground(r.Hart ? QColor(Qt::red) : r.Weich ? QColor(Qt::blue) : QColor(Qt::black));
+        const QString note = PlayerNote(r);
+        if (!note.isEmpty()) {
+            cells[1]->setIcon(h.style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            cells[1]->setToolTip(note);
+        }
     }
+    showDiscNotes();
+}
+
+// Below the grid: the DVD's estimated size, and a warning when it mixes PAL and NTSC.
+void StructureTab::showDiscNotes() {
+    const bool any = !h.Sources.isEmpty();
+    h.LaGroesse->setText(any ? CapacityText(DvdEstimateKB(h.Sources, h.CollectSettings())) : QString());
+    h.LaSystem->setVisible(MixesSystems(h.Sources));
+}
+
+void StructureTab::showTitleSetWarning(const QString& warning) {
+    h.LaTitelsets->setText(warning);
+    h.LaTitelsets->setVisible(!warning.isEmpty());
 }
 
 void StructureTab::resetAuthoringResume() {
     if (h.Run.resumePoint >= 400) h.Run.resumePoint = 0;
 }
 
+// Every existing track's language and bitrate can be chosen, even when it is
+// not known yet ("---").
 void StructureTab::StruktSelectCell(int column, int row) {
     resetAuthoringResume();
     if (h.Sources.isEmpty() || row < 1 || row > h.Sources.count()) return;
     QTableWidgetItem* item = h.Strukt->item(row - 1, column);
-    if (!item || item->text() == QLatin1String("---")) return;
+    if (!item) return;
     MPEGInfo& r = h.Sources[row];
+    if (column >= 2 && !TrackExists(r, TrackOf(column))) return;
     if (column == 0) {
         r.Weich = !r.Weich;
         h.TitleSetPass();
@@ -163,23 +230,47 @@ void StructureTab::StruktSelectCell(int column, int row) {
     }
 }
 
+StructureTab::EditedCell& StructureTab::cellOf(const QComboBox* editor) {
+    return editor == h.CoSpr ? languageCell_ : bitrateCell_;
+}
+
 void StructureTab::placeEditor(QComboBox* editor, int column, int row) {
-    editColumn_ = column;
-    editRow_ = row;
-    editor->setGeometry(h.Strukt->visualRect(h.Strukt->model()->index(row - 1, column)));
+    // One editor at a time: the other one writes its choice first.
+    closeEditor(editor == h.CoSpr ? h.CoBit : h.CoSpr, true);
+    cellOf(editor) = EditedCell{column, row};
+    const QRect cell = h.Strukt->visualRect(h.Strukt->model()->index(row - 1, column));
+    editor->setGeometry(QRect(h.Strukt->viewport()->mapTo(h.TabStrukt, cell.topLeft()), cell.size()));
+    editor->raise();
     editor->show();
     editor->setFocus();
 }
 
-void StructureTab::applyToTitleSet(int column, int value) {
-    if (editRow_ < 1 || editRow_ > h.Sources.count()) return;
-    const quint8 vts = h.Sources[editRow_].VTS;
-    const int track = column <= 3 ? 0 : 1;
-    const bool language = column == 2 || column == 4;
+void StructureTab::closeEditor(QComboBox* editor, bool commit) {
+    if (editor->isHidden()) return;
+    editor->hide();
+    if (!commit) return;
+    if (editor == h.CoSpr)
+        CoSprChange();
+    else
+        CoBitChange();
+}
+
+// Only a table entry is ever written, and only to a track that exists.
+void StructureTab::applyToTitleSet(const EditedCell& cell, int value) {
+    const bool language = cell.column == 2 || cell.column == 4;
+    const int entries = (language ? LanguageTable() : BitrateTable()).size();
+    if (cell.row < 1 || cell.row > h.Sources.count() || value < 0 || value >= entries) return;
+    const int track = TrackOf(cell.column);
+    const MPEGInfo& edited = h.Sources[cell.row];
+    if (cell.column < 2 || !TrackExists(edited, track)) return;
+    if ((language ? edited.DVDSprache : edited.DVDBitrate)[track] == value) return;
+    if (language && h.Run.processingState > 400) h.Run.processingState = 400;
+    if (!language && h.Run.processingState > 200) h.Run.processingState = 0;
+    const quint8 vts = edited.VTS;
     for (int i = 1; i <= h.Sources.count(); ++i) {
         MPEGInfo& r = h.Sources[i];
-        if (r.VTS != vts) continue;
-        (language ? r.DVDSprache : r.DVDBitrate)[track] = static_cast<quint8>(value);
+        if (r.VTS == vts && TrackExists(r, track))
+            (language ? r.DVDSprache : r.DVDBitrate)[track] = static_cast<quint8>(value);
     }
     h.TitleSetPass();
     fillGrid();
@@ -187,14 +278,37 @@ void StructureTab::applyToTitleSet(int column, int value) {
 
 void StructureTab::CoSprChange() {
     h.CoSpr->hide();
-    if (h.Run.processingState > 400) h.Run.processingState = 400;
-    applyToTitleSet(editColumn_, h.CoSpr->currentIndex());
+    applyToTitleSet(languageCell_, h.CoSpr->currentIndex());
 }
 
 void StructureTab::CoBitChange() {
     h.CoBit->hide();
-    if (h.Run.processingState > 200) h.Run.processingState = 0;
-    applyToTitleSet(editColumn_, h.CoBit->currentIndex());
+    applyToTitleSet(bitrateCell_, h.CoBit->currentIndex());
+}
+
+bool StructureTab::eventFilter(QObject* watched, QEvent* event) {
+    auto* editor = qobject_cast<QComboBox*>(watched);
+    if (editor && (editor == h.CoSpr || editor == h.CoBit)) {
+        // Opening the editor's own list takes the focus for a while; that is no leaving.
+        if (event->type() == QEvent::FocusOut &&
+            static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+            closeEditor(editor, true);
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
+                closeEditor(editor, key != Qt::Key_Escape);
+                h.Strukt->setFocus();
+                return true;
+            }
+        }
+    } else if (watched == h.Strukt && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || key == Qt::Key_F2) {
+            StruktSelectCell(h.Strukt->currentColumn(), h.Strukt->currentRow() + 1);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void StructureTab::RaVar0Click() {

@@ -81,4 +81,9 @@ void ChooseBurnTool(bool& decrypter, bool& imgTool, const ToolAvailability& foun
     if (!found.imgTool) imgTool = false;
     if (found.decrypter && !found.imgTool) decrypter = true;
     if (found.imgTool && !found.decrypter) imgTool = true;
+    // Exactly one is chosen: with both found and none (or both) stored, the first.
+    if (found.decrypter && found.imgTool && decrypter == imgTool) {
+        decrypter = true;
+        imgTool = false;
+    }
 }

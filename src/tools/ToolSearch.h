@@ -31,5 +31,6 @@ ToolAvailability ToolSearch(ToolPaths& paths, const QString& programDir,
                             const QStringList& executablePath = QStringList());
 
 // The burn tool choice after a search: a missing tool cannot be chosen, the
-// only one found is chosen; with both found the choice stays.
+// only one found is chosen; with both found one stays chosen (DVD Decrypter
+// when none or both were).
 void ChooseBurnTool(bool& decrypter, bool& imgTool, const ToolAvailability& found);

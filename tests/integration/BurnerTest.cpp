@@ -9,6 +9,8 @@
 #include <QThread>
 
 #include "integration/ToolProcess.h"
+#include "pipeline/Brennen.h"
+#include "support/FakeRunContext.h"
 #include "support/TestMedia.h"
 #include "tools/FileVersion.h"
 
@@ -169,7 +171,33 @@ TEST_F(BurnerTest, ImgToolBurnsTheFolderToTheDeviceOfItsIni) {
             << "growisofs accepted the folder";
         EXPECT_EQ(QFileInfo(device()).size(), 0);
         EXPECT_EQ(FileBytes(log).contains("OK"), split) << "a log only with -l";
+        EXPECT_EQ(output.contains("is not ejected"), !split) << "-e keeps the disc in";
     }
+}
+
+// The burn step names the drive chosen in the list (here a regular file) in
+// ImgTool.ini, as the old name-only line from an earlier version did not.
+TEST_F(BurnerTest, TheBurnStepBurnsToTheChosenDrive) {
+    const QString tool = imgTool(false);
+    const QString ini = path("Werkzeug ä/ImgTool.ini");
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[ImgTool]\nDevice: HL-DT-ST DVDRAM GH24NSD1\n");
+    file.close();
+    FakeRunContext ctx(temp_.path());
+    ctx.values.tools[Tool::ImgTool] = tool;
+    ctx.values.dvdRoot = dvdFolder();
+    ctx.values.label = QStringLiteral("Meine_DVD");
+    ctx.values.burnLog = true;
+    ctx.controlState.burnerEnabled = true;
+    ctx.controlState.burnerText = device() + QStringLiteral(": (1:0:0) HL-DT-ST DVDRAM GH24NSD1");
+    qputenv("TAVROLIN_DRY_RUN", "1");
+    const bool burned = BurnWithImgTool(ctx);
+    qunsetenv("TAVROLIN_DRY_RUN");
+
+    ASSERT_TRUE(burned) << ctx.lines().join('\n').toStdString();
+    EXPECT_EQ(FileBytes(ini), "[ImgTool]\nDevice: " + device().toUtf8() + " (HL-DT-ST DVDRAM GH24NSD1)\n");
+    EXPECT_TRUE(FileBytes(path("Werkzeug ä/ImgTool.log")).contains("-Z \"" + device().toUtf8() + "\""));
 }
 
 // A missing input fails; growisofs's own exit code (errno values, 28 is "no space

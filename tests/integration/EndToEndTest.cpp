@@ -1,6 +1,7 @@
 #include <QRegularExpression>
 
 #include "pipeline/ConversionRun.h"
+#include "pipeline/SizeEstimate.h"
 #include "sources/Analysis.h"
 #include "sources/LibMediaInfo.h"
 #include "sources/Tables.h"
@@ -49,9 +50,16 @@ TEST_P(EndToEnd, TwoTitleSetsWithChaptersAndTwoLanguages) {
     MPEGInfo& svcd = add(TestMedia::SvcdTwoTracks());
     ASSERT_EQ(svcd.VTS, 2);
     ASSERT_EQ(svcd.DVDSprache[1], kLanguageEN);
+    const qint64 estimate = DvdEstimateKB(ctx.table, ctx.values);
 
     ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
     const QStringList log = ctx.lines();
+    // The estimate before the run against what authoring wrote ("Benötigt: Tatsächlich").
+    qint64 actual = 0;
+    for (const QFileInfo& file :
+         QDir(ctx.values.dvdRoot + "/VIDEO_TS").entryInfoList({"VIDEO_TS.VOB", "VTS_??_[1-9].VOB"}))
+        actual += file.size() / 1024;
+    EXPECT_NEAR(estimate, actual, actual * 0.05);
     EXPECT_TRUE(log.contains(QStringLiteral("           [402] Bearbeitungsstand gesichert.")));
     EXPECT_TRUE(log.contains(QStringLiteral("           [501] Bearbeitungsstand gesichert.")));
 

@@ -21,7 +21,7 @@ void WindowTest::open() {
         ADD_FAILURE() << "shutdown requested";
         return false;
     };
-    h->OpenUrlHandler = [](const QUrl&) {};
+    h->OpenUrlHandler = [](const QUrl&) { return true; };
     h->show();
     pump();
 }

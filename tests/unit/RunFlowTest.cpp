@@ -91,6 +91,7 @@ TEST_F(RunFlow, StageImageRunsImageAndImgToolBurnThenShutsDown) {
     ctx.values.burn = true;
     ctx.values.imgTool = true;
     ctx.values.shutdown = true;
+    ctx.values.eject = true;
     dir.write("Dvd/VIDEO_TS/VIDEO_TS.IFO", "x");
     ctx.values.tools[Tool::mkisofs] = tool("mkisofs2", "touch '" + ctx.values.isoPath + "'");
     bool savedFull = false;
@@ -102,6 +103,7 @@ TEST_F(RunFlow, StageImageRunsImageAndImgToolBurnThenShutsDown) {
     EXPECT_EQ(headers().mid(9), (QStringList{"Image erstellen:", "DVD brennen:"}));
     EXPECT_FALSE(logged(QStringLiteral("Hinweis:   Dateien löschen."))) << "no clean-up after stage 3";
     EXPECT_TRUE(logged(QStringLiteral("INI:       Programmeinstellungen gesichert.")));
+    EXPECT_TRUE(logged(QStringLiteral("  DVD nach dem Brennen nicht auswerfen.")));
     EXPECT_TRUE(savedFull);
     EXPECT_EQ(ctx.shutdowns, 1);
 }

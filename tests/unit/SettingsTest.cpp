@@ -278,11 +278,13 @@ TEST_F(SettingsTest, DvdFolderIsKeptApartFromTheOtherFolders) {
 }
 
 TEST_F(SettingsTest, DvdFolderWithoutParentMovesToTheProgramFolder) {
-    const QString path =
-        settingsFile(QStringLiteral("[Pfade]\nDVDroot=%1\n").arg(elsewhere.file("fehlt/DVD")).toUtf8());
-    const ProgramSettings s = load(path, true);
-    EXPECT_EQ(s.dvdRoot, program.path() + QStringLiteral("/DVD"));
-    EXPECT_TRUE(QFileInfo(s.dvdRoot).isDir());
+    QDir().mkpath(program.file(QStringLiteral("Arbeit")));  // an empty one is in no other folder
+    for (const QString& dvd : {elsewhere.file("fehlt/DVD"), QString()}) {
+        const QString path = settingsFile(QStringLiteral("[Pfade]\nDVDroot=%1\n").arg(dvd).toUtf8());
+        const ProgramSettings s = load(path, true);
+        EXPECT_EQ(s.dvdRoot, program.path() + QStringLiteral("/DVD")) << dvd.toStdString();
+        EXPECT_TRUE(QFileInfo(s.dvdRoot).isDir());
+    }
     EXPECT_FALSE(QFileInfo::exists(elsewhere.file("fehlt")));
 }
 

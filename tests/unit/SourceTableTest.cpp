@@ -1,3 +1,6 @@
+#include "pipeline/DiscCheck.h"
+#include "pipeline/SizeEstimate.h"
+#include "sources/Compliance.h"
 #include "sources/SourceTable.h"
 #include "sources/Tables.h"
 #include "support/TestSupport.h"
@@ -93,6 +96,59 @@ TEST(SourceTable, RemoveShiftsAndEmptiesTheFreedRecord) {
     EXPECT_EQ(full[kMaxSources], MPEGInfo());
     full.removeAll();
     EXPECT_TRUE(full.isEmpty() && full[1] == MPEGInfo());
+}
+
+TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
+    const QString players =
+        QStringLiteral(" nicht DVD-gerecht (PAL): viele, aber nicht alle Player spielen das ab.");
+    const std::tuple<const char*, const char*, QString> cases[] = {
+        {"720x576", "25.000", QString()},
+        {"704x576", "25", QString()},
+        {"352x576", "25.000", QString()},
+        {"352x288", "25.000", QString()},
+        {"na", "na", QString()},
+        {"480x576", "25.000", "Bildgröße 480x576 ist" + players},
+        {"352x288", "23.976", "Bildrate 23.976 fps ist" + players},
+        {"720x480", "29.970", "Bildgröße 720x480 und Bildrate 29.970 fps sind" + players}};
+    for (const auto& [size, rate, note] : cases) {
+        MPEGInfo r = Source(QStringLiteral("a"), QLatin1String(size));
+        r.Bildwiederholrate = QLatin1String(rate);
+        EXPECT_EQ(PlayerNote(r), note) << size << " " << rate;
+    }
+    MPEGInfo ntsc = Source(QStringLiteral("b"));
+    ntsc.Bildwiederholrate = QStringLiteral("29.970");
+    MPEGInfo film = Source(QStringLiteral("c"));
+    film.Bildwiederholrate = QStringLiteral("23.976");
+    EXPECT_FALSE(MixesSystems(Table({Source("a"), Source("a")})));
+    EXPECT_FALSE(MixesSystems(Table({ntsc, film})));
+    EXPECT_TRUE(MixesSystems(Table({Source("a"), ntsc})));
+}
+
+// How close the estimate comes is the end-to-end run's matter; here the discs and the warnings.
+TEST(DiscEstimate, AgainstDvd5AndDvd9AndAWarningOnlyWhenBurning) {
+    EXPECT_EQ(CapacityText(1024000),
+              QStringLiteral("Voraussichtlich 1.000 MB: passt auf eine DVD-5 (4.483 MB)."));
+    EXPECT_EQ(CapacityText(kDvd5Bytes / 1024 + 1),
+              QStringLiteral("Voraussichtlich 4.483 MB: zu groß für eine DVD-5 (4.483 MB), passt auf eine "
+                             "DVD-9 (8.148 MB)."));
+    EXPECT_EQ(CapacityText(kDvd9Bytes / 1024 + 1),
+              QStringLiteral("Voraussichtlich 8.148 MB: zu groß auch für eine DVD-9 (8.148 MB)."));
+
+    TempFolder dir;
+    MPEGInfo dvd = Source(dir.write(QStringLiteral("dvd.mpg"), QByteArray()));
+    dvd.NavPacks = true;
+    ASSERT_TRUE(QFile(dvd.Datei).resize(5000000LL * 1024));  // sparse
+    const SourceTable table = Table({dvd});
+    ProgramSettings s;
+    s.variant1 = true;
+    s.menu1 = dir.write(QStringLiteral("menu.vob"), QByteArray(2048, 'm'));
+    EXPECT_EQ(DvdEstimateKB(table, s), 5000002) << "a DVD source goes on as it is, with the menu";
+    EXPECT_TRUE(StartWarnings(table, s).isEmpty()) << "nothing is burned";
+    s.burn = true;
+    EXPECT_EQ(
+        StartWarnings(table, s),
+        QStringList{"Das Ergebnis passt voraussichtlich nicht auf eine DVD-5 (etwa 4.883 MB, eine DVD-5 "
+                    "fasst 4.483 MB)."});
 }
 
 }  // namespace

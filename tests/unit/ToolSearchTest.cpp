@@ -96,9 +96,12 @@ TEST_F(ToolSearchTest, MissingBurnToolsAreMarkedAndCannotBeChosen) {
     found = search();
     EXPECT_TRUE(found.decrypter && found.imgTool);
     decrypter = false;
+    imgTool = true;
+    ChooseBurnTool(decrypter, imgTool, found);
+    EXPECT_TRUE(imgTool && !decrypter) << "with both found the stored choice stays";
     imgTool = false;
     ChooseBurnTool(decrypter, imgTool, found);
-    EXPECT_FALSE(decrypter || imgTool) << "with both found the stored choice stays";
+    EXPECT_TRUE(decrypter && !imgTool) << "exactly one is chosen";
 }
 
 TEST(ToolNames, ChosenFilesMustEndInTheToolsName) {

@@ -18,6 +18,8 @@ TEST_F(ChapterPlayer, OpensSeeksAndRefusesWhatItCannotPlay) {
     clickRow(h->ListMPEG, 0);
     EXPECT_TRUE(dialogs.takeTexts().isEmpty());
     EXPECT_EQ(h->EdSpieldauer->text(), QStringLiteral("00:00:03.000"));
+    EXPECT_EQ(h->EdPosition->text(), QStringLiteral("00:00:00.000"))
+        << "the stream's start time is not counted";
     EXPECT_EQ(h->ScPosition->maximum(), 75);
     EXPECT_EQ(h->ListKapitel->count(), 1);
 

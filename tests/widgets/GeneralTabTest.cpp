@@ -1,5 +1,6 @@
 #include <QDialog>
 
+#include "chapters/MediaPreviewPlayer.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -142,4 +143,11 @@ TEST_F(GeneralOptions, ToolsAndMciButtonsShowTheirWindows) {
     });
     click("BuMCI");
     EXPECT_EQ(shown, QStringList({"*.mpg", "*.m1v", "*.mpv", "*.mpeg", "*.m2v", "*.mpv2"}));
+    // Ticked is what the media back end's elements can open.
+    const auto having = [](QStringList elements) {
+        return [elements](const char* element) { return elements.contains(QLatin1String(element)); };
+    };
+    EXPECT_EQ(PlayableExtensions(having({"mpegvideoparse", "avdec_mpeg1video"})),
+              QStringList({"m1v", "mpv"}));
+    EXPECT_EQ(PlayableExtensions(having({"mpegpsdemux", "mpeg2dec"})), QStringList({"mpg", "mpeg"}));
 }

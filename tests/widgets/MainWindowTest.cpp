@@ -1,3 +1,5 @@
+#include <QAccessible>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <set>
@@ -169,16 +171,25 @@ TEST_F(MainWindow, ClosingDuringARunAbortsItAndClosesWhenItHasEnded) {
 
 TEST_F(MainWindow, ProductLabelAndTheAboutBoxNoticeOpenTheWebPage) {
     QList<QUrl> opened;
-    h->OpenUrlHandler = [&](const QUrl& url) { opened << url; };
+    h->OpenUrlHandler = [&](const QUrl& url) {
+        opened << url;
+        return opened.size() < 3;
+    };
     QTest::mouseClick(h->LaProg, Qt::LeftButton);
     OnNextModal<TAboutBox>([](TAboutBox& box) {
         EXPECT_EQ(box.VersionNr->text(), QStringLiteral("Version ") + ProgramVersion());
         EXPECT_FALSE(box.Lizenz->toPlainText().isEmpty());
+        EXPECT_EQ(box.Lizenz->horizontalScrollBar()->maximum(), 0) << "the licence wraps";
         QTest::mouseClick(box.Notice, Qt::LeftButton);
         box.OKButton->click();
     });
     click("BuAbout");
-    EXPECT_EQ(opened, QList<QUrl>({QUrl(ProductWebAddress()), QUrl(ProductWebAddress())}));
+    EXPECT_EQ(h->LaProg->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(h->LaProg, Qt::Key_Return);  // no browser could be started
+    EXPECT_EQ(opened, QList<QUrl>(3, QUrl(ProductWebAddress())));
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{"Es konnte kein Browser gestartet werden. Die Adresse lautet:\r\n" +
+                          ProductWebAddress()});
 }
 
 TEST_F(MainWindow, EveryControlHasItsNameAndTextlessOnesAnAccessibleName) {
@@ -186,6 +197,7 @@ TEST_F(MainWindow, EveryControlHasItsNameAndTextlessOnesAnAccessibleName) {
          {"ListSVCD", "MemoLog", "CoTempo", "CoProcess", "CoRecover", "EdDVDLabel", "EdISODatei", "Strukt",
           "PaDisplay", "ListKapitel", "CoLW", "CoSpeed", "EdArbeitDir"})
         EXPECT_FALSE(find(name)->accessibleName().isEmpty()) << name;
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(h.get())->role(), QAccessible::Window);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QGroupBox>
 
 #include "sources/LibraryCaption.h"
@@ -89,7 +90,11 @@ TEST_F(MpegTab, AddsOneFileWithItsChapterFile) {
 
     add({disk.file(QStringLiteral("andere.mpg"))});
     EXPECT_EQ(dialogs.lastFileRequest().folder, disk.path()) << "the dialog starts in the last folder";
+    EXPECT_TRUE(dialogs.lastFileRequest().showHidden);
     EXPECT_EQ(h->Sources[2].VTS, 1) << "alike sources share a title set";
+    h->Pfade.SVCD = disk.file(QStringLiteral("gelöscht"));
+    add({});
+    EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path()) << "a folder that is gone";
 }
 
 TEST_F(MpegTab, AddsSeveralFilesInCaseInsensitiveNameOrderAndReportsRefusals) {
@@ -144,6 +149,9 @@ TEST_F(MpegTab, ShowsThePropertiesOfTheSelectedSource) {
               (QStringList{"/quellen/eins.mpg", "Dateiname", "MPEG-PS", "01:02:05", "480x576 @ 25 fps", "4:3",
                            "Tonspur 0", "MPEG-1 Audio Layer 2", "224kb/s @ 44.1 KHz", "---", "---"}));
     EXPECT_EQ(h->LaZeit->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(h->LaNorm->text(),
+              QStringLiteral("Bildgröße 480x576 ist nicht DVD-gerecht (PAL): viele, aber nicht "
+                             "alle Player spielen das ab."));
     EXPECT_TRUE(h->BuDel->isEnabled());
 
     select(1);
@@ -158,9 +166,19 @@ TEST_F(MpegTab, ShowsTheAudioFilesOfAnElementaryStream) {
     copy(dir + QStringLiteral("elem1-1.mp2"), QStringLiteral("clip-1.mp2"));
     add({video});
     select(0);
-    EXPECT_EQ(labels({h->LaVid0, h->LaAud00, h->LaAud10, h->LaAudDat0, h->LaAudDat1, h->LaBR1, h->LaZeit}),
-              (QStringList{"Videodatei", "Audiodatei 0", "Audiodatei 1", "clip.mp2", "clip-1.mp2",
-                           "192kb/s @ 44.1 KHz", "00:00:03"}));
+    EXPECT_EQ(labels({h->LaVid0, h->LaAud00, h->LaAud10, h->LaBR1, h->LaZeit}),
+              (QStringList{"Videodatei", "Audiodatei 0", "Audiodatei 1", "192kb/s @ 44.1 KHz", "00:00:03"}));
+    // Whole paths, elided in the middle where they do not fit, whole in the tooltip.
+    EXPECT_EQ(h->LaAudDat1->toolTip(), disk.file(QStringLiteral("clip-1.mp2")));
+    EXPECT_TRUE(h->LaAudDat1->text().endsWith(QStringLiteral("clip-1.mp2")));
+    const QString path =
+        QStringLiteral("/quellen/") + QString(200, QLatin1Char('x')) + QStringLiteral(".mpg");
+    holdSource(path);
+    select(1);
+    EXPECT_EQ(h->LaDatei->toolTip(), path);
+    EXPECT_TRUE(h->LaDatei->text().startsWith(QStringLiteral("/quellen/")) &&
+                h->LaDatei->text().contains(QChar(0x2026)))
+        << h->LaDatei->text().toStdString();
 }
 
 TEST_F(MpegTab, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
@@ -195,6 +213,7 @@ TEST_F(MpegTab, RemovesTheSelectedSource) {
     EXPECT_EQ(marks(), (QStringList{"a.mpg", "c.mpg"}));
     EXPECT_EQ(texts(h->ListSVCD), (QStringList{"/quellen/a.mpg", "/quellen/c.mpg"}));
     EXPECT_EQ(labels({h->LaFormat, h->LaZeit, h->LaBR0}), (QStringList{"", "", ""}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(h->LaFormat)->text(QAccessible::Name), "Format");
     expectButtons(false, false);
     EXPECT_FALSE(h->BuDel->isEnabled());
     EXPECT_TRUE(h->BuStart->isEnabled() && h->BuDelAlle->isEnabled());

@@ -1,3 +1,5 @@
+#include <QTableWidget>
+
 #include "persistence/IniFile.h"
 #include "persistence/ProjectActions.h"
 #include "pipeline/ImageTab.h"
@@ -94,6 +96,28 @@ TEST_F(Projects, SaveAndOpenRestoreEverySourceFieldAndTitleSet) {
     EXPECT_EQ(h->EdDVDLabel->text(), QStringLiteral("Urlaub"));
     for (QPushButton* button : {h->BuAdd, h->BuDelAlle, h->BuStart, h->BuMProjekt})
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+}
+
+// The tabs that show sources follow an opened project; a source stored without
+// a title set still lets a run start.
+TEST_F(Projects, OpenedProjectReplacesWhatTheTabsShow) {
+    const QString project = threeSources();
+    IniFile ini(project);
+    ini.removeKey(QStringLiteral("Quelle02"), QStringLiteral("VTS"));
+    ASSERT_TRUE(ini.save());
+    h->Sources.removeAll();
+    add(copy(TestMedia::Vcd(), QStringLiteral("alt.mpg")));
+    showTab("tavTabAuthor");
+    EXPECT_EQ(openProject(project), QStringList());
+    EXPECT_EQ(h->Strukt->rowCount(), 3);
+    EXPECT_TRUE(h->BuStart->isEnabled() && h->BuMProjekt->isEnabled());
+
+    showTab("tavTabKAP");
+    clickRow(h->ListMPEG, 2);
+    ASSERT_TRUE(h->BuKAdd->isEnabled());
+    EXPECT_EQ(openProject(project), QStringList());
+    EXPECT_FALSE(h->BuKAdd->isEnabled()) << "no source of the table before stays open";
+    EXPECT_EQ(h->ListMPEG->count(), 3);
 }
 
 TEST_F(Projects, SaveFailuresAreReported) {

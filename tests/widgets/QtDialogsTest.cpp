@@ -1,6 +1,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTranslator>
 
+#include "platform/Locale.h"
 #include "platform/QtDialogs.h"
 #include "support/WindowFixture.h"
 
@@ -36,14 +38,25 @@ TEST(QtDialogs, FileDialogsAreQtsOwnAndReturnNothingWhenCancelled) {
         EXPECT_TRUE(dialog.testOption(QFileDialog::DontUseNativeDialog));
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Projektdatei öffnen"));
         EXPECT_EQ(dialog.nameFilters(), QStringList{QStringLiteral("Projekt (*.tvpr)")});
+        EXPECT_TRUE(dialog.filter() & QDir::Hidden);
         dialog.reject();
     });
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Projektdatei öffnen");
     request.filter = QStringLiteral("Projekt (*.tvpr)|*.tvpr");
+    request.showHidden = true;
     EXPECT_TRUE(dialogs.openFiles(request).isEmpty());
     OnNextModal<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
     EXPECT_TRUE(dialogs.chooseFolder(QStringLiteral("Arbeits-Verzeichnis auswählen:"), QString()).isEmpty());
+}
+
+TEST(QtDialogs, QtsOwnTextsAndNumbersAreGerman) {
+    QTranslator translator;
+    UseGerman(translator);
+    EXPECT_EQ(QLocale().toString(1234.5, 'f', 1), QStringLiteral("1.234,5"));
+    EXPECT_EQ(QCoreApplication::translate("QFileDialog", "Look in:"), QStringLiteral("Suchen in:"));
+    QCoreApplication::removeTranslator(&translator);
+    QLocale::setDefault(QLocale::c());
 }
 
 }  // namespace

@@ -167,10 +167,23 @@ TEST_F(RipTabTest, ImagesMoveOnlyWhenTheyAreAddedToTheSourceList) {
     click("BuImgDel");
     EXPECT_EQ(images(), QStringList({files[0], files[2]}));
     EXPECT_EQ(moveButtons(), (std::array<bool, 3>{false, false, false}));
-    EXPECT_TRUE(h->BuImgDelAlle->isEnabled() && h->BuRipp->isEnabled()) << "two images are left";
+    EXPECT_FALSE(h->BuImgDelAlle->isEnabled());
+    EXPECT_TRUE(h->BuRipp->isEnabled()) << "two images are left";
+    h->BuImgDelAlle->setEnabled(true);
     click("BuImgDelAlle");
     EXPECT_TRUE(images().isEmpty());
-    EXPECT_FALSE(h->BuImgDelAlle->isEnabled() || h->BuRipp->isEnabled());
+    EXPECT_FALSE(h->BuImgDelAlle->isEnabled());
+    EXPECT_TRUE(h->BuRipp->isEnabled()) << "Rippen is left as it was";
+}
+
+TEST_F(RipTabTest, AFailedExtractionLeavesTheLogInSight) {
+    h->Pfade.RIProot = disk.path();
+    addImages({disk.write("film.bin", Mode2Image())});
+    dialogs.take();
+    click("BuRipp");
+    EXPECT_TRUE(h->MemoLog->toPlainText().contains("ist ein Fehler aufgetreten."));
+    EXPECT_EQ(h->tav->currentWidget(), h->tavTabLog);
+    EXPECT_TRUE(h->BuStart->isVisible() && !h->BuRipp->isVisible() && h->BuRipp->isEnabled());
 }
 
 TEST_F(RipTabTest, AbortEndsTheHelperAndKeepsNothing) {

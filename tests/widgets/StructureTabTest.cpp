@@ -1,5 +1,8 @@
+#include <QAccessible>
+#include <QFocusEvent>
 #include <QTableWidget>
 
+#include "sources/Compliance.h"
 #include "sources/StructureTab.h"
 #include "sources/Tables.h"
 #include "support/WindowFixture.h"
@@ -15,6 +18,10 @@ class Structure : public WindowTest {
     }
     QString cell(int row, int column) const { return h->Strukt->item(row - 1, column)->text(); }
     void select(int row, int column) { h->structureTab->StruktSelectCell(column, row); }
+    static void leave(QWidget* editor) {
+        QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
+        QApplication::sendEvent(editor, &out);
+    }
 };
 
 TEST_F(Structure, GridShowsTitleSetsLanguagesAndBitrates) {
@@ -51,6 +58,77 @@ TEST_F(Structure, ALanguageChangeAppliesToTheWholeTitleSet) {
     for (int i = 1; i <= 3; ++i)
         EXPECT_EQ(h->Sources[i].DVDSprache[0], kLanguageEN) << i;
     EXPECT_FALSE(h->CoSpr->isVisible());
+}
+
+// A choice is written when the editor is left, into its own cell's column, and
+// only a table entry; every existing track can be edited, also from the keyboard.
+TEST_F(Structure, EditorsWriteTheirOwnColumnWhenLeftAndOpenFromTheKeyboard) {
+    hold(2);
+    h->Sources[2].DVDBitrate[0] = kNone;
+    h->TitleSetPass();
+    h->structureTab->fillGrid();
+    select(2, 3);
+    ASSERT_TRUE(h->CoBit->isVisible()) << "an existing track whose bitrate is not known yet";
+    QAccessibleInterface* editor = QAccessible::queryAccessibleInterface(h->CoBit);
+    EXPECT_GE(editor->parent()->indexOfChild(editor), 0) << "screen readers find it";
+    EXPECT_EQ(h->CoSpr->maxVisibleItems(), 20);
+    select(1, 2);
+    EXPECT_TRUE(h->CoBit->isHidden() && h->CoSpr->isVisible());
+    EXPECT_EQ(h->Sources[2].DVDBitrate[0], kNone) << "nothing chosen, nothing written";
+    h->CoSpr->setCurrentIndex(kLanguageEN);
+    leave(h->CoSpr);
+    EXPECT_TRUE(h->CoSpr->isHidden());
+    EXPECT_EQ(h->Sources[1].DVDSprache[0], kLanguageEN);
+    EXPECT_EQ(h->Sources[1].DVDBitrate[0], 8) << "a leftover editor writes nothing elsewhere";
+
+    h->Strukt->setCurrentCell(1, 3);
+    QTest::keyClick(h->Strukt, Qt::Key_Return);
+    ASSERT_TRUE(h->CoBit->isVisible());
+    h->CoBit->setCurrentIndex(kBitrateTop);
+    QTest::keyClick(h->CoBit, Qt::Key_Return);
+    EXPECT_EQ(h->Sources[2].DVDBitrate[0], kBitrateTop);
+    EXPECT_TRUE(h->CoBit->isHidden());
+}
+
+// Start comes back as soon as the structure allows it, and says why it cannot.
+TEST_F(Structure, TooManyTitleSetsDisableStartUntilTheGridJoinsThem) {
+    hold(10);
+    for (int i = 2; i <= 10; ++i)
+        h->Sources[i].Weich = true;
+    h->TitleSetPass();
+    const QString why = QStringLiteral("Zu viele Titelsets (10 von höchstens 9)");
+    EXPECT_FALSE(h->BuStart->isEnabled() || h->BuMProjekt->isEnabled());
+    EXPECT_EQ(h->BuStart->toolTip(), why);
+    EXPECT_EQ(h->LaTitelsets->text(), why);
+    EXPECT_TRUE(h->LaTitelsets->isVisible());
+    select(10, 0);
+    EXPECT_TRUE(h->BuStart->isEnabled() && h->BuMProjekt->isEnabled());
+    EXPECT_FALSE(h->LaTitelsets->isVisible());
+    EXPECT_EQ(h->BuStart->toolTip(), QStringLiteral("Starten des\nVorganges."));
+}
+
+// Below the grid the DVD's size and a warning when PAL and NTSC meet; the grid
+// marks a picture players may refuse; Start asks before such a run.
+TEST_F(Structure, DiscNotesBelowTheGridAndStartAsksBeforeARiskyRun) {
+    hold(2);
+    EXPECT_EQ(h->LaGroesse->text(), QStringLiteral("Voraussichtlich 0 MB: passt auf eine DVD-5 (4.483 MB)."));
+    EXPECT_EQ(h->Strukt->item(0, 1)->toolTip(), PlayerNote(h->Sources[1]));
+    EXPECT_FALSE(h->Strukt->item(0, 1)->icon().isNull());
+    EXPECT_FALSE(h->LaSystem->isVisible());
+    h->Sources[2].Bildwiederholrate = QStringLiteral("29.970");
+    showTab("tavTabMPEG");
+    showTab("tavTabAuthor");
+    EXPECT_TRUE(h->LaSystem->isVisible());
+
+    dialogs.answer(QStringLiteral("no"));
+    click("BuStart");
+    EXPECT_EQ(dialogs.takeTexts(),
+              QStringList{MixedSystemsWarning() + QStringLiteral("\r\nTrotzdem starten?")});
+    EXPECT_EQ(h->tav->currentWidget(), h->tavTabAuthor) << "not started";
+    dialogs.answer(QStringLiteral("yes"));
+    click("BuStart");
+    dialogs.take();
+    EXPECT_EQ(h->tav->currentWidget(), h->tavTabLog) << "started anyway";
 }
 
 TEST_F(Structure, BitrateOfASourceWithNavigationPacksCannotChange) {
