@@ -15,6 +15,7 @@
 #include <QTextStream>
 
 #include "app/Tavrolin.h"
+#include "platform/TerminationSignals.h"
 
 namespace {
 
@@ -69,6 +70,8 @@ bool Driver::open(const QString& programDir) {
     window_->ShutdownHandler = [] { Out() << "SHUTDOWN requested" << Qt::endl; };
     window_->OpenUrlHandler = [](const QUrl& url) { Out() << "OPEN " << url.toString() << Qt::endl; };
     window_->show();
+    // Asked to end: like closing the window, as the program does.
+    termination_ = std::make_unique<TerminationSignals>([this] { window_->close(); });
     QApplication::processEvents();
     return true;
 }
@@ -156,6 +159,7 @@ int Driver::finish() {
     }
     window_->close();
     QApplication::processEvents();
+    termination_.reset();
     window_.reset();
     return completed ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include "platform/ScriptedDialogs.h"
 
 class THaupt;
+class TerminationSignals;
 
 // Builds the real main window for a program folder and performs command-line
 // actions on it, in order. Every dialog shown is printed as one "DIALOG:" line.
@@ -29,5 +30,6 @@ class Driver {
 
     ScriptedDialogs dialogs_{false};
     std::unique_ptr<THaupt> window_;
+    std::unique_ptr<TerminationSignals> termination_;
     bool started_ = false;
 };

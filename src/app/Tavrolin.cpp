@@ -60,7 +60,14 @@ THaupt::THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     startUp();
 }
 
-THaupt::~THaupt() = default;
+THaupt::~THaupt() {
+    // The tabs and the other helpers filter and handle events of the window's
+    // controls: they go first, and the controls go while the window is whole.
+    const QObjectList children = this->children();
+    for (QObject* child : children)
+        if (!child->isWidgetType()) delete child;
+    delete tav;
+}
 
 // ---------------------------------------------------------------------------
 // Construction

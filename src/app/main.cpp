@@ -5,6 +5,7 @@
 #include "app/Tavrolin.h"
 #include "platform/Locale.h"
 #include "platform/QtDialogs.h"
+#include "platform/TerminationSignals.h"
 
 int main(int argc, char* argv[]) {
     PrepareProcessEnvironment();
@@ -19,5 +20,7 @@ int main(int argc, char* argv[]) {
     THaupt haupt(QCoreApplication::applicationDirPath(), dialogs);
     dialogs.setParent(&haupt);
     haupt.show();
+    // Asked to end (SIGTERM, Ctrl+C): like closing the window.
+    const TerminationSignals termination([&haupt] { haupt.close(); });
     return QApplication::exec();
 }

@@ -1,3 +1,5 @@
+#include <sys/stat.h>
+
 #include <climits>
 
 #include "chapters/ChapterFile.h"
@@ -130,6 +132,13 @@ TEST_F(ChapterFileTest, MalformedFilesAreIgnoredAsAWhole) {
     }
     txt("8999999\n");
     EXPECT_EQ(read(), QStringLiteral("99:59:59.960")) << "the largest frame number a time text can hold";
+}
+
+TEST_F(ChapterFileTest, AFifoOrFolderNamedLikeAChapterFileIsIgnored) {
+    ASSERT_EQ(mkfifo(folder.file("film.Kapitel").toLocal8Bit().constData(), 0600), 0);
+    QDir().mkpath(folder.file("film.txt"));
+    record.Kapitel = QStringLiteral("00:00:10.000");
+    EXPECT_EQ(read(), QStringLiteral("00:00:10.000"));
 }
 
 TEST_F(ChapterFileTest, FilesLongerThanTheLimitAreIgnored) {
