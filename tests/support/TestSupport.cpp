@@ -1,6 +1,5 @@
 #include "support/TestSupport.h"
 
-#include <QProcess>
 #include <QTimer>
 
 QByteArray FileBytes(const QString& path) {
@@ -33,23 +32,4 @@ QString TempFolder::executable(const QString& name, const QByteArray& content) c
     const QString path = write(name, content);
     QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
     return path;
-}
-
-SmallDisk::SmallDisk(int kilobytes) {
-    QProcess mount;
-    mount.start(QStringLiteral("mount"),
-                {"-t", "tmpfs", "-o", QStringLiteral("size=%1k").arg(kilobytes), "tavtest", folder_.path()});
-    mounted_ = mount.waitForFinished() && mount.exitStatus() == QProcess::NormalExit && mount.exitCode() == 0;
-}
-
-SmallDisk::~SmallDisk() {
-    if (mounted_) QProcess::execute(QStringLiteral("umount"), {QStringLiteral("-l"), folder_.path()});
-}
-
-void SmallDisk::fill() const {
-    QFile filler(file(QStringLiteral("filler")));
-    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return;
-    const QByteArray block(4096, 'f');
-    while (filler.write(block) == block.size()) {
-    }
 }

@@ -46,19 +46,3 @@ class TempFolder {
   private:
     QTemporaryDir dir_;
 };
-
-// A small tmpfs mounted on a temporary folder, for full-disk tests. Mounting
-// needs root: where it is not possible, mounted() is false and the test skips.
-class SmallDisk {
-  public:
-    explicit SmallDisk(int kilobytes);
-    ~SmallDisk();
-    bool mounted() const { return mounted_; }
-    QString file(const QString& name) const { return folder_.file(name); }
-    // Takes every free block with a filler file.
-    void fill() const;
-
-  private:
-    TempFolder folder_;
-    bool mounted_ = false;
-};

@@ -96,6 +96,10 @@ class ChapterFileTest : public ::testing::Test {
 TEST_F(ChapterFileTest, MissingFilesLeaveTheMarks) {
     record.Kapitel = QStringLiteral("00:00:10.000");
     EXPECT_EQ(read(), QStringLiteral("00:00:10.000"));
+    // So do a FIFO and a folder of their names (a FIFO would block the window).
+    ASSERT_EQ(mkfifo(folder.file("film.Kapitel").toLocal8Bit().constData(), 0600), 0);
+    QDir().mkpath(folder.file("film.txt"));
+    EXPECT_EQ(read(), QStringLiteral("00:00:10.000"));
 }
 
 TEST_F(ChapterFileTest, ReadsTimeTexts) {
@@ -132,13 +136,6 @@ TEST_F(ChapterFileTest, MalformedFilesAreIgnoredAsAWhole) {
     }
     txt("8999999\n");
     EXPECT_EQ(read(), QStringLiteral("99:59:59.960")) << "the largest frame number a time text can hold";
-}
-
-TEST_F(ChapterFileTest, AFifoOrFolderNamedLikeAChapterFileIsIgnored) {
-    ASSERT_EQ(mkfifo(folder.file("film.Kapitel").toLocal8Bit().constData(), 0600), 0);
-    QDir().mkpath(folder.file("film.txt"));
-    record.Kapitel = QStringLiteral("00:00:10.000");
-    EXPECT_EQ(read(), QStringLiteral("00:00:10.000"));
 }
 
 TEST_F(ChapterFileTest, FilesLongerThanTheLimitAreIgnored) {
