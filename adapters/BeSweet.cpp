@@ -2,7 +2,10 @@
 //         -2lame( -m s -b 224 -e )
 // Resamples an MPEG or AC-3 audio file and encodes it as MPEG-1 Layer II with
 // ffmpeg (libtwolame; ffmpeg's own encoder where twolame refuses a bitrate).
-// Exit code 44 when the argument string cannot be read.
+// Exit code 44 when the argument string cannot be read. The output is
+// reproducible: the same input always gives the same bytes (the resampler hands
+// on floating-point samples, whose conversion to integers would otherwise be
+// dithered with random noise; bit-exact flags, one thread, no metadata).
 
 #include <filesystem>
 #include <fstream>
@@ -106,13 +109,30 @@ std::string Resampler() {
 std::vector<std::string> FfmpegCommand(const Job& job, const std::string& encoder,
                                        const std::string& resampler) {
     std::vector<std::string> command{
-        "ffmpeg",   "-hide_banner",
-        "-nostdin", "-y",
-        "-i",       job.input,
-        "-map",     "0:a:0",
-        "-af",      "aresample=" + std::to_string(job.rate) + ":resampler=" + resampler,
-        "-ac",      job.mode == "m" ? "1" : "2",
-        "-c:a",     encoder};
+        "ffmpeg",
+        "-hide_banner",
+        "-nostdin",
+        "-y",
+        "-threads",
+        "1",
+        "-fflags",
+        "+bitexact",
+        "-i",
+        job.input,
+        "-map",
+        "0:a:0",
+        "-map_metadata",
+        "-1",
+        "-af",
+        "aresample=" + std::to_string(job.rate) + ":resampler=" + resampler + ":osf=fltp",
+        "-ac",
+        job.mode == "m" ? "1" : "2",
+        "-c:a",
+        encoder,
+        "-flags:a",
+        "+bitexact",
+        "-threads",
+        "1"};
     if (encoder == "libtwolame") {
         command.insert(command.end(), {"-mode", TwolameMode(job.mode)});
         if (job.crc) command.insert(command.end(), {"-error_protection", "1"});

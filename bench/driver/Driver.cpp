@@ -13,9 +13,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextStream>
+#include <QTimer>
+
+#include <unistd.h>
+#include <csignal>
 
 #include "app/HeadlessWindow.h"
 #include "app/Tavrolin.h"
+#include "pipeline/ProcessRunner.h"
 
 namespace {
 
@@ -31,6 +36,39 @@ void LinkBuildFolders(const QString& programDir) {
         if (!QFileInfo::exists(target)) QFile::link(QStringLiteral(TAV_BUILD_PROGRAM_DIR "/") + name, target);
     }
 }
+
+class NoGauge : public ProgressView {
+  public:
+    void showGauge(qint64) override {}
+    void setGaugePosition(qint64) override {}
+    void hideGauge() override {}
+};
+
+// The program's tool runner, with an interruption when the n-th tool has started.
+class InterruptingRunner : public ToolRunner {
+  public:
+    InterruptingRunner(THaupt& window, int at, std::function<void()> interrupt)
+        : runner_(window.log(), gauge_, [&window] { return window.CoProcess->currentIndex(); }),
+          at_(at),
+          interrupt_(std::move(interrupt)) {}
+    bool RunToolPiped(const ToolCall& call) override { return count(), runner_.RunToolPiped(call); }
+    bool RunTool(const ToolCall& call) override { return count(), runner_.RunTool(call); }
+    bool KillTool() override { return runner_.KillTool(); }
+    bool isRunning() const override { return runner_.isRunning(); }
+    bool lastRunKilled() const override { return runner_.lastRunKilled(); }
+
+  private:
+    // Runs once the tool runs: in the event loop that waits for it.
+    void count() {
+        if (++started_ == at_) QTimer::singleShot(0, interrupt_);
+    }
+
+    NoGauge gauge_;
+    ProcessRunner runner_;
+    int at_;
+    int started_ = 0;
+    std::function<void()> interrupt_;
+};
 
 }  // namespace
 
@@ -92,7 +130,29 @@ bool Driver::perform(const QString& option, const QString& value) {
     if (option == QLatin1String("--save")) return answerAndClick("BuSpeichern");
     if (option == QLatin1String("--resume")) return answerAndClick("BuRecover");
     if (option == QLatin1String("--start")) return start(), true;
+    if (option == QLatin1String("--interrupt")) return interrupt(value);
     return false;
+}
+
+// "abort:N" answers "Abbrechen" with Yes, "kill:N" kills the program, once the
+// N-th tool of the run has started.
+bool Driver::interrupt(const QString& how) {
+    const QStringList parts = how.split(QLatin1Char(':'));
+    const int at = parts.value(1).toInt();
+    if (parts.size() != 2 || at < 1) return false;
+    std::function<void()> act;
+    if (parts[0] == QLatin1String("abort"))
+        act = [this] {
+            session_->dialogs().answer(QStringLiteral("yes"));
+            session_->window().BuAbbruch->click();
+        };
+    else if (parts[0] == QLatin1String("kill"))
+        act = [] { ::kill(::getpid(), SIGKILL); };
+    else
+        return false;
+    THaupt& window = session_->window();
+    window.setRunner(std::make_unique<InterruptingRunner>(window, at, act));
+    return true;
 }
 
 bool Driver::set(const QString& assignment) {

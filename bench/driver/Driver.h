@@ -21,6 +21,7 @@ class Driver {
     bool set(const QString& assignment);
     bool showTab(const QString& name);
     bool screenshot(const QString& path);
+    bool interrupt(const QString& how);
     void start();
     int finish();
 

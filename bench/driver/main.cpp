@@ -6,7 +6,8 @@
 
 // tavrolin-driver --program-dir DIR [--answer V] [--click NAME] [--set NAME=VALUE (or a list row)]
 //                 [--tab NAME] [--add FILE] [--open P] [--save P] [--resume P]
-//                 [--start] [--screenshot PNG] ...
+//                 [--interrupt abort:N|kill:N] [--start] [--screenshot PNG] ...
+// --interrupt: "Abbrechen" answered Yes, or the program killed, once the N-th tool of the run runs.
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     PrepareProcessEnvironment();

@@ -5,6 +5,7 @@
 
 #include "chapters/TimeText.h"
 #include "pipeline/RunSupport.h"
+#include "platform/FileWrite.h"
 #include "platform/Paths.h"
 
 namespace {
@@ -24,10 +25,7 @@ QStringList ReadLines(const QString& path) {
 }
 
 bool WriteLines(const QString& path, const QStringList& lines) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QByteArray text = (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8();
-    return file.write(text) == text.size();
+    return WriteFileWhole(path, (lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
 }
 
 }  // namespace

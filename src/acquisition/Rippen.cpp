@@ -107,7 +107,8 @@ bool PrepareTemp(RunContext& ctx, const QString& temp) {
 
 // The expected size, the free-space check, the gauge and the log file before
 // the helper runs. False when the user stops for lack of space.
-bool PrepareRun(RunContext& ctx, const QString& ripFolder, qint64 estimateKB) {
+bool PrepareRun(RunContext& ctx, const QString& ripFolder, qint64 estimateKB, ToolCall& call) {
+    call = Guarded(call, {TempFolderOf(ripFolder)}, estimateKB);
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"), estimateKB);
     if (CheckFreeSpace(ctx, ripFolder, estimateKB)) return false;
     ctx.progress().showGauge(estimateKB);
@@ -222,17 +223,19 @@ bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job
                         {}};
     if (!PrepareTemp(ctx, temp)) return false;
     Add(ctx, QString());
-    if (!PrepareRun(ctx, rip, DiscEstimateKB(drive.device))) return false;
+    ToolCall guarded = call;
+    if (!PrepareRun(ctx, rip, DiscEstimateKB(drive.device), guarded)) return false;
 
     // The disc's files are not mounted: the main track is the one the helper wrote.
-    const ToolOutcome outcome = RunFollowingTrack(ctx, call, temp);
+    const ToolOutcome outcome = RunFollowingTrack(ctx, guarded, temp);
     if (outcome == ToolOutcome::Aborted) return false;
     const QString track = FoundTrack(temp);
     if (track.isEmpty()) {
         Add(ctx, QStringLiteral("Fehler:    Die Quelle ist keine (S)VCD."));
         return false;
     }
-    if (outcome == ToolOutcome::Failed) return false;
+    // A disc may hold further tracks: only an empty main track is known to be wrong.
+    if (outcome == ToolOutcome::Failed || !ResultComplete(ctx, {temp + track}, 0)) return false;
 
     Add(ctx, QString());
     Add(ctx, QStringLiteral("Ziel:      ") + target);
@@ -267,10 +270,10 @@ bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob
     const QString target = ImageTargetPath(rip, image, index);
     if (!MayReplaceTarget(ctx, target)) return false;
     const QString track = ImageTrack(image);
-    const ToolCall call = ExtractionCall(Helper(ctx), temp, image, track);
+    ToolCall call = ExtractionCall(Helper(ctx), temp, image, track);
     if (!PrepareTemp(ctx, temp)) return false;
     Add(ctx, QString());
-    if (!PrepareRun(ctx, rip, Estimate(FileSizeOf(image), 0.992))) return false;
+    if (!PrepareRun(ctx, rip, Estimate(FileSizeOf(image), 0.992), call)) return false;
     if (RunHidden(ctx, call) != ToolOutcome::Done) return false;
 
     const QString extract = temp + track;
@@ -281,6 +284,7 @@ bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob
         return false;
     }
     Indented(ctx, QStringLiteral("... gefunden."));
+    if (!ResultComplete(ctx, {extract}, 0)) return false;
     Add(ctx, QStringLiteral("Ziel:      ") + target);
     if (!MoveToTarget(extract, target)) {
         Add(ctx, QStringLiteral("Fehler:    ... Zieldatei konnte nicht verschoben werden."));

@@ -56,6 +56,7 @@ QString FoundTrack(const QString& folder) {
 }
 
 bool IsVcdImage(const QString& path) {
+    if (!FileExists(path)) return false;  // a FIFO would block
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
     if (file.read(RawMode2Start().size()) == RawMode2Start()) return true;
@@ -67,7 +68,7 @@ bool IsVcdImage(const QString& path) {
 QString ImageTrack(const QString& image) {
     const QString extension = QFileInfo(image).suffix().toLower();
     const bool bin = extension == QLatin1String("bin");
-    if (!bin && extension != QLatin1String("nrg")) return QString();
+    if ((!bin && extension != QLatin1String("nrg")) || !FileExists(image)) return QString();
     QFile file(image);
     if (!file.open(QIODevice::ReadOnly)) return QString();
     QString track;

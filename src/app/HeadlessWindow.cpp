@@ -8,16 +8,20 @@
 #include <QTextBlock>
 
 #include "app/Tavrolin.h"
+#include "platform/TerminationSignals.h"
 
 HeadlessWindow::HeadlessWindow(const ProgramFolders& folders,
                                std::function<void(const ScriptedDialogs::Shown&)> onDialog) {
     dialogs_.setObserver(std::move(onDialog));
     window_ = std::make_unique<THaupt>(folders, dialogs_);
     window_->show();
+    termination_ = std::make_unique<TerminationSignals>([this] { window_->close(); });
     QApplication::processEvents();
 }
 
-HeadlessWindow::~HeadlessWindow() = default;
+HeadlessWindow::~HeadlessWindow() {
+    termination_.reset();
+}
 
 void HeadlessWindow::followLog(std::function<void(const QString&)> follow) {
     follow_ = std::move(follow);

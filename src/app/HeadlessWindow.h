@@ -8,11 +8,13 @@
 #include "platform/ScriptedDialogs.h"
 
 class THaupt;
+class TerminationSignals;
 
 // The real main window without a screen, for batch conversions and the
 // developer's driver. Dialogs are answered from a queue; with none queued a
 // question is answered Yes and a file dialog is cancelled. Every dialog shown
-// goes to onDialog.
+// goes to onDialog. Asked to end (SIGTERM, SIGINT, SIGHUP), it closes the
+// window as the program does.
 class HeadlessWindow {
   public:
     HeadlessWindow(const ProgramFolders& folders,
@@ -42,6 +44,7 @@ class HeadlessWindow {
 
     ScriptedDialogs dialogs_{false};
     std::unique_ptr<THaupt> window_;
+    std::unique_ptr<TerminationSignals> termination_;
     std::function<void(const QString&)> follow_;
     int followed_ = 0;
 };

@@ -78,6 +78,12 @@ THaupt::THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent)
 
 THaupt::~THaupt() {
     QAccessible::removeFactory(WindowAccessible);
+    // The tabs and the other helpers filter and handle events of the window's
+    // controls: they go first, and the controls go while the window is whole.
+    const QObjectList children = this->children();
+    for (QObject* child : children)
+        if (!child->isWidgetType()) delete child;
+    delete tav;
 }
 
 // ---------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "platform/Locale.h"
 #include "platform/Product.h"
 #include "platform/QtDialogs.h"
+#include "platform/TerminationSignals.h"
 
 namespace {
 
@@ -27,6 +28,8 @@ int ShowWindow(const ProgramFolders& folders) {
     THaupt haupt(folders, dialogs);
     dialogs.setParent(&haupt);
     haupt.show();
+    // Asked to end (SIGTERM, Ctrl+C): like closing the window.
+    const TerminationSignals termination([&haupt] { haupt.close(); });
     return QApplication::exec();
 }
 

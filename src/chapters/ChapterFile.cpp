@@ -1,6 +1,7 @@
 #include "chapters/ChapterFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 #include <optional>
@@ -13,9 +14,13 @@ namespace {
 // Frames of 99:59:59.960, the last mark a time text can hold.
 constexpr qint64 kMaxFrames = qint64(100) * 3600 * kFramesPerSecond - 1;
 
+// Larger chapter files are not read at all.
+constexpr qint64 kMaxChapterFileBytes = 1 << 20;
+
 // The lines of a text file (LF or CR LF), or nothing when it is missing,
-// unreadable or too long.
+// unreadable or too long. Only a regular file is opened: a FIFO would block.
 std::optional<QStringList> ReadLines(const QString& path) {
+    if (!FileExists(path) || QFileInfo(path).size() > kMaxChapterFileBytes) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));

@@ -11,5 +11,5 @@ constexpr int kMaxChapterLines = 256;
 //  <name>.txt      one frame number per line; it wins over a .Kapitel file.
 // A file with a malformed line (an empty line, a frame number beyond 99:59:59.960),
 // or with more than kMaxChapterLines lines, is ignored silently, as is a missing
-// one; Kapitel then keeps its value.
+// one or anything that is no regular file; Kapitel then keeps its value.
 void ReadChapterFile(MPEGInfo& record);

@@ -1,11 +1,13 @@
 #include "persistence/IniFile.h"
 
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <array>
 #include <cctype>
 #include <climits>
+
+#include "platform/FileWrite.h"
 
 namespace {
 
@@ -36,17 +38,9 @@ bool SameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// The element of a section or entry list whose name or key matches, or null.
-template <class List, class Name>
-auto Find(List& list, const QString& name, Name nameOf) -> decltype(&*list.begin()) {
-    for (auto& element : list)
-        if (SameName(nameOf(element), name)) return &element;
-    return nullptr;
-}
-
-template <class Entries>
-auto FindEntry(Entries& entries, const QString& key) {
-    return Find(entries, key, [](const auto& entry) { return entry.key; });
+// The form of a name under which it is indexed: equal for names that differ in case only.
+QString Folded(const QString& name) {
+    return name.toCaseFolded();
 }
 
 struct NamedColour {
@@ -171,8 +165,10 @@ IniFile::IniFile(const QString& path) {
 bool IniFile::load(const QString& path) {
     path_ = path;
     sections_.clear();
+    const QFileInfo info(path);
+    if (!info.exists()) return true;
+    if (!info.isFile()) return false;  // a FIFO would block, a folder has no text
     QFile file(path);
-    if (!file.exists()) return true;
     if (!file.open(QIODevice::ReadOnly)) return false;
     parse(file.readAll());
     return true;
@@ -180,6 +176,7 @@ bool IniFile::load(const QString& path) {
 
 void IniFile::parse(const QByteArray& bytes) {
     sections_.clear();
+    index_.clear();
     Section* current = nullptr;
     bool duplicate = false;
     for (const QString& raw : Decode(bytes).split(QLatin1Char('\n'))) {
@@ -189,15 +186,13 @@ void IniFile::parse(const QByteArray& bytes) {
             const QString name = line.mid(1, close < 0 ? -1 : close - 1).trimmed();
             // Like the profile functions, only the first section of a name counts.
             duplicate = findSection(name) != nullptr;
-            if (!duplicate) sections_.push_back(Section{name, {}});
-            current = duplicate ? nullptr : &sections_.back();
+            current = duplicate ? nullptr : &addSection(name);
             continue;
         }
         const int equals = line.indexOf(QLatin1Char('='));
         if (!current || equals <= 0 || line.startsWith(QLatin1Char(';'))) continue;
         const QString key = line.left(equals).trimmed();
-        if (!key.isEmpty() && !FindEntry(current->entries, key))
-            current->entries.push_back(Entry{key, line.mid(equals + 1).trimmed()});
+        if (!key.isEmpty() && !current->find(key)) current->add(key, line.mid(equals + 1).trimmed());
     }
 }
 
@@ -213,28 +208,50 @@ QByteArray IniFile::toBytes() const {
 }
 
 bool IniFile::save() {
-    if (path_.isEmpty()) return false;
-    QSaveFile file(path_);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    const QByteArray bytes = toBytes();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return !path_.isEmpty() && WriteFileWhole(path_, toBytes());
+}
+
+const IniFile::Entry* IniFile::Section::find(const QString& key) const {
+    const auto it = index.constFind(Folded(key));
+    return it == index.constEnd() ? nullptr : &entries[*it];
+}
+
+IniFile::Entry* IniFile::Section::find(const QString& key) {
+    const auto it = index.constFind(Folded(key));
+    return it == index.constEnd() ? nullptr : &entries[*it];
+}
+
+void IniFile::Section::add(const QString& key, const QString& value) {
+    index.insert(Folded(key), static_cast<int>(entries.size()));
+    entries.push_back(Entry{key, value});
 }
 
 const IniFile::Section* IniFile::findSection(const QString& name) const {
-    return Find(sections_, name, [](const Section& section) { return section.name; });
+    const auto it = index_.constFind(Folded(name));
+    return it == index_.constEnd() ? nullptr : &sections_[*it];
 }
 
 IniFile::Section* IniFile::findSection(const QString& name) {
-    return Find(sections_, name, [](const Section& section) { return section.name; });
+    const auto it = index_.constFind(Folded(name));
+    return it == index_.constEnd() ? nullptr : &sections_[*it];
+}
+
+IniFile::Section& IniFile::addSection(const QString& name) {
+    index_.insert(Folded(name), static_cast<int>(sections_.size()));
+    sections_.push_back(Section{name, {}, {}});
+    return sections_.back();
+}
+
+// After a removal the positions behind it have moved.
+void IniFile::reindexSections() {
+    index_.clear();
+    for (int s = 0; s < static_cast<int>(sections_.size()); ++s)
+        index_.insert(Folded(sections_[s].name), s);
 }
 
 QString IniFile::value(const QString& section, const QString& key, const QString& fallback) const {
     const Section* found = findSection(section);
-    const Entry* entry = found ? FindEntry(found->entries, key) : nullptr;
+    const Entry* entry = found ? found->find(key) : nullptr;
     return entry ? entry->value.left(kMaxValueLength) : fallback;
 }
 
@@ -242,14 +259,11 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     QString flat = value;
     flat.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
     Section* found = findSection(section);
-    if (!found) {
-        sections_.push_back(Section{section, {}});
-        found = &sections_.back();
-    }
-    if (Entry* entry = FindEntry(found->entries, key))
+    if (!found) found = &addSection(section);
+    if (Entry* entry = found->find(key))
         entry->value = flat;
     else
-        found->entries.push_back(Entry{key, flat});
+        found->add(key, flat);
 }
 
 bool IniFile::hasSection(const QString& section) const {
@@ -258,13 +272,14 @@ bool IniFile::hasSection(const QString& section) const {
 
 bool IniFile::hasKey(const QString& section, const QString& key) const {
     const Section* found = findSection(section);
-    return found && FindEntry(found->entries, key);
+    return found && found->find(key);
 }
 
 void IniFile::removeSection(const QString& section) {
     for (auto it = sections_.begin(); it != sections_.end(); ++it)
         if (SameName(it->name, section)) {
             sections_.erase(it);
+            reindexSections();
             return;
         }
 }
@@ -272,11 +287,19 @@ void IniFile::removeSection(const QString& section) {
 void IniFile::removeKey(const QString& section, const QString& key) {
     Section* found = findSection(section);
     if (!found) return;
-    for (auto it = found->entries.begin(); it != found->entries.end(); ++it)
-        if (SameName(it->key, key)) {
-            found->entries.erase(it);
-            return;
-        }
+    const auto it = found->index.constFind(Folded(key));
+    if (it == found->index.constEnd()) return;
+    found->entries.erase(found->entries.begin() + *it);
+    found->index.clear();
+    for (int e = 0; e < static_cast<int>(found->entries.size()); ++e)
+        found->index.insert(Folded(found->entries[e].key), e);
+}
+
+void IniFile::removeKeys(const QString& section) {
+    if (Section* found = findSection(section)) {
+        found->entries.clear();
+        found->index.clear();
+    }
 }
 
 QStringList IniFile::sections() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -8,7 +9,8 @@
 // An INI text file with the semantics of the classic profile-file functions:
 // section and key names are case-insensitive, keys keep the order in which they
 // were first written, a new file gets its sections in first-write order, and a
-// value is read up to 2047 characters. The file is read once by load(), changed
+// value is read up to 2047 characters. Names are indexed, so a lookup costs the
+// same in a file of any size. The file is read once by load(), changed
 // in memory and written back by save() in one atomic step (a crash or a full
 // disk never leaves a half-written file). Written as UTF-8 with CR LF; read as
 // UTF-8, or as Windows-1252 when the bytes are not valid UTF-8; LF is accepted.
@@ -40,6 +42,8 @@ class IniFile {
     bool hasKey(const QString& section, const QString& key) const;
     void removeSection(const QString& section);
     void removeKey(const QString& section, const QString& key);
+    // Removes every key of a section; the section keeps its place.
+    void removeKeys(const QString& section);
     QStringList sections() const;
     QStringList keys(const QString& section) const;
 
@@ -67,13 +71,21 @@ class IniFile {
     struct Section {
         QString name;
         std::vector<Entry> entries;
+        QHash<QString, int> index;  // case-folded key -> position in entries
+
+        const Entry* find(const QString& key) const;
+        Entry* find(const QString& key);
+        void add(const QString& key, const QString& value);
     };
 
     const Section* findSection(const QString& name) const;
     Section* findSection(const QString& name);
+    Section& addSection(const QString& name);
+    void reindexSections();
 
     QString path_;
     std::vector<Section> sections_;
+    QHash<QString, int> index_;  // case-folded section name -> position in sections_
 };
 
 // An integer in the INI file's forms: optional sign, then decimal digits, or

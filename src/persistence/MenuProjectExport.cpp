@@ -2,8 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "platform/FileWrite.h"
 #include "sources/SourceTable.h"
 #include "sources/Tables.h"
 
@@ -49,13 +49,11 @@ QStringList MenuProjectLines(const QString& label, const QString& menuFile, cons
 }
 
 MenuExportResult WriteMenuProject(const QString& path, const QStringList& lines) {
-    if (QFileInfo::exists(path)) QFile::remove(path);
-    if (QFileInfo::exists(path)) return MenuExportResult::OldFileKept;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        for (const QString& line : lines)
-            file.write((line + QStringLiteral("\r\n")).toUtf8());
-        file.commit();
-    }
-    return QFileInfo::exists(path) ? MenuExportResult::Written : MenuExportResult::NotWritten;
+    // The old file is replaced in one step: a failed write keeps it.
+    const QFileInfo old(path);
+    if (old.exists() && (!old.isFile() || !old.isWritable())) return MenuExportResult::OldFileKept;
+    QByteArray data;
+    for (const QString& line : lines)
+        data += (line + QStringLiteral("\r\n")).toUtf8();
+    return WriteFileWhole(path, data) ? MenuExportResult::Written : MenuExportResult::NotWritten;
 }

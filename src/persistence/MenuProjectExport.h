@@ -20,5 +20,6 @@ QStringList MenuProjectLines(const QString& label, const QString& menuFile, cons
 enum class MenuExportResult { Written, OldFileKept, NotWritten };
 
 // Replaces the file by the lines, each ended by CR LF. OldFileKept when an
-// existing file could not be deleted (nothing is written then).
+// existing entry cannot be replaced (no file, or write-protected); a failed
+// write (NotWritten) leaves the old file as it was.
 MenuExportResult WriteMenuProject(const QString& path, const QStringList& lines);

@@ -8,6 +8,7 @@
 #include "persistence/IniFile.h"
 #include "persistence/ProjectCompare.h"
 #include "sources/SourceTable.h"
+#include "sources/Tables.h"
 
 namespace {
 
@@ -32,14 +33,9 @@ int KeyedTracks(const MPEGInfo& r) {
     return std::clamp(r.trackCount(), 0, 2);
 }
 
-void ClearSection(IniFile& file, const QString& section) {
-    for (const QString& key : file.keys(section))
-        file.removeKey(section, key);
-}
-
 void WriteSource(IniFile& file, int i, const MPEGInfo& r) {
     const QString s = SectionOf(i);
-    ClearSection(file, s);
+    file.removeKeys(s);
     file.setValue(s, QStringLiteral("Datei"), r.Datei);
     file.setValue(s, QStringLiteral("Format"), r.Format);
     file.setValue(s, QStringLiteral("FormatStr"), r.FormatStr);
@@ -133,9 +129,32 @@ QStringList ReadProjectSource(const IniFile& file, int i, MPEGInfo& r) {
     for (int t = 0; t < tracks.value_or(0); ++t) {
         r.DVDSprache[t] = ByteValue(file, s, DvdKey(t, "-Sprache"));
         r.DVDBitrate[t] = ByteValue(file, s, DvdKey(t, "-Bitrate"));
+        // A code outside the table would reach the DVD author as no language.
+        if (r.DVDSprache[t] != kNone && r.DVDSprache[t] >= LanguageTable().size()) {
+            errors << QString::asprintf("Quelle %.2d: Tonspur %.1d ", i, t) +
+                          QStringLiteral("Sprache ungültig.");
+            r.DVDSprache[t] = kNone;
+        }
     }
     return errors;
 }
+
+namespace {
+
+// The first source whose stored title set is lower than the one before it (the
+// DVD would lose a source); 0 when the numbers do not decrease. A source
+// without a stored number is left out of the comparison.
+int BrokenTitleSet(const SourceTable& table) {
+    int last = 0;
+    for (int i = 1; i <= table.count(); ++i) {
+        if (table[i].VTS == kNone) continue;
+        if (table[i].VTS < last) return i;
+        last = table[i].VTS;
+    }
+    return 0;
+}
+
+}  // namespace
 
 ProjectLoadOutcome ProjectRead(const IniFile& file, SourceTable& table, const ProjectMedia& media) {
     ProjectLoadOutcome outcome;
@@ -151,6 +170,13 @@ ProjectLoadOutcome ProjectRead(const IniFile& file, SourceTable& table, const Pr
         } else {
             outcome.errors << CheckSource(i, record, generation, media.library);
         }
+    }
+    // Title sets out of order would drop sources from the DVD: they are formed
+    // anew from the sources and the stored breaks.
+    if (const int broken = BrokenTitleSet(table)) {
+        outcome.errors << QString::asprintf("Quelle %.2d: ", broken) +
+                              QStringLiteral("Titelset ungültig, die Titelsets wurden neu gebildet.");
+        table.titleSetPass();
     }
     return outcome;
 }

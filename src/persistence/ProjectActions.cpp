@@ -11,8 +11,10 @@
 #include "persistence/MenuProjectExport.h"
 #include "persistence/ProcessingState.h"
 #include "persistence/Project.h"
+#include "persistence/Settings.h"
 #include "pipeline/BurnOptions.h"
 #include "pipeline/ImageTab.h"
+#include "platform/FileWrite.h"
 #include "platform/Paths.h"
 #include "sources/BusyCursor.h"
 #include "sources/LibMediaInfo.h"
@@ -58,12 +60,17 @@ void ProjectActions::BuSpeichernClick() {
     if (chosen.isEmpty()) return;
     const QString file = ChangeFileExt(chosen, QStringLiteral(".tvpr"));
     h.Pfade.Projekte = QFileInfo(file).absolutePath();
-    // No key of an earlier project may remain.
-    if (QFileInfo::exists(file) && !QFile::remove(file)) {
+    // An entry that is no file cannot be replaced.
+    if (QFileInfo::exists(file) && !QFileInfo(file).isFile()) {
         h.dialogs().tell(Dialogs::Kind::Error, QStringLiteral("Die Datei kann nicht gespeichert werden."));
         return;
     }
-    if (!h.SaveSettings(file, false) || !h.saveProject(file))
+    // Written anew in one piece: no key of an earlier project remains, and a
+    // failed write leaves the earlier file as it was.
+    IniFile project;
+    SettingsWrite(project, false, h.CollectSettings());
+    ProjectWrite(project, h.Sources);
+    if (!WriteFileWhole(file, project.toBytes()))
         h.dialogs().tell(Dialogs::Kind::Error,
                          QStringLiteral("Die Datei ") + file +
                              QStringLiteral(" konnte\r\nnicht oder nicht vollständig gespeichert werden."));

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "pipeline/BurnOptions.h"
 #include "platform/Paths.h"
 #include "platform/Product.h"
 
@@ -245,8 +246,10 @@ SettingsLoadOutcome SettingsRead(const IniFile& file, bool full, ProgramSettings
         ChooseBurnTool(settings.decrypter, settings.imgTool, *outcome.tools);
     }
     CorrectFolders(settings, context.programDir);
+    // The label as the label edit cleans it: the image stays in the working folder.
+    settings.label = DvdLabelText(settings.label);
     if (settings.label.isEmpty()) settings.label = defaults.label;
-    settings.isoPath = JoinPath(settings.work, settings.label + QStringLiteral(".iso"));
+    settings.isoPath = ImagePath(settings.work, settings.label);
     return outcome;
 }
 

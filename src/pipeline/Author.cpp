@@ -1,15 +1,17 @@
 #include "pipeline/Author.h"
 
 #include <QDir>
-#include <QSaveFile>
+#include <QFile>
 
 #include "pipeline/AuthorScript.h"
 #include "pipeline/FileHelpers.h"
 #include "pipeline/Format.h"
+#include "pipeline/Image.h"
 #include "pipeline/RunSupport.h"
 #include "pipeline/SizeEstimate.h"
 #include "pipeline/SourceGuard.h"
 #include "pipeline/WorkFiles.h"
+#include "platform/FileWrite.h"
 #include "platform/Paths.h"
 #include "sources/SourceTable.h"
 
@@ -67,11 +69,10 @@ bool PrepareScriptFile(RunContext& ctx, const QString& script) {
 }
 
 bool SaveScript(RunContext& ctx, const QString& path, const QStringList& lines) {
-    QSaveFile file(path);
     QByteArray data;
     for (const QString& line : lines)
         data += line.toUtf8() + "\r\n";
-    if (file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.commit()) return true;
+    if (WriteFileWhole(path, data)) return true;
     Add(ctx,
         QStringLiteral("Fehler:    Die Datei ") + path + QStringLiteral(" konnte nicht gespeichert werden."));
     return false;
@@ -107,6 +108,32 @@ qint64 ActualKB(const QString& dvd, int titleSets) {
     return sum;
 }
 
+// The first title's video file that is missing; empty when all are there.
+QString MissingInput(RunContext& ctx, const QString& work) {
+    const SourceTable& table = ctx.sources();
+    for (int i = 1; i <= table.count(); ++i)
+        if (!FileExists(AuthorVideoFile(work, i, table[i]))) return AuthorVideoFile(work, i, table[i]);
+    return QString();
+}
+
+// The files a complete DVD structure has: the video manager and the first part
+// of every title set, then the further parts that were written.
+QStringList DvdFiles(const QString& dvd, int titleSets) {
+    QString videoTs = EntryIgnoringCase(dvd, QStringLiteral("video_ts"));
+    if (videoTs.isEmpty()) videoTs = JoinPath(dvd, QStringLiteral("VIDEO_TS"));
+    const auto file = [&](const QString& name) {
+        const QString found = EntryIgnoringCase(videoTs, name);
+        return found.isEmpty() ? JoinPath(videoTs, name.toUpper()) : found;
+    };
+    QStringList files{file(QStringLiteral("video_ts.ifo"))};
+    for (int v = 1; v <= titleSets; ++v)
+        for (int part = 1; part <= 9; ++part) {
+            const QString vob = file(QString::asprintf("vts_%.2d_%.1d.vob", v, part));
+            if (part == 1 || FileExists(vob)) files << vob;
+        }
+    return files;
+}
+
 void DeleteProgramStreams(RunContext& ctx, const QString& work) {
     CheckFreeSpace(ctx, work, 0);
     const SourceTable& table = ctx.sources();
@@ -124,11 +151,21 @@ bool Author(RunContext& ctx) {
     if (!AbortTest(ctx)) return false;
     ProgramSettings s = ctx.settings();
     const QString dvd = s.dvdRoot;
+    RunState& run = ctx.state();
     Add(ctx, QStringLiteral("Wurzel:    ") + dvd);
+    // The inputs are checked before the old structure goes: a resumed run
+    // whose inputs were deleted after authoring keeps the finished DVD.
+    if (const QString missing = MissingInput(ctx, s.work); !missing.isEmpty()) {
+        if (run.resumePoint < 402 || !HasVideoManager(dvd)) return SourceMissing(ctx, missing), false;
+        Add(ctx, QStringLiteral("Hinweis:   ") + missing + QStringLiteral(" ist nicht mehr vorhanden."));
+        Indented(ctx, QStringLiteral("Das Authoring wurde bereits abgeschlossen, die DVD-Struktur bleibt."));
+        run.processingState = 402;
+        StateWrite(ctx, 402);
+        return true;
+    }
     Add(ctx, QStringLiteral("Prüfung:   Alte DVD-Struktur vorhanden?"));
     if (!RemoveOld(ctx, dvd, QStringLiteral("video_ts")) || !RemoveOld(ctx, dvd, QStringLiteral("audio_ts")))
         return false;
-    RunState& run = ctx.state();
     run.processingState = 400;
     StateWrite(ctx, 400);
 
@@ -167,19 +204,22 @@ bool Author(RunContext& ctx) {
     Add(ctx, QStringLiteral("Befehl:    ") + dvdauthor + QLatin1Char(' ') + arguments);
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("DVDauthor"));
-    const ToolOutcome outcome = RunPiped(ctx, ToolCall{dvdauthor,
-                                                       {QStringLiteral("-x"), script},
-                                                       arguments,
-                                                       QString(),
-                                                       {QStringLiteral("VIDEO_FORMAT=PAL")}});
+    const ToolCall call{dvdauthor,
+                        {QStringLiteral("-x"), script},
+                        arguments,
+                        QString(),
+                        {QStringLiteral("VIDEO_FORMAT=PAL")}};
+    const ToolOutcome outcome =
+        RunPiped(ctx, Guarded(call, {JoinPath(dvd, QStringLiteral("VIDEO_TS"))}, estimate));
     EndBanner(ctx, EndLine(QStringLiteral("DVDauthor")));
     Add(ctx, QString());
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
     if (outcome != ToolOutcome::Done) return false;
 
     const SourceTable& table = ctx.sources();
-    SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Tatsächlich %1.0n MB"),
-             ActualKB(dvd, table[table.count()].VTS));
+    const int titleSets = table[table.count()].VTS;
+    SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Tatsächlich %1.0n MB"), ActualKB(dvd, titleSets));
+    if (!ResultComplete(ctx, DvdFiles(dvd, titleSets), MinimumResultKB(estimate))) return false;
     if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteProgramStreams(ctx, s.work);
     run.processingState = 402;
     StateWrite(ctx, 402);

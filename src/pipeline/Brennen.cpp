@@ -2,10 +2,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "acquisition/DriveList.h"
 #include "pipeline/RunSupport.h"
+#include "platform/FileWrite.h"
 #include "platform/Paths.h"
 
 bool UpdateDeviceLines(const QString& iniPath, const QString& device) {
@@ -18,9 +18,7 @@ bool UpdateDeviceLines(const QString& iniPath, const QString& device) {
         if (line.contains(QLatin1String("Device")))
             line = QStringLiteral("Device: ") + device + (crlf ? QStringLiteral("\r") : QString());
     }
-    QSaveFile out(iniPath);
-    const QByteArray data = lines.join(QLatin1Char('\n')).toUtf8();
-    return out.open(QIODevice::WriteOnly) && out.write(data) == data.size() && out.commit();
+    return WriteFileWhole(iniPath, lines.join(QLatin1Char('\n')).toUtf8());
 }
 
 QString ImgToolDevice(const QString& driveEntry) {

@@ -39,15 +39,17 @@ bool EstimateFits(RunContext& ctx, const QString& path, bool mpgtx, qint64* esti
     return !CheckFreeSpace(ctx, ctx.settings().work, *estimate);
 }
 
-ToolOutcome RunMpgtx(RunContext& ctx, const QString& path, const QString& stem) {
+ToolOutcome RunMpgtx(RunContext& ctx, const QString& path, const QString& stem, qint64* estimate) {
     const QString mpgtx = ctx.settings().tools[Tool::mpgtx];
     if (!FileExists(mpgtx)) {
         Add(ctx, QStringLiteral("Fehler:    Die mpgtx.exe wurde nicht gefunden."));
         return ToolOutcome::Failed;
     }
-    qint64 estimate = 0;
-    if (!EstimateFits(ctx, path, true, &estimate)) return ToolOutcome::Failed;
-    ToolCall demux{mpgtx, {QStringLiteral("-d"), path, QStringLiteral("-b"), stem}, QString(), QString(), {}};
+    if (!EstimateFits(ctx, path, true, estimate)) return ToolOutcome::Failed;
+    // Whatever mpgtx writes under the stem counts for the guard.
+    const ToolCall demux =
+        Guarded({mpgtx, {QStringLiteral("-d"), path, QStringLiteral("-b"), stem}, {}, {}, {}},
+                {stem + QStringLiteral("-*")}, *estimate);
     Add(ctx, QStringLiteral("Befehl:    ") + mpgtx + QStringLiteral(" -d \"") + path +
                  QStringLiteral("\" -b \"") + stem + QLatin1Char('"'));
     Add(ctx, QString());
@@ -97,14 +99,15 @@ QString JrdmuxText(const QString& jrdmux, const QString& path, int j, const Sele
     return text;
 }
 
-ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& source, const Outputs& outputs) {
+ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& source, const Outputs& outputs,
+                      qint64* estimateKB) {
     const QString jrdmux = ctx.settings().tools[Tool::jrDMUX];
     if (!FileExists(jrdmux)) {
         Add(ctx, QStringLiteral("Fehler:    Die jrdmux.exe wurde nicht gefunden."));
         return ToolOutcome::Failed;
     }
-    qint64 estimate = 0;
-    if (!EstimateFits(ctx, path, false, &estimate)) return ToolOutcome::Failed;
+    if (!EstimateFits(ctx, path, false, estimateKB)) return ToolOutcome::Failed;
+    const qint64 estimate = *estimateKB;
 
     const std::array<Selection, 2> audio = AudioSelections(source);
     QList<std::pair<ToolCall, QString>> runs;
@@ -112,12 +115,14 @@ ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& sour
         if (outputs.audio[j].isEmpty()) continue;
         QStringList arguments{path, audio[j].id, outputs.audio[j]};
         if (!audio[j].sub.isEmpty()) arguments << audio[j].sub;
-        runs.append({ToolCall{jrdmux, arguments, QString(), outputs.audio[j], {}},
-                     JrdmuxText(jrdmux, path, j, audio[j], outputs.audio[j])});
+        runs.append(
+            {Guarded({jrdmux, arguments, QString(), outputs.audio[j], {}}, {outputs.audio[j]}, estimate),
+             JrdmuxText(jrdmux, path, j, audio[j], outputs.audio[j])});
     }
     if (!outputs.video.isEmpty()) {
         const Selection video{QStringLiteral("0xe0"), QString()};
-        runs.append({ToolCall{jrdmux, {path, video.id, outputs.video}, QString(), outputs.video, {}},
+        runs.append({Guarded({jrdmux, {path, video.id, outputs.video}, QString(), outputs.video, {}},
+                             {outputs.video}, estimate),
                      JrdmuxText(jrdmux, path, 0, video, outputs.video)});
     }
     for (const auto& [call, text] : runs) {
@@ -160,9 +165,10 @@ bool DemuxSource(RunContext& ctx, int i) {
     }
 
     const bool mpgtx = DemuxesWithMpgtx(source, FileSizeKB(path), ctx.settings().tools);
+    qint64 estimate = 0;
     const ToolOutcome outcome =
-        mpgtx ? RunMpgtx(ctx, path, work + QStringLiteral("/svcd-") + QString::number(i))
-              : RunJrdmux(ctx, path, source, outputs);
+        mpgtx ? RunMpgtx(ctx, path, work + QStringLiteral("/svcd-") + QString::number(i), &estimate)
+              : RunJrdmux(ctx, path, source, outputs, &estimate);
     if (outcome == ToolOutcome::Failed) return false;
     if (outcome == ToolOutcome::Aborted) {
         if (ctx.runner().lastRunKilled()) Add(ctx, AbortLine());
@@ -172,6 +178,7 @@ bool DemuxSource(RunContext& ctx, int i) {
     for (const QString& name : outputs.named())
         actual += FileSizeKB(name);
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), actual);
+    if (!ResultComplete(ctx, outputs.named(), MinimumResultKB(estimate))) return false;
     StateWrite(ctx, ctx.state().processingState);
     return SaveLogFile(ctx);
 }

@@ -32,6 +32,20 @@ qint64 DirSize(const QString& folder, bool recursive) {
     return sum;
 }
 
+qint64 OutputSizeKB(const QStringList& outputs) {
+    qint64 bytes = 0;
+    for (const QString& output : outputs) {
+        const QFileInfo info(output);
+        if (info.fileName().contains(QLatin1Char('*'))) {
+            for (const QFileInfo& match : info.dir().entryInfoList({info.fileName()}, QDir::Files))
+                bytes += match.size();
+        } else {
+            bytes += info.isDir() ? DirSize(output, true) : info.isFile() ? info.size() : 0;
+        }
+    }
+    return bytes / 1024;
+}
+
 bool DeleteTree(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink()) return true;

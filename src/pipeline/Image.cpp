@@ -9,9 +9,6 @@
 #include "pipeline/RunSupport.h"
 #include "platform/Paths.h"
 
-namespace {
-
-// dvd/VIDEO_TS/VIDEO_TS.IFO in whatever letter case dvdauthor wrote it.
 bool HasVideoManager(const QString& dvd) {
     QDir folder(dvd);
     for (const QString& name : {QStringLiteral("video_ts"), QStringLiteral("video_ts.ifo")}) {
@@ -25,8 +22,31 @@ bool HasVideoManager(const QString& dvd) {
     return QFileInfo(folder.path()).isFile();
 }
 
+namespace {
+
 QString SplitPart(const QString& image, int part) {
     return image + QString::asprintf("_%.2d", part);
+}
+
+// The image itself when it exists, else its split parts that exist.
+QStringList ImageFiles(const QString& image) {
+    if (FileExists(image)) return {image};
+    QStringList parts;
+    for (int part = 0; part < 100 && FileExists(SplitPart(image, part)); ++part)
+        parts << SplitPart(image, part);
+    return parts;
+}
+
+void RemoveFiles(const QStringList& files) {
+    for (const QString& file : files)
+        QFile::remove(file);
+}
+
+// Gives the image written under its temporary name its own name.
+bool Rename(const QString& temporary, const QString& image) {
+    for (const QString& file : ImageFiles(temporary))
+        if (!QFile::rename(file, image + file.mid(temporary.size()))) return false;
+    return true;
 }
 
 }  // namespace
@@ -38,10 +58,9 @@ QString ImageArguments(const QString& label, bool split, const QString& image, c
 }
 
 qint64 ImageSizeKB(const QString& image) {
-    if (FileExists(image)) return FileSizeKB(image);
     qint64 sum = 0;
-    for (int part = 0; part < 100 && FileExists(SplitPart(image, part)); ++part)
-        sum += FileSizeKB(SplitPart(image, part));
+    for (const QString& file : ImageFiles(image))
+        sum += FileSizeKB(file);
     return sum;
 }
 
@@ -67,6 +86,9 @@ bool MakeImage(RunContext& ctx) {
     // Old parts of a split image would be counted as part of the new one.
     for (int part = 0; part < 100 && FileExists(SplitPart(image, part)); ++part)
         if (!DeleteOldOutput(ctx, SplitPart(image, part))) return false;
+    // Written under a temporary name, the image gets its name only when complete.
+    const QString temporary = image + QStringLiteral(".part");
+    RemoveFiles(ImageFiles(temporary));
     const QString arguments = ImageArguments(s.label, split, image, dvd);
     const qint64 estimate = std::llround(DirSize(dvd, true) / 1024.0) + 1;
     SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
@@ -82,10 +104,12 @@ bool MakeImage(RunContext& ctx) {
     Add(ctx, QString());
     QStringList list{QStringLiteral("-dvd-video"), QStringLiteral("-V"), s.label};
     if (split) list << QStringLiteral("-split-output");
-    list << QStringLiteral("-o") << image << dvd;
+    list << QStringLiteral("-o") << temporary << dvd;
+    const ToolCall call{mkisofs, list, arguments, QString(), {}};
     if (outcome != ToolOutcome::Aborted)
-        outcome = RunPiped(ctx, ToolCall{mkisofs, list, arguments, QString(), {}});
+        outcome = RunPiped(ctx, Guarded(call, {temporary, temporary + QStringLiteral("_*")}, estimate));
     if (outcome != ToolOutcome::Done) {
+        RemoveFiles(ImageFiles(temporary));
         EndBanner(ctx, QStringLiteral(" \\\\ MKISOFS - Ende"));
         Add(ctx, QString());
         if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
@@ -93,7 +117,17 @@ bool MakeImage(RunContext& ctx) {
     }
     EndBanner(ctx, QStringLiteral(" \\\\  MKOSOFS - Ende"));
     Add(ctx, QString());
-    SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Tatsächlich %1.0n MB"), ImageSizeKB(image));
+    SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Tatsächlich %1.0n MB"), ImageSizeKB(temporary));
+    const QStringList written = ImageFiles(temporary);
+    if (!ResultComplete(ctx, written.isEmpty() ? QStringList{image} : written, MinimumResultKB(estimate))) {
+        RemoveFiles(written);
+        return false;
+    }
+    if (!Rename(temporary, image)) {
+        Add(ctx, QStringLiteral("Fehler:    Das Image konnte nicht unter ") + image +
+                     QStringLiteral(" gespeichert werden."));
+        return false;
+    }
     StateWrite(ctx, 501);
     return SaveLogFile(ctx);
 }

@@ -6,6 +6,9 @@
 // False = failed or stopped by the user, reason logged.
 bool MakeImage(RunContext& ctx);
 
+// Whether the DVD folder holds VIDEO_TS/VIDEO_TS.IFO, in any letter case.
+bool HasVideoManager(const QString& dvd);
+
 // The image tool's argument string as the log shows it.
 QString ImageArguments(const QString& label, bool split, const QString& image, const QString& dvd);
 // The image and the split parts (image + "_00", "_01", ...) that exist, in KiB.

@@ -72,13 +72,15 @@ bool MuxSource(RunContext& ctx, int i) {
     Add(ctx, QStringLiteral("Befehl:    ") + mplex + QLatin1Char(' ') + text);
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("MPlex"));
-    const ToolOutcome outcome = RunPiped(ctx, ToolCall{mplex, arguments, text, output, {}});
+    const ToolOutcome outcome =
+        RunPiped(ctx, Guarded({mplex, arguments, text, output, {}}, {output}, estimate));
     ctx.progress().hideGauge();
     EndBanner(ctx, EndLine(QStringLiteral("MPlex")));
     Add(ctx, QString());
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
     if (outcome != ToolOutcome::Done) return false;
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), FileSizeKB(output));
+    if (!ResultComplete(ctx, {output}, MinimumResultKB(estimate))) return false;
     if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteInputs(ctx, video, audio);
     StateWrite(ctx, ctx.state().processingState);
     return true;

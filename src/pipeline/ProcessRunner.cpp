@@ -2,14 +2,15 @@
 
 #include <QEventLoop>
 #include <QProcess>
-#include <QStringDecoder>
 #include <QTimer>
 
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <csignal>
 
 #include "pipeline/FileHelpers.h"
+#include "pipeline/Format.h"
 
 namespace {
 
@@ -17,12 +18,6 @@ constexpr int kPipedPollMs = 100;
 constexpr int kHiddenPollMs = 1000;
 
 }  // namespace
-
-QString DecodeToolOutput(const QByteArray& bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    return utf8.hasError() ? QString::fromLatin1(bytes) : text;
-}
 
 ProcessRunner::ProcessRunner(LogSink& log, ProgressView& progress, std::function<int()> priorityIndex)
     : log_(log), progress_(progress), priorityIndex_(std::move(priorityIndex)) {}
@@ -49,11 +44,21 @@ bool ProcessRunner::RunTool(const ToolCall& call) {
 bool ProcessRunner::KillTool() {
     if (!process_ || process_->state() == QProcess::NotRunning) return false;
     killed_ = true;
+    endGroup();
+    return true;
+}
+
+void ProcessRunner::endGroup() {
     const qint64 pid = process_->processId();
     // The tool runs in its own process group: end its children with it.
-    if (pid > 0 && ::kill(-static_cast<pid_t>(pid), SIGKILL) == 0) return true;
+    if (pid > 0 && ::kill(-static_cast<pid_t>(pid), SIGKILL) == 0) return;
     process_->kill();
-    return true;
+}
+
+void ProcessRunner::guard(const ToolCall& call) {
+    if (call.limitKB <= 0 || overrun_ || OutputSizeKB(call.outputs) <= call.limitKB) return;
+    overrun_ = true;
+    if (process_ && process_->state() != QProcess::NotRunning) endGroup();
 }
 
 qint64 ProcessRunner::exitCodeOf(const QProcess& process) const {
@@ -80,13 +85,18 @@ bool ProcessRunner::run(const ToolCall& call, bool piped) {
     }
     process.setProcessEnvironment(environment);
     const int nice = NiceValue(priorityIndex_ ? priorityIndex_() : -1);
-    process.setChildProcessModifier([nice] {
+    const pid_t program = ::getpid();
+    process.setChildProcessModifier([nice, program] {
+        // Die with the program, also when it is killed or crashes.
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != program) ::_exit(127);
         ::setpgid(0, 0);
         ::setpriority(PRIO_PROCESS, 0, nice);  // a refused raise leaves the inherited value
     });
 
     killed_ = false;
-    pending_.clear();
+    overrun_ = false;
+    LineSplitter lines(log_);
     process.start();
     if (!process.waitForStarted()) {
         WriteLog(log_, lmAdd, QStringLiteral("Fehler:    ") + process.errorString());
@@ -99,42 +109,27 @@ bool ProcessRunner::run(const ToolCall& call, bool piped) {
     poll.setInterval(piped ? kPipedPollMs : kHiddenPollMs);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         if (!call.watchFile.isEmpty()) progress_.setGaugePosition(FileSizeKB(call.watchFile));
+        guard(call);
     });
-    if (piped) QObject::connect(&process, &QProcess::readyRead, [&] { consume(process.readAll()); });
+    if (piped) QObject::connect(&process, &QProcess::readyRead, [&] { lines.feed(process.readAll()); });
     QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
     poll.start();
     if (process.state() != QProcess::NotRunning) loop.exec();
     poll.stop();
-    if (piped) consume(process.readAll());
+    if (piped) lines.feed(process.readAll());
+    guard(call);  // a tool may end before a poll saw its output
     process_ = nullptr;
 
     if (!call.watchFile.isEmpty()) progress_.setGaugePosition(FileSizeKB(call.watchFile));
-    const qint64 code = exitCodeOf(process);
-    const QString message = ExitCodeText(code);
-    if (!message.isEmpty()) WriteLog(log_, lmIndent, message);
-    if (piped) flushPending();
-    return code == 0;
-}
-
-void ProcessRunner::consume(const QByteArray& bytes) {
-    for (int i = 0; i < bytes.size(); ++i) {
-        const char byte = bytes[i];
-        if (byte == '\0') continue;
-        if (byte == '\n') {
-            WriteLog(log_, lmAdd, DecodeToolOutput(pending_));
-            pending_.clear();
-        } else if (byte == '\r') {
-            const bool crlf = i + 1 < bytes.size() && bytes[i + 1] == '\n';
-            if (crlf) ++i;
-            WriteLog(log_, crlf ? lmAdd : lmReplace, DecodeToolOutput(pending_));
-            pending_.clear();
-        } else {
-            pending_.append(byte);
-        }
+    if (overrun_) {
+        WriteLog(log_, lmAdd,
+                 FormatSize(QStringLiteral("Fehler:    Die Ausgabe ist auf über %1.0n MB angewachsen, "
+                                           "weit mehr als erwartet."),
+                            call.limitKB / 1024.0));
+        WriteLog(log_, lmIndent, QStringLiteral("Das Programm wurde beendet."));
+    } else if (const QString message = ExitCodeText(exitCodeOf(process)); !message.isEmpty()) {
+        WriteLog(log_, lmIndent, message);
     }
-}
-
-void ProcessRunner::flushPending() {
-    if (!pending_.isEmpty()) WriteLog(log_, lmAdd, DecodeToolOutput(pending_));
-    pending_.clear();
+    if (piped) lines.flush();
+    return !overrun_ && exitCodeOf(process) == 0;
 }

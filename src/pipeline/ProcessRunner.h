@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <functional>
 
+#include "pipeline/LineSplitter.h"
 #include "pipeline/Log.h"
 #include "pipeline/Progress.h"
 #include "pipeline/ToolRunner.h"
@@ -10,7 +11,8 @@
 class QProcess;
 
 // Runs one external tool at a time with QProcess. While it runs, a local event
-// loop keeps the window responsive; the gauge follows the watch file.
+// loop keeps the window responsive; the gauge follows the watch file. A tool
+// runs in its own process group and dies with the program (parent-death signal).
 class ProcessRunner : public ToolRunner {
   public:
     // priorityIndex: the CoProcess index at the moment a tool starts.
@@ -28,8 +30,10 @@ class ProcessRunner : public ToolRunner {
 
   private:
     bool run(const ToolCall& call, bool piped);
-    void consume(const QByteArray& bytes);
-    void flushPending();
+    // Ends the running tool with its process group.
+    void endGroup();
+    // Stops the tool when its output has grown past the call's limit.
+    void guard(const ToolCall& call);
     qint64 exitCodeOf(const QProcess& process) const;
 
     LogSink& log_;
@@ -37,8 +41,5 @@ class ProcessRunner : public ToolRunner {
     std::function<int()> priorityIndex_;
     QProcess* process_ = nullptr;
     bool killed_ = false;
-    QByteArray pending_;
+    bool overrun_ = false;
 };
-
-// Tool output as text: UTF-8, or Latin-1 when the bytes are not valid UTF-8.
-QString DecodeToolOutput(const QByteArray& bytes);

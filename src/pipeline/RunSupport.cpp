@@ -1,5 +1,8 @@
 #include "pipeline/RunSupport.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include "persistence/ProcessingState.h"
 #include "pipeline/FileHelpers.h"
 #include "pipeline/Format.h"
@@ -8,7 +11,15 @@
 #include "pipeline/SourceGuard.h"
 #include "pipeline/StepConfirm.h"
 #include "platform/Paths.h"
+#include "platform/Volume.h"
 #include "sources/SourceTable.h"
+
+namespace {
+
+// Less room than this on a result's disk after a tool ran: it ran out of space.
+constexpr qint64 kFullDiskBytes = 64 * 1024;
+
+}  // namespace
 
 bool ConfirmStep(RunContext& ctx, const QString& stepName) {
     return ConfirmStep(ctx.log(), ctx.dialogs(), ctx.settings().singleStep, stepName);
@@ -50,6 +61,38 @@ ToolOutcome RunPiped(RunContext& ctx, const ToolCall& call) {
 
 ToolOutcome RunHidden(RunContext& ctx, const ToolCall& call) {
     return Outcome(ctx, ctx.runner().RunTool(call));
+}
+
+ToolCall Guarded(ToolCall call, const QStringList& outputs, qint64 estimateKB) {
+    call.outputs = outputs;
+    call.limitKB = 3 * qMax<qint64>(estimateKB, 0) + 1024;
+    return call;
+}
+
+qint64 MinimumResultKB(qint64 estimateKB) {
+    return qMax<qint64>(0, (estimateKB - 1024) * 3 / 4);
+}
+
+bool ResultComplete(RunContext& ctx, const QStringList& files, qint64 minimumKB) {
+    for (const QString& file : files) {
+        if (QFileInfo(file).size() > 0) continue;
+        Add(ctx, QStringLiteral("Fehler:    Die Datei ") + file + QStringLiteral(" fehlt oder ist leer."));
+        return false;
+    }
+    const qint64 actualKB = OutputSizeKB(files);
+    if (actualKB < minimumKB) {
+        Add(ctx, QStringLiteral("Fehler:    Das Ergebnis ist unvollständig (") +
+                     FormatWhole(actualKB / 1024.0) + QStringLiteral(" MB, mindestens ") +
+                     FormatWhole(minimumKB / 1024.0) + QStringLiteral(" MB erwartet)."));
+        return false;
+    }
+    const VolumeInfo volume = QueryVolume(files.value(0));
+    if (volume.valid && volume.availableBytes < kFullDiskBytes) {
+        Add(ctx, QStringLiteral("Fehler:    Der Datenträger ") + volume.root +
+                     QStringLiteral(" ist voll, das Ergebnis ist unvollständig."));
+        return false;
+    }
+    return true;
 }
 
 void SourceMissing(RunContext& ctx, const QString& path) {

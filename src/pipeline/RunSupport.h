@@ -23,6 +23,18 @@ enum class ToolOutcome { Done, Failed, Aborted };
 ToolOutcome RunPiped(RunContext& ctx, const ToolCall& call);
 ToolOutcome RunHidden(RunContext& ctx, const ToolCall& call);
 
+// A tool's exit code is not the whole truth. A tool run whose output grows past
+// three times the step's estimate (plus 1 MiB) is stopped and fails: a broken
+// source can make a demultiplexer write without end.
+ToolCall Guarded(ToolCall call, const QStringList& outputs, qint64 estimateKB);
+// The least a complete result may be: three quarters of the estimate less 1 MiB
+// (the estimates run 0.95 to 1.05 of real results; small inputs carry headers).
+qint64 MinimumResultKB(qint64 estimateKB);
+// After a tool reported success: every file exists and is not empty, together
+// they reach minimumKB, and the disk they are on is not full (a tool that ran
+// out of space may still exit 0). Otherwise a "Fehler:" line, false.
+bool ResultComplete(RunContext& ctx, const QStringList& files, qint64 minimumKB);
+
 // The log line of a user abort.
 inline QString AbortLine() {
     return QStringLiteral("Abbruch:   Abbruch durch den Anwender.");

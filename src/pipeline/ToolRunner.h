@@ -11,6 +11,11 @@ struct ToolCall {
     QString paramsText;       // the argument string as the log shows it
     QString watchFile;        // the gauge follows its size in KiB; may be empty
     QStringList environment;  // extra "NAME=value" entries for the child
+    // Output guard: while the tool runs and when it ends, the size of its
+    // outputs (OutputSizeKB) may not pass limitKB; a tool whose output does is
+    // stopped and fails with a "Fehler:" line. 0: no guard.
+    QStringList outputs = {};
+    qint64 limitKB = 0;
 };
 
 class ToolRunner {

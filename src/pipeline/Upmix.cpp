@@ -101,7 +101,9 @@ TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("BeSweet"));
     ctx.progress().showGauge(estimate);
-    const ToolCall call{besweet, UpmixArgumentList(input, output, work, bitrate), arguments, output, {}};
+    const ToolCall call =
+        Guarded({besweet, UpmixArgumentList(input, output, work, bitrate), arguments, output, {}}, {output},
+                estimate);
     const ToolOutcome outcome = RunHidden(ctx, call);
     ctx.progress().hideGauge();
     EndBanner(ctx, EndLine(QStringLiteral("BeSweet")));
@@ -110,7 +112,7 @@ TrackResult UpmixTrack(RunContext& ctx, int i, int j) {
     if (success) SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), FileSizeKB(output));
     CopyToolLog(ctx, work, success);
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
-    if (!success) return TrackResult::Stop;
+    if (!success || !ResultComplete(ctx, {output}, MinimumResultKB(estimate))) return TrackResult::Stop;
 
     if (ctx.settings().tempPolicy == kDeleteAtOnce) {
         if (source.Elementar) {

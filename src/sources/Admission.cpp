@@ -64,6 +64,12 @@ bool AdmitCompanions(MediaLibrary& library, const QString& path, Dialogs& dialog
 }  // namespace
 
 bool AdmitBySize(const QString& path, bool jrDmux, Dialogs& dialogs) {
+    // A line break in a path would break the authoring script and the project file.
+    if (path.contains(QLatin1Char('\n')) || path.contains(QLatin1Char('\r'))) {
+        Refuse(dialogs, QStringLiteral("Der Name der Datei ") + path + kBreak +
+                            QStringLiteral("enthält einen Zeilenumbruch. Die Datei wird nicht geladen."));
+        return false;
+    }
     const qint64 kb = FileSizeKB(path);
     if (kb == 0) {
         Refuse(dialogs, QStringLiteral("Die Datei ") + path + kBreak +

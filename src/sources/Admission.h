@@ -12,8 +12,8 @@ constexpr qint64 kLargeFileKB = 2097152;
 // Admission of a candidate source. Both checks tell the user why a file is
 // refused, one message per refusal, and return false then.
 
-// Refuses an empty or missing file (under 1 KiB counts as empty), and a file over
-// 2 GiB unless jrDMUX is available.
+// Refuses a path with a line break, an empty or missing file (under 1 KiB counts
+// as empty), and a file over 2 GiB unless jrDMUX is available.
 bool AdmitBySize(const QString& path, bool jrDmux, Dialogs& dialogs);
 
 // Refuses what the program cannot convert: formats other than MPEG-1/2 program

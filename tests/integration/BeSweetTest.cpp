@@ -58,6 +58,10 @@ TEST_P(BeSweetBitrate, Makes48kHzStereoMp2AtTheBitrate) {
     // twolame writes the CRC asked for with -e; it refuses 80 kbit/s stereo,
     // which ffmpeg's own encoder then makes without one.
     EXPECT_EQ(HasCrc(FileBytes(output)), bitrate != 80);
+    // Reproducible: a second run writes the same bytes.
+    const QString again = path(QStringLiteral("nochmal.mp2"));
+    ASSERT_EQ(besweet(ArgumentString(VcdAudio(), again, path("besweet.log"), bitrate)).exitCode, 0);
+    EXPECT_EQ(FileBytes(again), FileBytes(output));
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDvdBitrates, BeSweetBitrate,

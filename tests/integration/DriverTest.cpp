@@ -1,3 +1,8 @@
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QThread>
+#include <csignal>
+
 #include "support/MediaCheck.h"
 #include "support/TestMedia.h"
 #include "support/TestSupport.h"
@@ -57,6 +62,34 @@ TEST_F(DriverTest, ConvertsASavedProject) {
     EXPECT_EQ(code, 0) << out.toStdString();
     // The project brings its folders along.
     EXPECT_TRUE(QFile::exists(dir.file("Dvd/VIDEO_TS/VIDEO_TS.IFO")));
+}
+
+// Tools never outlive the program: not when it is killed, and not when it is
+// asked to end (SIGTERM), which ends the run through its end block.
+TEST_F(DriverTest, ToolsDieWithTheProgram) {
+    const auto until = [](const std::function<bool()>& condition) {
+        for (QDeadlineTimer deadline(20000); !condition() && !deadline.hasExpired();)
+            QThread::msleep(10);
+        return condition();
+    };
+    const QString pidFile = dir.file("tool.pid");
+    const QString tool = dir.executable("mpgtx", "#!/bin/sh\n[ \"$1\" = -d ] || exit 0\necho $$ > '" +
+                                                     pidFile.toUtf8() + "'\nexec sleep 60\n");
+    dir.write("tavrolin.ini", "[Allgemein]\nmpgtx=" + tool.toUtf8() + "\n");
+    for (int signal : {SIGKILL, SIGTERM}) {
+        QFile::remove(pidFile);
+        QProcess driver;
+        driver.start(TAV_TOOL_DIR "/tavrolin-driver",
+                     {"--program-dir", dir.path(), "--add", TestMedia::Vcd(), "--start"});
+        ASSERT_TRUE(until([&] { return !FileBytes(pidFile).trimmed().isEmpty(); })) << signal;
+        const QString stat = "/proc/" + FileBytes(pidFile).trimmed() + "/stat";
+        ::kill(static_cast<pid_t>(driver.processId()), signal);
+        EXPECT_TRUE(driver.waitForFinished(20000)) << signal;
+        EXPECT_TRUE(until([&] { return !FileBytes(stat).contains(") S "); }))
+            << "the tool outlived the program";
+    }
+    const QString log = read("tavrolin.log");
+    EXPECT_TRUE(log.contains("Abbruch:   Abbruch durch den Anwender.\r\n-----") && log.contains("Ende:"));
 }
 
 }  // namespace

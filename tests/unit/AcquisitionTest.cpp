@@ -1,6 +1,8 @@
 // Disc rip and image extraction without a window: file names, image checks,
 // entry points, and the drivers against stand-in rip helpers.
 
+#include <sys/stat.h>
+
 #include "acquisition/RipChapters.h"
 #include "acquisition/RipTarget.h"
 #include "acquisition/Rippen.h"
@@ -63,6 +65,10 @@ TEST(ImageCheck, RawMode2StartOrNeroXaWithVcd) {
     EXPECT_FALSE(IsVcdImage(nero("CD-XB", 0)));
     EXPECT_FALSE(IsVcdImage(dir.write("leer.bin", QByteArray())));
     EXPECT_FALSE(IsVcdImage(dir.file("fehlt.bin")));
+    // A FIFO named like an image never blocks the window.
+    ASSERT_EQ(mkfifo(dir.file("fifo.bin").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(IsVcdImage(dir.file("fifo.bin")));
+    EXPECT_EQ(ImageTrack(dir.file("fifo.bin")), QString());
 }
 
 TEST(ImageTrack, DirectoryNameChoosesTheTrack) {

@@ -54,6 +54,12 @@ TEST_F(AdmissionTest, EmptyTinyAndMissingFilesAreRefusedWithTheSizeMessage) {
     }
     EXPECT_TRUE(AdmitBySize(SizedFile(folder, QStringLiteral("kib.mpg"), 1024), false, dialogs));
     EXPECT_TRUE(dialogs.takeTexts().isEmpty());
+    // A line break in the path would break the authoring script and the project file.
+    const QString broken = SizedFile(folder, QStringLiteral("zwei\nZeilen.mpg"), 1024);
+    EXPECT_FALSE(AdmitBySize(broken, true, dialogs));
+    EXPECT_EQ(dialogs.takeTexts(), QStringList{QStringLiteral("Der Name der Datei ") + broken +
+                                               QStringLiteral("\r\nenthält einen Zeilenumbruch. "
+                                                              "Die Datei wird nicht geladen.")});
 }
 
 TEST_F(AdmissionTest, FilesOverTwoGigabytesNeedJrDmux) {

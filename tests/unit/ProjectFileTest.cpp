@@ -133,6 +133,20 @@ TEST_F(ProjectFileTest, TrackCountThatIsNoNumberLoadsNoTracksAndIsReported) {
     EXPECT_EQ(table[2].TonFormat[0], 1);
 }
 
+TEST_F(ProjectFileTest, TitleSetsOutOfOrderAreRenumberedAndUnknownLanguagesDropped) {
+    IniFile file;
+    ProjectWrite(file, tableOf({Source(QStringLiteral("/1.mpg"), 1), Source(QStringLiteral("/2.mpg"), 1)}));
+    file.setInt(QStringLiteral("Quelle01"), QStringLiteral("VTS"), 2);
+    file.setInt(QStringLiteral("Quelle02"), QStringLiteral("VTS"), 1);
+    file.setBool(QStringLiteral("Quelle02"), QStringLiteral("Weich"), true);
+    file.setInt(QStringLiteral("Quelle02"), QStringLiteral("D0-Sprache"), 140);
+    SourceTable table;
+    EXPECT_EQ(read(file, table).errors,
+              QStringList({"Quelle 02: Tonspur 0 Sprache ungültig.",
+                           "Quelle 02: Titelset ungültig, die Titelsets wurden neu gebildet."}));
+    EXPECT_EQ((QList<int>{table[1].VTS, table[2].VTS, table[2].DVDSprache[0]}), (QList<int>{1, 2, 255}));
+}
+
 TEST_F(ProjectFileTest, ChapterMarksThatAreNoTimeTextsAreDroppedAndReported) {
     IniFile file;
     file.parse(

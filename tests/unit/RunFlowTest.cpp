@@ -4,6 +4,9 @@
 
 namespace {
 
+// A stand-in image tool: writes its image where -o says.
+const QString kWriteImage = QStringLiteral("while [ \"$1\" != -o ]; do shift; done; echo x > \"$2\"");
+
 // Which steps a run takes, and its header, with stand-in tools that succeed.
 class RunFlow : public ::testing::Test {
   protected:
@@ -13,7 +16,10 @@ class RunFlow : public ::testing::Test {
         s.dvdRoot = dir.file("Dvd");
         QDir().mkpath(s.work);
         s.isoPath = dir.file("Arbeit/Meine_DVD.iso");
-        s.tools[Tool::DVDauthor] = tool("dvdauthor", "mkdir -p '" + s.dvdRoot + "/VIDEO_TS'");
+        s.tools[Tool::DVDauthor] =
+            tool("dvdauthor", "cd '" + s.dvdRoot +
+                                  "' && mkdir -p VIDEO_TS && cd VIDEO_TS && "
+                                  "for f in VIDEO_TS.IFO VTS_01_1.VOB VTS_02_1.VOB; do echo x > $f; done");
         s.tools[Tool::mkisofs] = tool("mkisofs", "exit 0");
         s.tools[Tool::ImgTool] = tool("ImgTool", "exit 0");
         s.tools[Tool::Decrypter] = tool("DVDDecrypter", "exit 0");
@@ -93,7 +99,7 @@ TEST_F(RunFlow, StageImageRunsImageAndImgToolBurnThenShutsDown) {
     ctx.values.shutdown = true;
     ctx.values.eject = true;
     dir.write("Dvd/VIDEO_TS/VIDEO_TS.IFO", "x");
-    ctx.values.tools[Tool::mkisofs] = tool("mkisofs2", "touch '" + ctx.values.isoPath + "'");
+    ctx.values.tools[Tool::mkisofs] = tool("mkisofs2", kWriteImage);
     bool savedFull = false;
     ctx.onSaveSettings = [&](const QString& file, bool full) {
         savedFull = savedFull || (full && file.endsWith(QLatin1String("/tavrolin.ini")));
@@ -139,8 +145,8 @@ TEST_F(RunFlow, AnAbortNoticedAfterTheImageNeverBurns) {
                  ctx.run.abortRequested = true;
                  QFile(go).open(QIODevice::WriteOnly);
              });
-    ctx.values.tools[Tool::mkisofs] = tool(
-        "mkisofs4", "while [ ! -e '" + go + "' ]; do sleep 0.01; done; touch '" + ctx.values.isoPath + "'");
+    ctx.values.tools[Tool::mkisofs] =
+        tool("mkisofs4", "while [ ! -e '" + go + "' ]; do sleep 0.01; done; " + kWriteImage);
     EXPECT_FALSE(RunConversion(ctx));
     EXPECT_FALSE(headers().contains(QStringLiteral("DVD brennen:")));
     EXPECT_TRUE(logged(QStringLiteral("Abbruch:   Abbruch durch den Anwender.")));

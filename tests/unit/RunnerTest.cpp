@@ -52,6 +52,12 @@ TEST_F(RunnerTest, OutputWithoutFinalLineBreakIsLoggedAtTheEnd) {
         (QStringList{"erste", "           Der Vorgang wurde wegen eines Fehlers abgebrochen.", "ohne Ende"}));
 }
 
+TEST_F(RunnerTest, OutputWithoutLineBreaksIsCutInto64KiBLines) {
+    EXPECT_TRUE(runner.RunToolPiped(call(tool("long.sh", "head -c 204800 /dev/zero | tr '\\000' x"))));
+    const QString full(65536, 'x');
+    EXPECT_EQ(log.lines(), (QStringList{full, full, full, QString(8192, 'x')}));
+}
+
 TEST_F(RunnerTest, SkipsNulBytesAndReadsLatin1WhenNotUtf8) {
     const QString program =
         tool("bytes.sh", "printf 'a\\000b\\n'; printf 'Gr\\374\\337e\\n'; printf 'Grüße\\n'");

@@ -221,6 +221,10 @@ TEST_F(SettingsTest, MalformedValuesGiveTheDefaults) {
     EXPECT_EQ(s.gaugeBack, QStringLiteral("clRed"));
     // A relative folder never counts.
     EXPECT_EQ((QStringList{s.work, s.ripRoot, s.projects}), QStringList(3, program.path()));
+    // A label is cleaned as the label edit cleans it; the image stays in the working folder.
+    const ProgramSettings p = load(settingsFile("[ImageDVD]\nTitel=../../Opfer x\n"), false);
+    EXPECT_EQ(p.label, QStringLiteral("....Opfer_x"));
+    EXPECT_EQ(p.isoPath, p.work + QStringLiteral("/....Opfer_x.iso"));
 }
 
 TEST_F(SettingsTest, GarbageFilesGiveTheDefaults) {

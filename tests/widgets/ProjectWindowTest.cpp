@@ -71,7 +71,7 @@ TEST_F(Projects, SaveAndOpenRestoreEverySourceFieldAndTitleSet) {
     h->Sources[2].DVDBitrate[0] = 9;
     h->Sources[5].Weich = true;
     h->TitleSetPass();
-    h->Sources[4].VTS = 7;  // stored numbering is taken as it is
+    h->Sources[5].VTS = 7;  // a stored ascending numbering is taken as it is
     h->EdDVDLabel->setText(QStringLiteral("Urlaub"));
     ASSERT_TRUE(h->Sources[3].Elementar);
     ASSERT_TRUE(h->Sources[4].NavPacks);
