@@ -24,8 +24,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/Tavrolin.h"
-#include "platform/ScriptedDialogs.h"
+#include "gui/window/Tavrolin.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 
 // Builds the real main window offscreen against a temporary program folder,

@@ -1,7 +1,7 @@
 #include <QSet>
 
-#include "chapters/ChapterTab.h"
 #include "chapters/TimeText.h"
+#include "gui/tabs/ChapterTab.h"
 #include "support/WindowFixture.h"
 
 namespace {

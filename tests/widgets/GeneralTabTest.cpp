@@ -1,6 +1,6 @@
 #include <QDialog>
 
-#include "chapters/MediaPreviewPlayer.h"
+#include "gui/tabs/MediaPreviewPlayer.h"
 #include "support/WindowFixture.h"
 
 namespace {

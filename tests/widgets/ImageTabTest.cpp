@@ -1,7 +1,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 
-#include "pipeline/ImageTab.h"
+#include "gui/tabs/ImageTab.h"
 #include "support/WindowFixture.h"
 
 namespace {

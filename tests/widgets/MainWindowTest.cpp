@@ -4,7 +4,7 @@
 #include <QTextBrowser>
 #include <set>
 
-#include "app/About.h"
+#include "gui/windows/About.h"
 #include "pipeline/ProcessRunner.h"
 #include "platform/Product.h"
 #include "support/MediaCheck.h"

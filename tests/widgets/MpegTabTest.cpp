@@ -1,13 +1,13 @@
 #include <QAccessible>
 #include <QGroupBox>
 
-#include "sources/LibraryCaption.h"
+#include "gui/window/LibraryCaption.h"
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"
 
 namespace {
 
-class MpegTab : public WindowTest {
+class MpegTabTest : public WindowTest {
   protected:
     void add(const QStringList& files) {
         dialogs.answer(files.join(QLatin1Char('|')));
@@ -51,7 +51,7 @@ bool HasRed(const QImage& image, const QRect& area) {
 
 }  // namespace
 
-TEST_F(MpegTab, StartUpShowsTheLibraryVersion) {
+TEST_F(MpegTabTest, StartUpShowsTheLibraryVersion) {
     EXPECT_EQ(h->MediaInfoApi, 5);
     EXPECT_TRUE(h->GBox1->title().startsWith(QLatin1String("MediaInfoLib - v")))
         << h->GBox1->title().toStdString();
@@ -73,7 +73,7 @@ TEST(LibraryCaption, OnlyTheCaptionTurnsRed) {
     EXPECT_FALSE(HasRed(box.grab().toImage(), QRect(0, 0, 300, 100)));
 }
 
-TEST_F(MpegTab, AddsOneFileWithItsChapterFile) {
+TEST_F(MpegTabTest, AddsOneFileWithItsChapterFile) {
     const QString path = copy(TestMedia::Svcd(), QStringLiteral("Prüfung mit Lücke.mpg"));
     QFile::copy(path, disk.file(QStringLiteral("andere.mpg")));
     disk.write(QStringLiteral("Prüfung mit Lücke.txt"), "1500\n3000\n");
@@ -97,7 +97,7 @@ TEST_F(MpegTab, AddsOneFileWithItsChapterFile) {
     EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path()) << "a folder that is gone";
 }
 
-TEST_F(MpegTab, AddsSeveralFilesInCaseInsensitiveNameOrderAndReportsRefusals) {
+TEST_F(MpegTabTest, AddsSeveralFilesInCaseInsensitiveNameOrderAndReportsRefusals) {
     const QString a = copy(TestMedia::Vcd(), QStringLiteral("a.mpg"));
     const QString b = copy(TestMedia::Svcd(), QStringLiteral("B.mpg"));
     const QString c = copy(TestMedia::TextAsMpg(), QStringLiteral("c.mpg"));
@@ -110,7 +110,7 @@ TEST_F(MpegTab, AddsSeveralFilesInCaseInsensitiveNameOrderAndReportsRefusals) {
     EXPECT_EQ(texts(h->ListSVCD), (QStringList{a, b, d}));
 }
 
-TEST_F(MpegTab, Ac3SourcesNeedJrDmux) {
+TEST_F(MpegTabTest, Ac3SourcesNeedJrDmux) {
     const QString path = copy(TestMedia::SvcdMp2Ac3(), QStringLiteral("ac3.mpg"));
     h->Tools[Tool::jrDMUX].clear();
     add({path});
@@ -122,7 +122,7 @@ TEST_F(MpegTab, Ac3SourcesNeedJrDmux) {
     EXPECT_EQ(h->Sources.count(), 1);
 }
 
-TEST_F(MpegTab, StopsAtThirtySources) {
+TEST_F(MpegTabTest, StopsAtThirtySources) {
     for (int i = 0; i < 28; ++i)
         hold({QStringLiteral("quelle-%1.mpg").arg(i, 2, 10, QLatin1Char('0'))});
     QStringList files;
@@ -140,7 +140,7 @@ TEST_F(MpegTab, StopsAtThirtySources) {
               QStringList{QStringLiteral("Die maximale Anzahl von 30 Quelldateien wurde bereits erreicht.")});
 }
 
-TEST_F(MpegTab, ShowsThePropertiesOfTheSelectedSource) {
+TEST_F(MpegTabTest, ShowsThePropertiesOfTheSelectedSource) {
     holdSource(QStringLiteral("/quellen/eins.mpg"), QStringLiteral("3725"));
     holdSource(QStringLiteral("/quellen/zwei.mpg"), QString());
     select(0);
@@ -159,7 +159,7 @@ TEST_F(MpegTab, ShowsThePropertiesOfTheSelectedSource) {
     EXPECT_EQ(h->LaZeit->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
-TEST_F(MpegTab, ShowsTheAudioFilesOfAnElementaryStream) {
+TEST_F(MpegTabTest, ShowsTheAudioFilesOfAnElementaryStream) {
     const QString video = copy(TestMedia::ElementaryM1v(), QStringLiteral("clip.m1v"));
     const QString dir = QFileInfo(TestMedia::ElementaryM1v()).absolutePath() + QLatin1Char('/');
     copy(dir + QStringLiteral("elem1-0.mp2"), QStringLiteral("clip.mp2"));
@@ -181,7 +181,7 @@ TEST_F(MpegTab, ShowsTheAudioFilesOfAnElementaryStream) {
         << h->LaDatei->text().toStdString();
 }
 
-TEST_F(MpegTab, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
+TEST_F(MpegTabTest, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
     hold({"a.mpg", "b.mpg", "c.mpg"});
     select(2);
     expectButtons(true, false);
@@ -202,7 +202,7 @@ TEST_F(MpegTab, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
     expectButtons(true, false);
 }
 
-TEST_F(MpegTab, RemovesTheSelectedSource) {
+TEST_F(MpegTabTest, RemovesTheSelectedSource) {
     hold({"a.mpg", "b.mpg", "c.mpg"});
     h->BuStart->setEnabled(true);
     h->BuDelAlle->setEnabled(true);
@@ -231,7 +231,7 @@ TEST_F(MpegTab, RemovesTheSelectedSource) {
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 }
 
-TEST_F(MpegTab, RemovesAllSources) {
+TEST_F(MpegTabTest, RemovesAllSources) {
     hold({"a.mpg", "b.mpg"});
     h->BuDelAlle->setEnabled(true);
     select(1);

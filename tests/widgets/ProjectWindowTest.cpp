@@ -1,8 +1,8 @@
 #include <QTableWidget>
 
+#include "gui/tabs/ImageTab.h"
+#include "gui/window/ProjectActions.h"
 #include "persistence/IniFile.h"
-#include "persistence/ProjectActions.h"
-#include "pipeline/ImageTab.h"
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"
 #include "unit/FakeMediaLibrary.h"

@@ -3,7 +3,7 @@
 
 #include <QProcess>
 
-#include "acquisition/RipTab.h"
+#include "gui/tabs/RipTab.h"
 #include "pipeline/RunLogFile.h"
 #include "support/WindowFixture.h"
 

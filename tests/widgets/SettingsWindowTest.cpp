@@ -1,9 +1,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "gui/tabs/AuthoringTab.h"
 #include "persistence/IniFile.h"
 #include "platform/Product.h"
-#include "sources/StructureTab.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -41,7 +41,7 @@ TEST_F(SettingsWindow, ClosingSavesAndTheNextStartRestores) {
     h->ScLaut->setValue(250);
     h->EdAlle->setText(QStringLiteral("3"));
     h->Author.Menue2 = menu;
-    h->structureTab->RaVar2Click();
+    h->authoringTab->RaVar2Click();
     h->Pfade.Arbeit = work;
     closeWindow();
     EXPECT_EQ(IniFile(settingsFile()).value(QStringLiteral("Version"), QStringLiteral("Tavrolin")),

@@ -2,8 +2,8 @@
 #include <QFocusEvent>
 #include <QTableWidget>
 
+#include "gui/tabs/AuthoringTab.h"
 #include "sources/Compliance.h"
-#include "sources/StructureTab.h"
 #include "sources/Tables.h"
 #include "support/WindowFixture.h"
 
@@ -17,7 +17,7 @@ class Structure : public WindowTest {
         showTab("tavTabAuthor");
     }
     QString cell(int row, int column) const { return h->Strukt->item(row - 1, column)->text(); }
-    void select(int row, int column) { h->structureTab->StruktSelectCell(column, row); }
+    void select(int row, int column) { h->authoringTab->StruktSelectCell(column, row); }
     static void leave(QWidget* editor) {
         QFocusEvent out(QEvent::FocusOut, Qt::MouseFocusReason);
         QApplication::sendEvent(editor, &out);
@@ -66,7 +66,7 @@ TEST_F(Structure, EditorsWriteTheirOwnColumnWhenLeftAndOpenFromTheKeyboard) {
     hold(2);
     h->Sources[2].DVDBitrate[0] = kNone;
     h->TitleSetPass();
-    h->structureTab->fillGrid();
+    h->authoringTab->fillGrid();
     select(2, 3);
     ASSERT_TRUE(h->CoBit->isVisible()) << "an existing track whose bitrate is not known yet";
     QAccessibleInterface* editor = QAccessible::queryAccessibleInterface(h->CoBit);

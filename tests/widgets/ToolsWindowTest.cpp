@@ -1,5 +1,5 @@
+#include "gui/windows/TFormTools.h"
 #include "support/WindowFixture.h"
-#include "tools/TFormTools.h"
 
 namespace {
 

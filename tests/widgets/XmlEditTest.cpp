@@ -1,4 +1,4 @@
-#include "pipeline/XMLEdit.h"
+#include "gui/windows/XMLEdit.h"
 #include "support/WindowFixture.h"
 
 namespace {

@@ -1,0 +1,156 @@
+#include "Driver.h"
+
+#include <QAbstractButton>
+#include <QAbstractSlider>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextStream>
+
+#include "gui/headless/HeadlessWindow.h"
+#include "gui/window/Tavrolin.h"
+
+namespace {
+
+QTextStream& Out() {
+    static QTextStream out(stdout);
+    return out;
+}
+
+// The program's helpers and menu files, linked into a program folder that lacks them.
+void LinkBuildFolders(const QString& programDir) {
+    for (const QString& name : {QStringLiteral("bin"), QStringLiteral("menue")}) {
+        const QString target = QDir(programDir).filePath(name);
+        if (!QFileInfo::exists(target)) QFile::link(QStringLiteral(TAV_BUILD_PROGRAM_DIR "/") + name, target);
+    }
+}
+
+}  // namespace
+
+Driver::Driver() = default;
+
+Driver::~Driver() = default;
+
+int Driver::run(const QStringList& arguments) {
+    for (int k = 0; k < arguments.size(); ++k) {
+        const QString option = arguments[k];
+        const bool takesValue = option != QLatin1String("--start");
+        if (takesValue && k + 1 >= arguments.size()) {
+            Out() << "missing value for " << option << Qt::endl;
+            return 2;
+        }
+        const QString value = takesValue ? arguments[++k] : QString();
+        if (option == QLatin1String("--program-dir")) {
+            if (!open(value)) return 2;
+        } else if (!session_) {
+            Out() << "--program-dir must come first" << Qt::endl;
+            return 2;
+        } else if (!perform(option, value)) {
+            Out() << "cannot perform " << option << ' ' << value << Qt::endl;
+            return 2;
+        }
+    }
+    return session_ ? finish() : 2;
+}
+
+bool Driver::open(const QString& programDir) {
+    if (!QDir().mkpath(programDir)) return false;
+    LinkBuildFolders(programDir);
+    session_ = std::make_unique<HeadlessWindow>(
+        PortableFolders(QFileInfo(programDir).absoluteFilePath()),
+        [](const HeadlessDialogs::Shown& shown) { Out() << "DIALOG: " << shown.describe() << Qt::endl; });
+    session_->window().ShutdownHandler = [] {
+        Out() << "SHUTDOWN requested" << Qt::endl;
+        return true;
+    };
+    session_->window().OpenUrlHandler = [](const QUrl& url) {
+        Out() << "OPEN " << url.toString() << Qt::endl;
+        return true;
+    };
+    return true;
+}
+
+bool Driver::perform(const QString& option, const QString& value) {
+    const auto answerAndClick = [&](const char* button) {
+        session_->dialogs().answer(value);
+        return session_->click(QLatin1String(button));
+    };
+    if (option == QLatin1String("--answer")) return session_->dialogs().answer(value), true;
+    if (option == QLatin1String("--click")) return session_->click(value);
+    if (option == QLatin1String("--set")) return set(value);
+    if (option == QLatin1String("--tab")) return showTab(value);
+    if (option == QLatin1String("--screenshot")) return screenshot(value);
+    if (option == QLatin1String("--add")) return answerAndClick("BuAdd");
+    if (option == QLatin1String("--open")) return session_->openProject(value);
+    if (option == QLatin1String("--save")) return answerAndClick("BuSpeichern");
+    if (option == QLatin1String("--resume")) return answerAndClick("BuRecover");
+    if (option == QLatin1String("--start")) return start(), true;
+    return false;
+}
+
+bool Driver::set(const QString& assignment) {
+    const int equals = assignment.indexOf(QLatin1Char('='));
+    if (equals <= 0) return false;
+    const QString name = assignment.left(equals);
+    const QString value = assignment.mid(equals + 1);
+    QWidget* widget = session_->window().findChild<QWidget*>(name);
+    if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        if (box->isChecked() != (value != QLatin1String("0"))) box->click();
+    } else if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        const int index = value.toInt();
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(value);
+        emit edit->editingFinished();
+    } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+        list->setCurrentRow(value.toInt());
+        if (QListWidgetItem* item = list->currentItem()) emit list->itemClicked(item);
+    } else if (auto* slider = qobject_cast<QAbstractSlider*>(widget)) {
+        slider->setValue(value.toInt());
+    } else {
+        return false;
+    }
+    QApplication::processEvents();
+    return true;
+}
+
+bool Driver::showTab(const QString& name) {
+    THaupt& h = session_->window();
+    QWidget* sheet = h.findChild<QWidget*>(name);
+    if (!sheet || h.tav->indexOf(sheet) < 0) return false;
+    h.tav->setCurrentWidget(sheet);
+    QApplication::processEvents();
+    return true;
+}
+
+bool Driver::screenshot(const QString& path) {
+    QApplication::processEvents();
+    return session_->window().grab().save(path);
+}
+
+void Driver::start() {
+    if (!session_->window().BuStart->isEnabled()) return;  // nothing to convert
+    started_ = true;
+    completed_ = session_->convert();
+}
+
+int Driver::finish() {
+    const bool completed = !started_ || completed_;
+    if (!completed) {
+        const QStringList lines = session_->window().log().lines();
+        for (const QString& line : lines.mid(qMax(0, lines.size() - 40)))
+            Out() << line << Qt::endl;
+    }
+    session_->window().close();
+    QApplication::processEvents();
+    session_.reset();
+    return completed ? 0 : 1;
+}

@@ -1,0 +1,33 @@
+#include "chapters/ChapterFile.h"
+#include "gui/window/BusyCursor.h"
+#include "gui/window/LibraryCaption.h"
+#include "gui/window/Tavrolin.h"
+#include "sources/Admission.h"
+#include "sources/Analysis.h"
+#include "sources/LibMediaInfo.h"
+
+int THaupt::ProbeLibrary() {
+    const LibraryProbe probe = ProbeVersion(LibMediaInfo().version(), IsNT5());
+    ShowLibraryCaption(*GBox1, probe);
+    return probe.generation;
+}
+
+bool THaupt::AddSource(const QString& path) {
+    const bool jrDmux = !Tools[Tool::jrDMUX].isEmpty();
+    if (!AdmitBySize(path, jrDmux, dialogs_)) return false;
+    LibMediaInfo library;
+    int index = 0;
+    {
+        const BusyCursor busy;
+        // The analysis follows the library found now, not the one found at start-up.
+        MediaInfoApi = ProbeLibrary();
+        if (!AdmitByContent(path, MediaInfoApi, library, jrDmux, dialogs_)) return false;
+        index = AnalyseSource(path, MediaInfoApi, library, Sources);
+    }
+    if (index == 0) return false;
+    SourceListChanged();
+    TitleSetPass();
+    RefreshSourceList();
+    ReadChapterFile(Sources[index]);
+    return true;
+}

@@ -1,0 +1,150 @@
+#include "gui/window/ProjectActions.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "gui/tabs/ImageTab.h"
+#include "gui/window/BusyCursor.h"
+#include "gui/window/Tavrolin.h"
+#include "persistence/MenuProjectExport.h"
+#include "persistence/ProcessingState.h"
+#include "persistence/Project.h"
+#include "pipeline/BurnOptions.h"
+#include "platform/Paths.h"
+#include "sources/LibMediaInfo.h"
+
+namespace {
+
+const QString kProjectFilter = QStringLiteral("Projekt (*.tvpr)|*.tvpr");
+const QString kBackupFilter = QStringLiteral("Projektsicherung (Projekt*.tvpr)|Projekt*.tvpr");
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int k = 0; k < list->count(); ++k)
+        items << list->itemText(k);
+    return items;
+}
+
+}  // namespace
+
+ProjectActions::ProjectActions(THaupt& haupt)
+    : QObject(&haupt),
+      h(haupt),
+      library_(std::make_unique<LibMediaInfo>()),
+      probe_([this] { return h.ProbeLibrary(); }) {
+    connect(h.BuSpeichern, &QPushButton::clicked, this, &ProjectActions::BuSpeichernClick);
+    connect(h.BuOeffnen, &QPushButton::clicked, this, &ProjectActions::BuOeffnenClick);
+    connect(h.BuRecover, &QPushButton::clicked, this, &ProjectActions::BuRecoverClick);
+    connect(h.BuMProjekt, &QPushButton::clicked, this, &ProjectActions::BuMProjektClick);
+}
+
+ProjectActions::~ProjectActions() = default;
+
+void ProjectActions::setMediaLibrary(std::unique_ptr<MediaLibrary> library, std::function<int()> probe) {
+    library_ = std::move(library);
+    probe_ = std::move(probe);
+}
+
+void ProjectActions::BuSpeichernClick() {
+    Dialogs::FileRequest request;
+    request.title = QStringLiteral("Projektdatei speichern");
+    request.folder = h.Pfade.Projekte;
+    request.filter = kProjectFilter;
+    const QString chosen = h.dialogs().saveFile(request);
+    if (chosen.isEmpty()) return;
+    const QString file = ChangeFileExt(chosen, QStringLiteral(".tvpr"));
+    h.Pfade.Projekte = QFileInfo(file).absolutePath();
+    // No key of an earlier project may remain.
+    if (QFileInfo::exists(file) && !QFile::remove(file)) {
+        h.dialogs().tell(Dialogs::Kind::Error, QStringLiteral("Die Datei kann nicht gespeichert werden."));
+        return;
+    }
+    if (!h.SaveSettings(file, false) || !h.saveProject(file))
+        h.dialogs().tell(Dialogs::Kind::Error,
+                         QStringLiteral("Die Datei ") + file +
+                             QStringLiteral(" konnte\r\nnicht oder nicht vollständig gespeichert werden."));
+}
+
+QString ProjectActions::chooseProject(const QString& title, const QString& folder, const QString& filter) {
+    Dialogs::FileRequest request;
+    request.title = title;
+    request.folder = folder;
+    request.filter = filter;
+    const QString file = h.dialogs().openFiles(request).value(0);
+    return QFileInfo(file).suffix().toLower() == QLatin1String("tvpr") ? file : QString();
+}
+
+void ProjectActions::BuOeffnenClick() {
+    const QString file =
+        chooseProject(QStringLiteral("Projektdatei öffnen"), h.Pfade.Projekte, kProjectFilter);
+    if (file.isEmpty()) return;
+    OpenProject(file);
+}
+
+void ProjectActions::BuRecoverClick() {
+    const QString file = chooseProject(QStringLiteral("Projektdatei für die Wiederaufnahme öffnen"),
+                                       h.Folders.stateDir, kBackupFilter);
+    if (file.isEmpty()) return;
+    OpenProject(file);
+    const int state = StateRead(file);
+    h.Run.resumePoint = state;
+    // Selected by the program: not the user's choice, the resume point stays.
+    h.CoRecover->setCurrentIndex(StageEntry(Items(h.CoRecover), state));
+}
+
+void ProjectActions::OpenProject(const QString& file) {
+    h.LoadSettings(file, false);
+    ProjectLoad(file);
+    h.imageTab->SettingsLoaded();
+}
+
+void ProjectActions::ProjectLoad(const QString& file) {
+    ProjectLoadOutcome outcome;
+    {
+        const BusyCursor busy;
+        outcome = ::ProjectLoad(file, h.Sources, ProjectMedia{*library_, probe_});
+    }
+    {
+        const QSignalBlocker blocker(h.ListSVCD);
+        h.ListSVCD->clear();
+    }
+    h.RefreshSourceList();
+    h.SourceListChanged();
+    for (int k = 0; k < outcome.withoutLibrary; ++k)
+        h.dialogs().tell(Dialogs::Kind::Error, NoLibraryMessage());
+    const QString message = ProjectErrorMessage(outcome.errors);
+    if (!message.isEmpty()) h.dialogs().tell(Dialogs::Kind::Warning, message);
+    if (!h.Sources.isEmpty()) enableListButtons();
+}
+
+// The stored title sets count as the title-set pass would: ten or more leave
+// Start and M-Projekt disabled. A source without a stored number counts none.
+void ProjectActions::enableListButtons() {
+    int titleSets = 0;
+    for (int i = 1; i <= h.Sources.count(); ++i)
+        if (h.Sources[i].VTS != kNone) titleSets = std::max(titleSets, static_cast<int>(h.Sources[i].VTS));
+    h.BuAdd->setEnabled(true);
+    h.BuDelAlle->setEnabled(true);
+    h.ApplyTitleSetLimit(titleSets);
+}
+
+void ProjectActions::BuMProjektClick() {
+    const QString file = JoinPath(h.ProgramDir, QStringLiteral("Projekt.ini"));
+    const QStringList lines = MenuProjectLines(h.EdDVDLabel->text(), h.Author.Menue1, h.Sources);
+    switch (WriteMenuProject(file, lines)) {
+        case MenuExportResult::Written:
+            h.dialogs().tell(Dialogs::Kind::Information,
+                             QStringLiteral("Die Datei ") + file + QStringLiteral(" wurde erstellt."));
+            break;
+        case MenuExportResult::OldFileKept:
+            h.dialogs().tell(Dialogs::Kind::Error, QStringLiteral("Die alte Datei ") + file +
+                                                       QStringLiteral(" konnte nicht gelöscht werden."));
+            break;
+        case MenuExportResult::NotWritten:
+            break;
+    }
+}
