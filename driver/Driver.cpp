@@ -123,10 +123,10 @@ bool Driver::set(const QString& assignment) {
 }
 
 bool Driver::showTab(const QString& name) {
-    THaupt& h = session_->window();
-    QWidget* sheet = h.findChild<QWidget*>(name);
-    if (!sheet || h.tav->indexOf(sheet) < 0) return false;
-    h.tav->setCurrentWidget(sheet);
+    auto* tabs = session_->window().findChild<QTabWidget*>(QStringLiteral("tav"));
+    QWidget* sheet = session_->window().findChild<QWidget*>(name);
+    if (!sheet || tabs->indexOf(sheet) < 0) return false;
+    tabs->setCurrentWidget(sheet);
     QApplication::processEvents();
     return true;
 }
@@ -137,7 +137,8 @@ bool Driver::screenshot(const QString& path) {
 }
 
 void Driver::start() {
-    if (!session_->window().BuStart->isEnabled()) return;  // nothing to convert
+    if (!session_->window().findChild<QPushButton*>(QStringLiteral("BuStart"))->isEnabled())
+        return;  // nothing to convert
     started_ = true;
     completed_ = session_->convert();
 }

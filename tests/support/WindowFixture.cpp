@@ -43,7 +43,7 @@ void WindowTest::click(const char* name) {
 }
 
 void WindowTest::showTab(const char* name) {
-    h->tav->setCurrentWidget(find<QWidget>(name));
+    find<QTabWidget>("tav")->setCurrentWidget(find<QWidget>(name));
     pump();
 }
 
@@ -73,8 +73,8 @@ QStringList WindowTest::texts(const QComboBox* combo) {
 }
 
 int WindowTest::holdSource(const QString& path, const QString& seconds, const QString& marks) {
-    const int i = h->Sources.append(path);
-    MPEGInfo& r = h->Sources[i];
+    const int i = h->sources().append(path);
+    MPEGInfo& r = h->sources()[i];
     r.Format = QStringLiteral("MPEG2");
     r.FormatStr = QStringLiteral("MPEG-PS");
     r.Spieldauer = seconds;
@@ -89,8 +89,8 @@ int WindowTest::holdSource(const QString& path, const QString& seconds, const QS
     r.DVDSprache = {kLanguageDE, kNone};
     r.DVDBitrate = {8, kNone};
     r.Kapitel = marks;
-    h->RefreshSourceList();
-    h->TitleSetPass();
+    h->sourcesChanged();
+    h->sourcesChanged();
     return i;
 }
 

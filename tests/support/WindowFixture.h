@@ -24,7 +24,13 @@
 #include <QTimer>
 #include <memory>
 
+#include "gui/tabs/ChapterTab.h"
+#include "gui/tabs/ImageTab.h"
+#include "gui/tabs/LogTab.h"
+#include "gui/tabs/RipTab.h"
 #include "gui/window/Tavrolin.h"
+#include "gui/windows/XMLEdit.h"
+#include "persistence/Project.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 

@@ -45,15 +45,15 @@ int BatchConvert(const ProgramFolders& folders, const QString& project, const QS
     }
     if (!startAt.isEmpty() && !session.chooseStage(startAt)) {
         say(QStringLiteral("Fehler:    Unbekannte Stufe: ") + startAt + QStringLiteral(". Möglich: ") +
-            Items(h.CoRecover).join(QStringLiteral(", ")));
+            Items(h.findChild<QComboBox*>(QStringLiteral("CoRecover"))).join(QStringLiteral(", ")));
         return 1;
     }
-    if (!h.BuStart->isEnabled()) {
+    if (!h.findChild<QPushButton*>(QStringLiteral("BuStart"))->isEnabled()) {
         say(QStringLiteral("Fehler:    Das Projekt enthält nichts, was konvertiert werden kann."));
         return 1;
     }
     // Nobody could edit the script or close the editor.
-    h.ChXML->setChecked(false);
+    h.findChild<QCheckBox*>(QStringLiteral("ChXML"))->setChecked(false);
     session.followLog(say);
     const bool completed = session.convert();
     session.flushLog();

@@ -22,7 +22,8 @@ HeadlessWindow::~HeadlessWindow() = default;
 void HeadlessWindow::followLog(std::function<void(const QString&)> follow) {
     follow_ = std::move(follow);
     followed_ = window_->log().lineCount();
-    QObject::connect(window_->MemoLog->document(), &QTextDocument::blockCountChanged, window_.get(),
+    QObject::connect(window_->findChild<QPlainTextEdit*>(QStringLiteral("MemoLog"))->document(),
+                     &QTextDocument::blockCountChanged, window_.get(),
                      [this](int blocks) { handLines(blocks - 1); });
 }
 
@@ -32,7 +33,7 @@ void HeadlessWindow::flushLog() {
 
 void HeadlessWindow::handLines(int completeLines) {
     if (!follow_) return;
-    const QTextDocument* memo = window_->MemoLog->document();
+    const QTextDocument* memo = window_->findChild<QPlainTextEdit*>(QStringLiteral("MemoLog"))->document();
     followed_ = qMin(followed_, completeLines);  // the memo was cleared
     for (; followed_ < completeLines; ++followed_)
         follow_(memo->findBlockByNumber(followed_).text());
@@ -53,7 +54,7 @@ bool HeadlessWindow::openProject(const QString& file) {
 }
 
 bool HeadlessWindow::chooseStage(const QString& stage) {
-    QComboBox* stages = window_->CoRecover;
+    QComboBox* stages = window_->findChild<QComboBox*>(QStringLiteral("CoRecover"));
     bool isNumber = false;
     const int number = stage.toInt(&isNumber);
     const int index = isNumber ? number - 1 : stages->findText(stage, Qt::MatchFixedString);
@@ -65,6 +66,5 @@ bool HeadlessWindow::chooseStage(const QString& stage) {
 }
 
 bool HeadlessWindow::convert() {
-    window_->LastRunCompleted = false;
-    return click(QStringLiteral("BuStart")) && window_->LastRunCompleted;
+    return click(QStringLiteral("BuStart")) && window_->lastRunCompleted();
 }

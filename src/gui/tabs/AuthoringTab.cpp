@@ -1,21 +1,30 @@
 #include "gui/tabs/AuthoringTab.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "gui/window/Tavrolin.h"
+#include "gui/tabs/TabHost.h"
 #include "gui/window/Ui.h"
+#include "persistence/ProgramSettings.h"
 #include "pipeline/DiscCheck.h"
+#include "pipeline/RunContext.h"
 #include "pipeline/SizeEstimate.h"
+#include "platform/Dialogs.h"
 #include "sources/Compliance.h"
+#include "sources/SourceTable.h"
 #include "sources/Tables.h"
 
 using namespace ui;
@@ -44,48 +53,51 @@ bool TrackExists(const MPEGInfo& r, int track) {
 
 }  // namespace
 
-AuthoringTab::AuthoringTab(THaupt& haupt) : QObject(&haupt), h(haupt) {}
+AuthoringTab::AuthoringTab(TabHost& tabHost) : host(tabHost) {
+    build();
+}
 
-void AuthoringTab::build(QWidget* page) {
+void AuthoringTab::build() {
+    QWidget* page = this;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(4, 4, 4, 4);
-    h.PGA = Named(new QTabWidget(page), "PGA");
-    layout->addWidget(h.PGA);
+    PGA = Named(new QTabWidget(page), "PGA");
+    layout->addWidget(PGA);
 
-    h.TabStrukt = Named(new QWidget, "TabStrukt");
-    auto* strukt = new QVBoxLayout(h.TabStrukt);
+    TabStrukt = Named(new QWidget, "TabStrukt");
+    auto* strukt = new QVBoxLayout(TabStrukt);
     strukt->setContentsMargins(4, 4, 4, 4);
-    h.Strukt = Named(new QTableWidget(2, 6, h.TabStrukt), "Strukt", QStringLiteral("DVD-Struktur"));
-    h.Strukt->setHorizontalHeaderLabels({QStringLiteral("VTS"), QStringLiteral("Dateiname"),
-                                         QStringLiteral("Sprache"), QStringLiteral("Bitrate"),
-                                         QStringLiteral("Sprache"), QStringLiteral("Bitrate")});
-    h.Strukt->verticalHeader()->hide();
-    h.Strukt->setSelectionMode(QAbstractItemView::SingleSelection);
-    h.Strukt->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    h.Strukt->horizontalHeader()->setDefaultSectionSize(53);
-    h.Strukt->setColumnWidth(0, 42);
-    h.Strukt->setColumnWidth(1, 282);
-    strukt->addWidget(h.Strukt, 1);
+    Strukt = Named(new QTableWidget(2, 6, TabStrukt), "Strukt", QStringLiteral("DVD-Struktur"));
+    Strukt->setHorizontalHeaderLabels({QStringLiteral("VTS"), QStringLiteral("Dateiname"),
+                                       QStringLiteral("Sprache"), QStringLiteral("Bitrate"),
+                                       QStringLiteral("Sprache"), QStringLiteral("Bitrate")});
+    Strukt->verticalHeader()->hide();
+    Strukt->setSelectionMode(QAbstractItemView::SingleSelection);
+    Strukt->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Strukt->horizontalHeader()->setDefaultSectionSize(53);
+    Strukt->setColumnWidth(0, 42);
+    Strukt->setColumnWidth(1, 282);
+    strukt->addWidget(Strukt, 1);
     // The editors lie over the grid, not inside it, so that screen readers find them.
-    h.CoBit = Combo(h.TabStrukt, "CoBit", QStringLiteral("DVD-Bitrate"), BitrateTable());
-    h.CoSpr = Combo(h.TabStrukt, "CoSpr", QStringLiteral("DVD-Sprache"), LanguageTable());
-    h.CoSpr->setMaxVisibleItems(20);
-    for (QComboBox* editor : {h.CoBit, h.CoSpr}) {
+    CoBit = Combo(TabStrukt, "CoBit", QStringLiteral("DVD-Bitrate"), BitrateTable());
+    CoSpr = Combo(TabStrukt, "CoSpr", QStringLiteral("DVD-Sprache"), LanguageTable());
+    CoSpr->setMaxVisibleItems(20);
+    for (QComboBox* editor : {CoBit, CoSpr}) {
         editor->hide();
         editor->installEventFilter(this);
     }
-    h.Strukt->installEventFilter(this);
-    for (QScrollBar* bar : {h.Strukt->verticalScrollBar(), h.Strukt->horizontalScrollBar()})
+    Strukt->installEventFilter(this);
+    for (QScrollBar* bar : {Strukt->verticalScrollBar(), Strukt->horizontalScrollBar()})
         connect(bar, &QScrollBar::valueChanged, this, [this] {
-            closeEditor(h.CoSpr, true);
-            closeEditor(h.CoBit, true);
+            closeEditor(CoSpr, true);
+            closeEditor(CoBit, true);
         });
-    h.LaGroesse = Label(h.TabStrukt, "LaGroesse", QString());
-    strukt->addWidget(h.LaGroesse);
-    h.LaSystem = Label(h.TabStrukt, "LaSystem", MixedSystemsWarning());
-    h.LaTitelsets = Label(h.TabStrukt, "LaTitelsets", QString());
-    h.LaGroesse->setWordWrap(true);
-    for (QLabel* warning : {h.LaSystem, h.LaTitelsets}) {
+    LaGroesse = Label(TabStrukt, "LaGroesse", QString());
+    strukt->addWidget(LaGroesse);
+    LaSystem = Label(TabStrukt, "LaSystem", MixedSystemsWarning());
+    LaTitelsets = Label(TabStrukt, "LaTitelsets", QString());
+    LaGroesse->setWordWrap(true);
+    for (QLabel* warning : {LaSystem, LaTitelsets}) {
         warning->setWordWrap(true);
         QPalette red = warning->palette();
         red.setColor(QPalette::WindowText, Qt::red);
@@ -93,81 +105,92 @@ void AuthoringTab::build(QWidget* page) {
         warning->hide();
         strukt->addWidget(warning);
     }
-    h.ChPGC = Check(h.TabStrukt, "ChPGC", QStringLiteral("Für jede Videodatei eine PGC verwenden"));
-    strukt->addWidget(h.ChPGC);
-    h.PGA->addTab(h.TabStrukt, QStringLiteral("Struktur"));
+    ChPGC = Check(TabStrukt, "ChPGC", QStringLiteral("Für jede Videodatei eine PGC verwenden"));
+    strukt->addWidget(ChPGC);
+    PGA->addTab(TabStrukt, QStringLiteral("Struktur"));
 
-    h.TabMenue = Named(new QWidget, "TabMenue");
-    auto* menu = new QGridLayout(h.TabMenue);
+    TabMenue = Named(new QWidget, "TabMenue");
+    auto* menu = new QGridLayout(TabMenue);
     menu->setContentsMargins(10, 8, 10, 8);
-    h.RaVar0 = Radio(h.TabMenue, "RaVar0", QStringLiteral("Ohne Menü"));
-    h.RaVar1 = Radio(h.TabMenue, "RaVar1", QStringLiteral("Nur Hauptmenü."));
-    h.RaVar2 = Radio(h.TabMenue, "RaVar2", QStringLiteral("Haupt- und Untermenü."));
-    h.RaVar0->setChecked(true);
-    menu->addWidget(h.RaVar0, 0, 0, 1, 2);
-    menu->addWidget(h.RaVar1, 1, 0, 1, 2);
-    menu->addWidget(h.RaVar2, 2, 0, 1, 2);
-    h.BuHM = Button(h.TabMenue, "BuHM", QStringLiteral("Hauptmenü"));
-    h.EdHM = Edit(h.TabMenue, "EdHM", QStringLiteral("Hauptmenü-Datei"), true);
-    h.BuUM = Button(h.TabMenue, "BuUM", QStringLiteral("Untermenü"));
-    h.EdUM = Edit(h.TabMenue, "EdUM", QStringLiteral("Untermenü-Datei"), true);
-    h.BuHM->setFixedWidth(100);
-    h.BuUM->setFixedWidth(100);
-    menu->addWidget(h.BuHM, 3, 0);
-    menu->addWidget(h.EdHM, 3, 1);
-    menu->addWidget(h.BuUM, 4, 0);
-    menu->addWidget(h.EdUM, 4, 1);
-    h.ChVorMenu = Check(h.TabMenue, "ChVorMenu", QStringLiteral("Menu am Anfang abspielen"));
-    h.ChVorMenu->setChecked(true);
-    menu->addWidget(h.ChVorMenu, 5, 0, 1, 2);
+    RaVar0 = Radio(TabMenue, "RaVar0", QStringLiteral("Ohne Menü"));
+    RaVar1 = Radio(TabMenue, "RaVar1", QStringLiteral("Nur Hauptmenü."));
+    RaVar2 = Radio(TabMenue, "RaVar2", QStringLiteral("Haupt- und Untermenü."));
+    RaVar0->setChecked(true);
+    menu->addWidget(RaVar0, 0, 0, 1, 2);
+    menu->addWidget(RaVar1, 1, 0, 1, 2);
+    menu->addWidget(RaVar2, 2, 0, 1, 2);
+    BuHM = Button(TabMenue, "BuHM", QStringLiteral("Hauptmenü"));
+    EdHM = Edit(TabMenue, "EdHM", QStringLiteral("Hauptmenü-Datei"), true);
+    BuUM = Button(TabMenue, "BuUM", QStringLiteral("Untermenü"));
+    EdUM = Edit(TabMenue, "EdUM", QStringLiteral("Untermenü-Datei"), true);
+    BuHM->setFixedWidth(100);
+    BuUM->setFixedWidth(100);
+    menu->addWidget(BuHM, 3, 0);
+    menu->addWidget(EdHM, 3, 1);
+    menu->addWidget(BuUM, 4, 0);
+    menu->addWidget(EdUM, 4, 1);
+    ChVorMenu = Check(TabMenue, "ChVorMenu", QStringLiteral("Menu am Anfang abspielen"));
+    ChVorMenu->setChecked(true);
+    menu->addWidget(ChVorMenu, 5, 0, 1, 2);
     menu->setRowStretch(6, 1);
-    h.PGA->addTab(h.TabMenue, QStringLiteral("Menu"));
-    for (QWidget* w :
-         {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM), static_cast<QWidget*>(h.BuUM),
-          static_cast<QWidget*>(h.EdUM), static_cast<QWidget*>(h.ChVorMenu)})
+    PGA->addTab(TabMenue, QStringLiteral("Menu"));
+    for (QWidget* w : {static_cast<QWidget*>(BuHM), static_cast<QWidget*>(EdHM), static_cast<QWidget*>(BuUM),
+                       static_cast<QWidget*>(EdUM), static_cast<QWidget*>(ChVorMenu)})
         w->setEnabled(false);
 
-    connect(h.PGA, &QTabWidget::currentChanged, this, [this](int index) {
-        if (index == 0) TabStruktShow();
-    });
-    connect(h.Strukt, &QTableWidget::cellClicked, this,
+    connect(Strukt, &QTableWidget::cellClicked, this,
             [this](int row, int column) { StruktSelectCell(column, row + 1); });
     // A click rebuilds the rows from the table before the cell is taken; an
     // open editor writes its choice first.
-    connect(h.Strukt, &QTableWidget::cellPressed, this, [this] {
-        closeEditor(h.CoSpr, true);
-        closeEditor(h.CoBit, true);
-        if (!h.Sources.isEmpty()) fillGrid();
+    connect(Strukt, &QTableWidget::cellPressed, this, [this] {
+        closeEditor(CoSpr, true);
+        closeEditor(CoBit, true);
+        if (!host.sources().isEmpty()) fillGrid();
     });
-    connect(h.CoSpr, QOverload<int>::of(&QComboBox::activated), this, &AuthoringTab::CoSprChange);
-    connect(h.CoBit, QOverload<int>::of(&QComboBox::activated), this, &AuthoringTab::CoBitChange);
-    connect(h.RaVar0, &QRadioButton::clicked, this, &AuthoringTab::RaVar0Click);
-    connect(h.RaVar1, &QRadioButton::clicked, this, &AuthoringTab::RaVar1Click);
-    connect(h.RaVar2, &QRadioButton::clicked, this, &AuthoringTab::RaVar2Click);
-    connect(h.BuHM, &QPushButton::clicked, this, &AuthoringTab::BuHMClick);
-    connect(h.BuUM, &QPushButton::clicked, this, &AuthoringTab::BuUMClick);
+    connect(CoSpr, QOverload<int>::of(&QComboBox::activated), this, &AuthoringTab::CoSprChange);
+    connect(CoBit, QOverload<int>::of(&QComboBox::activated), this, &AuthoringTab::CoBitChange);
+    connect(RaVar0, &QRadioButton::clicked, this, &AuthoringTab::RaVar0Click);
+    connect(RaVar1, &QRadioButton::clicked, this, &AuthoringTab::RaVar1Click);
+    connect(RaVar2, &QRadioButton::clicked, this, &AuthoringTab::RaVar2Click);
+    connect(BuHM, &QPushButton::clicked, this, &AuthoringTab::BuHMClick);
+    connect(BuUM, &QPushButton::clicked, this, &AuthoringTab::BuUMClick);
 }
 
 void AuthoringTab::tavTabAuthorShow() {
-    h.PGA->setCurrentWidget(h.TabStrukt);
-    TabStruktShow();
+    PGA->setCurrentWidget(TabStrukt);
     fillGrid();
 }
 
-void AuthoringTab::TabStruktShow() {
-    h.ShowStartButton();
+void AuthoringTab::chooseVariant(int variant) {
+    if (variant == 2)
+        RaVar2Click();
+    else if (variant == 1)
+        RaVar1Click();
+    else
+        RaVar0Click();
+}
+
+void AuthoringTab::setLocked(bool locked) {
+    Strukt->setEnabled(!locked);
+    if (!locked) return;
+    CoBit->hide();
+    CoSpr->hide();
 }
 
 // The grid shows the table: row r (from 1 below the header) is record r.
 void AuthoringTab::fillGrid() {
-    h.CoBit->hide();
-    h.CoSpr->hide();
-    const int n = h.Sources.count();
-    h.Strukt->clearContents();
-    h.Strukt->setRowCount(qMax(n, 1));
-    h.Strukt->setColumnWidth(1, n < 9 ? 282 : 269);
+    CoBit->hide();
+    CoSpr->hide();
+    const int n = host.sources().count();
+    // Items are replaced, not cleared: a reset of the grid's model would swallow
+    // the click that is rebuilding it.
+    Strukt->setRowCount(qMax(n, 1));
+    if (n == 0)
+        for (int c = 0; c < Strukt->columnCount(); ++c)
+            delete Strukt->takeItem(0, c);
+    Strukt->setColumnWidth(1, n < 9 ? 282 : 269);
     for (int i = 1; i <= n; ++i) {
-        const MPEGInfo& r = h.Sources[i];
+        const MPEGInfo& r = host.sources()[i];
         const QColor background = (r.VTS % 2 == 1) ? kOddSet : kEvenSet;
         QTableWidgetItem* cells[6] = {
             Cell(r.VTS == kNone ? QString() : QString::number(r.VTS), Qt::AlignHCenter),
@@ -180,12 +203,12 @@ void AuthoringTab::fillGrid() {
             cells[c]->setBackground(background);
             if (c >= 1 && r.NavPacks)
                 cells[c]->setForeground(c == 1 ? kDarkGreen : QColor(Qt::green).darker(120));
-            h.Strukt->setItem(i - 1, c, cells[c]);
+            Strukt->setItem(i - 1, c, cells[c]);
         }
         cells[0]->setForeground(r.Hart ? QColor(Qt::red) : r.Weich ? QColor(Qt::blue) : QColor(Qt::black));
         const QString note = PlayerNote(r);
         if (!note.isEmpty()) {
-            cells[1]->setIcon(h.style()->standardIcon(QStyle::SP_MessageBoxWarning));
+            cells[1]->setIcon(style()->standardIcon(QStyle::SP_MessageBoxWarning));
             cells[1]->setToolTip(note);
         }
     }
@@ -194,52 +217,52 @@ void AuthoringTab::fillGrid() {
 
 // Below the grid: the DVD's estimated size, and a warning when it mixes PAL and NTSC.
 void AuthoringTab::showDiscNotes() {
-    const bool any = !h.Sources.isEmpty();
-    h.LaGroesse->setText(any ? CapacityText(DvdEstimateKB(h.Sources, h.CollectSettings())) : QString());
-    h.LaSystem->setVisible(MixesSystems(h.Sources));
+    const bool any = !host.sources().isEmpty();
+    LaGroesse->setText(any ? CapacityText(DvdEstimateKB(host.sources(), host.settings())) : QString());
+    LaSystem->setVisible(MixesSystems(host.sources()));
 }
 
 void AuthoringTab::showTitleSetWarning(const QString& warning) {
-    h.LaTitelsets->setText(warning);
-    h.LaTitelsets->setVisible(!warning.isEmpty());
+    LaTitelsets->setText(warning);
+    LaTitelsets->setVisible(!warning.isEmpty());
 }
 
 void AuthoringTab::resetAuthoringResume() {
-    if (h.Run.resumePoint >= 400) h.Run.resumePoint = 0;
+    if (host.runState().resumePoint >= 400) host.runState().resumePoint = 0;
 }
 
 // Every existing track's language and bitrate can be chosen, even when it is
 // not known yet ("---").
 void AuthoringTab::StruktSelectCell(int column, int row) {
     resetAuthoringResume();
-    if (h.Sources.isEmpty() || row < 1 || row > h.Sources.count()) return;
-    QTableWidgetItem* item = h.Strukt->item(row - 1, column);
+    if (host.sources().isEmpty() || row < 1 || row > host.sources().count()) return;
+    QTableWidgetItem* item = Strukt->item(row - 1, column);
     if (!item) return;
-    MPEGInfo& r = h.Sources[row];
+    MPEGInfo& r = host.sources()[row];
     if (column >= 2 && !TrackExists(r, TrackOf(column))) return;
     if (column == 0) {
         r.Weich = !r.Weich;
-        h.TitleSetPass();
+        host.titleSetsChanged();
         fillGrid();
     } else if (column == 2 || column == 4) {
-        h.CoSpr->setCurrentIndex(LanguageTable().indexOf(item->text()));
-        placeEditor(h.CoSpr, column, row);
+        CoSpr->setCurrentIndex(LanguageTable().indexOf(item->text()));
+        placeEditor(CoSpr, column, row);
     } else if ((column == 3 || column == 5) && !r.NavPacks) {
-        h.CoBit->setCurrentIndex(BitrateTable().indexOf(item->text()));
-        placeEditor(h.CoBit, column, row);
+        CoBit->setCurrentIndex(BitrateTable().indexOf(item->text()));
+        placeEditor(CoBit, column, row);
     }
 }
 
 AuthoringTab::EditedCell& AuthoringTab::cellOf(const QComboBox* editor) {
-    return editor == h.CoSpr ? languageCell_ : bitrateCell_;
+    return editor == CoSpr ? languageCell_ : bitrateCell_;
 }
 
 void AuthoringTab::placeEditor(QComboBox* editor, int column, int row) {
     // One editor at a time: the other one writes its choice first.
-    closeEditor(editor == h.CoSpr ? h.CoBit : h.CoSpr, true);
+    closeEditor(editor == CoSpr ? CoBit : CoSpr, true);
     cellOf(editor) = EditedCell{column, row};
-    const QRect cell = h.Strukt->visualRect(h.Strukt->model()->index(row - 1, column));
-    editor->setGeometry(QRect(h.Strukt->viewport()->mapTo(h.TabStrukt, cell.topLeft()), cell.size()));
+    const QRect cell = Strukt->visualRect(Strukt->model()->index(row - 1, column));
+    editor->setGeometry(QRect(Strukt->viewport()->mapTo(TabStrukt, cell.topLeft()), cell.size()));
     editor->raise();
     editor->show();
     editor->setFocus();
@@ -249,7 +272,7 @@ void AuthoringTab::closeEditor(QComboBox* editor, bool commit) {
     if (editor->isHidden()) return;
     editor->hide();
     if (!commit) return;
-    if (editor == h.CoSpr)
+    if (editor == CoSpr)
         CoSprChange();
     else
         CoBitChange();
@@ -259,36 +282,36 @@ void AuthoringTab::closeEditor(QComboBox* editor, bool commit) {
 void AuthoringTab::applyToTitleSet(const EditedCell& cell, int value) {
     const bool language = cell.column == 2 || cell.column == 4;
     const int entries = (language ? LanguageTable() : BitrateTable()).size();
-    if (cell.row < 1 || cell.row > h.Sources.count() || value < 0 || value >= entries) return;
+    if (cell.row < 1 || cell.row > host.sources().count() || value < 0 || value >= entries) return;
     const int track = TrackOf(cell.column);
-    const MPEGInfo& edited = h.Sources[cell.row];
+    const MPEGInfo& edited = host.sources()[cell.row];
     if (cell.column < 2 || !TrackExists(edited, track)) return;
     if ((language ? edited.DVDSprache : edited.DVDBitrate)[track] == value) return;
-    if (language && h.Run.processingState > 400) h.Run.processingState = 400;
-    if (!language && h.Run.processingState > 200) h.Run.processingState = 0;
+    if (language && host.runState().processingState > 400) host.runState().processingState = 400;
+    if (!language && host.runState().processingState > 200) host.runState().processingState = 0;
     const quint8 vts = edited.VTS;
-    for (int i = 1; i <= h.Sources.count(); ++i) {
-        MPEGInfo& r = h.Sources[i];
+    for (int i = 1; i <= host.sources().count(); ++i) {
+        MPEGInfo& r = host.sources()[i];
         if (r.VTS == vts && TrackExists(r, track))
             (language ? r.DVDSprache : r.DVDBitrate)[track] = static_cast<quint8>(value);
     }
-    h.TitleSetPass();
+    host.titleSetsChanged();
     fillGrid();
 }
 
 void AuthoringTab::CoSprChange() {
-    h.CoSpr->hide();
-    applyToTitleSet(languageCell_, h.CoSpr->currentIndex());
+    CoSpr->hide();
+    applyToTitleSet(languageCell_, CoSpr->currentIndex());
 }
 
 void AuthoringTab::CoBitChange() {
-    h.CoBit->hide();
-    applyToTitleSet(bitrateCell_, h.CoBit->currentIndex());
+    CoBit->hide();
+    applyToTitleSet(bitrateCell_, CoBit->currentIndex());
 }
 
 bool AuthoringTab::eventFilter(QObject* watched, QEvent* event) {
     auto* editor = qobject_cast<QComboBox*>(watched);
-    if (editor && (editor == h.CoSpr || editor == h.CoBit)) {
+    if (editor && (editor == CoSpr || editor == CoBit)) {
         // Opening the editor's own list takes the focus for a while; that is no leaving.
         if (event->type() == QEvent::FocusOut &&
             static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
@@ -297,14 +320,14 @@ bool AuthoringTab::eventFilter(QObject* watched, QEvent* event) {
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Escape || key == Qt::Key_Return || key == Qt::Key_Enter) {
                 closeEditor(editor, key != Qt::Key_Escape);
-                h.Strukt->setFocus();
+                Strukt->setFocus();
                 return true;
             }
         }
-    } else if (watched == h.Strukt && event->type() == QEvent::KeyPress) {
+    } else if (watched == Strukt && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space || key == Qt::Key_F2) {
-            StruktSelectCell(h.Strukt->currentColumn(), h.Strukt->currentRow() + 1);
+            StruktSelectCell(Strukt->currentColumn(), Strukt->currentRow() + 1);
             return true;
         }
     }
@@ -313,32 +336,30 @@ bool AuthoringTab::eventFilter(QObject* watched, QEvent* event) {
 
 void AuthoringTab::RaVar0Click() {
     resetAuthoringResume();
-    h.RaVar0->setChecked(true);
-    for (QWidget* w :
-         {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM), static_cast<QWidget*>(h.BuUM),
-          static_cast<QWidget*>(h.EdUM), static_cast<QWidget*>(h.ChVorMenu)})
+    RaVar0->setChecked(true);
+    for (QWidget* w : {static_cast<QWidget*>(BuHM), static_cast<QWidget*>(EdHM), static_cast<QWidget*>(BuUM),
+                       static_cast<QWidget*>(EdUM), static_cast<QWidget*>(ChVorMenu)})
         w->setEnabled(false);
 }
 
 void AuthoringTab::RaVar1Click() {
     resetAuthoringResume();
-    h.RaVar1->setChecked(true);
-    h.EdHM->setText(h.Author.Menue1);
-    h.BuHM->setEnabled(true);
-    h.EdHM->setEnabled(true);
-    h.BuUM->setEnabled(false);
-    h.EdUM->setEnabled(false);
-    h.ChVorMenu->setEnabled(false);
+    RaVar1->setChecked(true);
+    EdHM->setText(host.settings().menu1);
+    BuHM->setEnabled(true);
+    EdHM->setEnabled(true);
+    BuUM->setEnabled(false);
+    EdUM->setEnabled(false);
+    ChVorMenu->setEnabled(false);
 }
 
 void AuthoringTab::RaVar2Click() {
     resetAuthoringResume();
-    h.RaVar2->setChecked(true);
-    h.EdHM->setText(h.Author.Menue2);
-    h.EdUM->setText(h.Author.Menue3);
-    for (QWidget* w :
-         {static_cast<QWidget*>(h.BuHM), static_cast<QWidget*>(h.EdHM), static_cast<QWidget*>(h.BuUM),
-          static_cast<QWidget*>(h.EdUM), static_cast<QWidget*>(h.ChVorMenu)})
+    RaVar2->setChecked(true);
+    EdHM->setText(host.settings().menu2);
+    EdUM->setText(host.settings().menu3);
+    for (QWidget* w : {static_cast<QWidget*>(BuHM), static_cast<QWidget*>(EdHM), static_cast<QWidget*>(BuUM),
+                       static_cast<QWidget*>(EdUM), static_cast<QWidget*>(ChVorMenu)})
         w->setEnabled(true);
 }
 
@@ -346,9 +367,9 @@ QString AuthoringTab::chooseMenuFile() {
     resetAuthoringResume();
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Pfad zum Hauptmenü");
-    request.folder = QFileInfo(h.EdHM->text()).absolutePath();
+    request.folder = QFileInfo(EdHM->text()).absolutePath();
     request.filter = QStringLiteral("Video Objects (*.vob)|*.vob");
-    const QStringList files = h.dialogs().openFiles(request);
+    const QStringList files = host.dialogs().openFiles(request);
     if (files.isEmpty()) return QString();
     const QString file = files.first();
     return QFileInfo(file).suffix().toLower() == QLatin1String("vob") ? file : QString();
@@ -357,13 +378,14 @@ QString AuthoringTab::chooseMenuFile() {
 void AuthoringTab::BuHMClick() {
     const QString file = chooseMenuFile();
     if (file.isEmpty()) return;
-    h.EdHM->setText(file);
-    (h.RaVar1->isChecked() ? h.Author.Menue1 : h.Author.Menue2) = file;
+    EdHM->setText(file);
+    ProgramSettings& settings = host.settings();
+    (RaVar1->isChecked() ? settings.menu1 : settings.menu2) = file;
 }
 
 void AuthoringTab::BuUMClick() {
     const QString file = chooseMenuFile();
     if (file.isEmpty()) return;
-    h.EdUM->setText(file);
-    h.Author.Menue3 = file;
+    EdUM->setText(file);
+    host.settings().menu3 = file;
 }

@@ -1,21 +1,44 @@
 #pragma once
 
-#include <QObject>
+#include <QWidget>
 
+class QCheckBox;
 class QComboBox;
-class QWidget;
-class THaupt;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTabWidget;
+class QTableWidget;
+class TabHost;
 
-// The "Authoring" tab: the title-set grid and the menu choice.
-class AuthoringTab : public QObject {
+// The "Authoring" tab with its pages "Struktur" (the title-set grid) and "Menu"
+// (the menu choice).
+class AuthoringTab : public QWidget {
     Q_OBJECT
 
   public:
-    explicit AuthoringTab(THaupt& h);
-    void build(QWidget* page);
+    explicit AuthoringTab(TabHost& host);
 
     void tavTabAuthorShow();
-    void TabStruktShow();
+    // Chooses the menu variant 0, 1 or 2 as a click would.
+    void chooseVariant(int variant);
+
+    // Rebuilds the grid's rows from the source table (an open editor is closed
+    // without writing).
+    void fillGrid();
+    // Shows why Start is disabled when there are too many title sets (empty: hidden).
+    void showTitleSetWarning(const QString& warning);
+    // While a run or rip is going on, the structure cannot be changed.
+    void setLocked(bool locked);
+
+  protected:
+    // The editors write their choice when they lose the focus; the grid opens
+    // them from the keyboard.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void build();
     void StruktSelectCell(int column, int row);
     void CoSprChange();
     void CoBitChange();
@@ -24,19 +47,6 @@ class AuthoringTab : public QObject {
     void RaVar2Click();
     void BuHMClick();
     void BuUMClick();
-
-    // Rebuilds the grid's rows from the source table (an open editor is closed
-    // without writing).
-    void fillGrid();
-    // Shows why Start is disabled when there are too many title sets (empty: hidden).
-    void showTitleSetWarning(const QString& warning);
-
-  protected:
-    // The editors write their choice when they lose the focus; the grid opens
-    // them from the keyboard.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     // The cell an editor edits: column 2..5, row 1..n.
     struct EditedCell {
         int column = -1;
@@ -51,7 +61,17 @@ class AuthoringTab : public QObject {
     void applyToTitleSet(const EditedCell& cell, int value);
     QString chooseMenuFile();
 
-    THaupt& h;
+    TabHost& host;
+    QTabWidget* PGA = nullptr;
+    QWidget *TabStrukt = nullptr, *TabMenue = nullptr;
+    QTableWidget* Strukt = nullptr;
+    QComboBox *CoBit = nullptr, *CoSpr = nullptr;
+    QLabel* LaTitelsets = nullptr;                     // why Start is disabled
+    QLabel *LaGroesse = nullptr, *LaSystem = nullptr;  // the DVD's size, PAL and NTSC mixed
+    QCheckBox *ChPGC = nullptr, *ChVorMenu = nullptr;
+    QRadioButton *RaVar0 = nullptr, *RaVar1 = nullptr, *RaVar2 = nullptr;
+    QPushButton *BuHM = nullptr, *BuUM = nullptr;
+    QLineEdit *EdHM = nullptr, *EdUM = nullptr;
     EditedCell languageCell_;
     EditedCell bitrateCell_;
 };

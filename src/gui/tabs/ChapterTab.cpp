@@ -2,16 +2,22 @@
 
 #include <QFileInfo>
 #include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <QTabWidget>
 
 #include "chapters/ChapterMarks.h"
 #include "chapters/TimeText.h"
 #include "gui/tabs/MediaPreviewPlayer.h"
+#include "gui/tabs/TabHost.h"
 #include "gui/window/BusyCursor.h"
-#include "gui/window/Tavrolin.h"
 #include "gui/window/Ui.h"
+#include "pipeline/RunContext.h"
+#include "platform/Dialogs.h"
+#include "sources/SourceTable.h"
 
 using namespace ui;
 
@@ -36,98 +42,100 @@ QRect DisplayRect(const QString& aspectRatio) {
 
 }  // namespace
 
-ChapterTab::ChapterTab(THaupt& haupt) : QObject(&haupt), h(haupt) {}
+ChapterTab::ChapterTab(TabHost& tabHost) : host(tabHost) {
+    build();
+}
 
 ChapterTab::~ChapterTab() = default;
 
-void ChapterTab::build(QWidget* page) {
+void ChapterTab::build() {
+    QWidget* page = this;
     // Fixed positions: the display keeps the player's 352 x 288 PAL picture.
-    h.PaDisplay = Named(new QFrame(page), "PaDisplay", QStringLiteral("Videoanzeige"));
-    h.PaDisplay->setGeometry(4, 4, 352, 288);
-    h.PaDisplay->setAutoFillBackground(true);
-    QPalette black = h.PaDisplay->palette();
+    PaDisplay = Named(new QFrame(page), "PaDisplay", QStringLiteral("Videoanzeige"));
+    PaDisplay->setGeometry(4, 4, 352, 288);
+    PaDisplay->setAutoFillBackground(true);
+    QPalette black = PaDisplay->palette();
     black.setColor(QPalette::Window, Qt::black);
-    h.PaDisplay->setPalette(black);
-    h.ScPosition = Named(new QScrollBar(Qt::Horizontal, page), "ScPosition", QStringLiteral("Videoposition"));
-    h.ScPosition->setGeometry(4, 296, 352, 17);
+    PaDisplay->setPalette(black);
+    ScPosition = Named(new QScrollBar(Qt::Horizontal, page), "ScPosition", QStringLiteral("Videoposition"));
+    ScPosition->setGeometry(4, 296, 352, 17);
 
     const int x = 362, w = 188;
-    h.ListMPEG = List(page, "ListMPEG", QStringLiteral("Videodateien"));
-    h.ListMPEG->setGeometry(x, 4, w, 58);
-    h.BuPlay = Button(page, "BuPlay", QStringLiteral("Abspielen"));
-    h.BuPlay->setGeometry(x, 66, 92, 24);
-    h.BuStop = Button(page, "BuStop", QStringLiteral("Anhalten"));
-    h.BuStop->setGeometry(x + 96, 66, 92, 24);
-    h.EdPosition = Edit(page, "EdPosition", QStringLiteral("Position"), true);
-    h.EdPosition->setGeometry(x, 94, 92, 22);
-    h.EdSpieldauer = Edit(page, "EdSpieldauer", QStringLiteral("Spieldauer"), true);
-    h.EdSpieldauer->setGeometry(x + 96, 94, 92, 22);
+    ListMPEG = List(page, "ListMPEG", QStringLiteral("Videodateien"));
+    ListMPEG->setGeometry(x, 4, w, 58);
+    BuPlay = Button(page, "BuPlay", QStringLiteral("Abspielen"));
+    BuPlay->setGeometry(x, 66, 92, 24);
+    BuStop = Button(page, "BuStop", QStringLiteral("Anhalten"));
+    BuStop->setGeometry(x + 96, 66, 92, 24);
+    EdPosition = Edit(page, "EdPosition", QStringLiteral("Position"), true);
+    EdPosition->setGeometry(x, 94, 92, 22);
+    EdSpieldauer = Edit(page, "EdSpieldauer", QStringLiteral("Spieldauer"), true);
+    EdSpieldauer->setGeometry(x + 96, 94, 92, 22);
 
-    h.ListKapitel = List(page, "ListKapitel", QStringLiteral("Kapitelmarken"));
-    h.ListKapitel->setGeometry(x, 120, 96, 84);
-    h.BuKAdd = Button(page, "BuKAdd", QStringLiteral("Hinzu"));
-    h.BuKAdd->setGeometry(x + 100, 120, 88, 26);
-    h.BuKDel = Button(page, "BuKDel", QStringLiteral("Löschen"));
-    h.BuKDel->setGeometry(x + 100, 149, 88, 26);
-    h.BuKDelAlle = Button(page, "BuKDelAlle", QStringLiteral("Alle Löschen"));
-    h.BuKDelAlle->setGeometry(x + 100, 178, 88, 26);
+    ListKapitel = List(page, "ListKapitel", QStringLiteral("Kapitelmarken"));
+    ListKapitel->setGeometry(x, 120, 96, 84);
+    BuKAdd = Button(page, "BuKAdd", QStringLiteral("Hinzu"));
+    BuKAdd->setGeometry(x + 100, 120, 88, 26);
+    BuKDel = Button(page, "BuKDel", QStringLiteral("Löschen"));
+    BuKDel->setGeometry(x + 100, 149, 88, 26);
+    BuKDelAlle = Button(page, "BuKDelAlle", QStringLiteral("Alle Löschen"));
+    BuKDelAlle->setGeometry(x + 100, 178, 88, 26);
 
-    h.LaAlle1 = Label(page, "LaAlle1", QStringLiteral("Alle"));
-    h.LaAlle1->setGeometry(x, 212, 64, 22);
-    h.EdAlle = Edit(page, "EdAlle", QStringLiteral("Abstand in Minuten"));
-    h.EdAlle->setGeometry(x + 66, 212, 40, 22);
-    h.LaAlle2 = Label(page, "LaAlle2", QStringLiteral("min"));
-    h.LaAlle2->setGeometry(x + 110, 212, 40, 22);
-    h.BuAlle = Button(page, "BuAlle", QStringLiteral(">"));
-    h.BuAlle->setGeometry(x + 156, 211, 32, 24);
+    LaAlle1 = Label(page, "LaAlle1", QStringLiteral("Alle"));
+    LaAlle1->setGeometry(x, 212, 64, 22);
+    EdAlle = Edit(page, "EdAlle", QStringLiteral("Abstand in Minuten"));
+    EdAlle->setGeometry(x + 66, 212, 40, 22);
+    LaAlle2 = Label(page, "LaAlle2", QStringLiteral("min"));
+    LaAlle2->setGeometry(x + 110, 212, 40, 22);
+    BuAlle = Button(page, "BuAlle", QStringLiteral(">"));
+    BuAlle->setGeometry(x + 156, 211, 32, 24);
 
-    h.LaGleich = Label(page, "LaGleich", QStringLiteral("Insgesamt"));
-    h.LaGleich->setGeometry(x, 240, 64, 22);
-    h.EdGleich = Edit(page, "EdGleich", QStringLiteral("Anzahl der Kapitel"));
-    h.EdGleich->setGeometry(x + 66, 240, 40, 22);
-    h.BuGleich = Button(page, "BuGleich", QStringLiteral(">"));
-    h.BuGleich->setGeometry(x + 156, 239, 32, 24);
+    LaGleich = Label(page, "LaGleich", QStringLiteral("Insgesamt"));
+    LaGleich->setGeometry(x, 240, 64, 22);
+    EdGleich = Edit(page, "EdGleich", QStringLiteral("Anzahl der Kapitel"));
+    EdGleich->setGeometry(x + 66, 240, 40, 22);
+    BuGleich = Button(page, "BuGleich", QStringLiteral(">"));
+    BuGleich->setGeometry(x + 156, 239, 32, 24);
 
-    h.EdGeheZu = Edit(page, "EdGeheZu", QStringLiteral("Position in Sekunden"));
-    h.EdGeheZu->setGeometry(x, 268, 106, 22);
-    h.BuGeheZu = Button(page, "BuGeheZu", QStringLiteral("Gehe"));
-    h.BuGeheZu->setGeometry(x + 110, 267, 78, 24);
+    EdGeheZu = Edit(page, "EdGeheZu", QStringLiteral("Position in Sekunden"));
+    EdGeheZu->setGeometry(x, 268, 106, 22);
+    BuGeheZu = Button(page, "BuGeheZu", QStringLiteral("Gehe"));
+    BuGeheZu->setGeometry(x + 110, 267, 78, 24);
 
-    h.ScLaut = Named(new QScrollBar(Qt::Horizontal, page), "ScLaut", QStringLiteral("Lautstärke"));
-    h.ScLaut->setGeometry(x, 296, w, 17);
-    h.ScLaut->setMaximum(1000);
+    ScLaut = Named(new QScrollBar(Qt::Horizontal, page), "ScLaut", QStringLiteral("Lautstärke"));
+    ScLaut->setGeometry(x, 296, w, 17);
+    ScLaut->setMaximum(1000);
 
-    player_ = std::make_unique<MediaPreviewPlayer>(h.PaDisplay);
+    player_ = std::make_unique<MediaPreviewPlayer>(PaDisplay);
     connectHandlers();
+    for (QWidget* w : std::initializer_list<QWidget*>{BuPlay, BuStop, BuKAdd, BuKDel, BuKDelAlle, EdPosition,
+                                                      EdSpieldauer, ScPosition, ScLaut})
+        w->setEnabled(false);
 }
 
 void ChapterTab::connectHandlers() {
-    connect(h.tav, &QTabWidget::currentChanged, this, [this] {
-        if (h.tav->currentWidget() != h.tavTabKAP) tavTabKAPLeave();
-    });
-    connect(h.ListMPEG, &QListWidget::currentRowChanged, this, &ChapterTab::ListMPEGClick);
+    connect(ListMPEG, &QListWidget::currentRowChanged, this, &ChapterTab::ListMPEGClick);
     // A click on the source already selected opens it again.
-    OnEvent(h.ListMPEG->viewport(), QEvent::MouseButtonPress,
-            [this] { rowAtPress_ = h.ListMPEG->currentRow(); });
-    connect(h.ListMPEG, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (h.ListMPEG->row(item) == rowAtPress_) ListMPEGClick();
+    OnEvent(ListMPEG->viewport(), QEvent::MouseButtonPress, [this] { rowAtPress_ = ListMPEG->currentRow(); });
+    connect(ListMPEG, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+        if (ListMPEG->row(item) == rowAtPress_) ListMPEGClick();
     });
-    connect(h.ScPosition, &QScrollBar::valueChanged, this, &ChapterTab::ScPositionChange);
-    connect(h.BuPlay, &QPushButton::clicked, this, &ChapterTab::BuPlayClick);
-    connect(h.BuStop, &QPushButton::clicked, this, &ChapterTab::BuStopClick);
-    connect(h.BuKAdd, &QPushButton::clicked, this, &ChapterTab::BuKAddClick);
-    connect(h.BuKDel, &QPushButton::clicked, this, &ChapterTab::BuKDelClick);
-    connect(h.BuKDelAlle, &QPushButton::clicked, this, &ChapterTab::BuKDelAlleClick);
-    connect(h.ListKapitel, &QListWidget::currentRowChanged, this, &ChapterTab::ListKapitelClick);
-    connect(h.ListKapitel, &QListWidget::itemClicked, this, &ChapterTab::ListKapitelClick);
-    connect(h.ScLaut, &QScrollBar::valueChanged, this, &ChapterTab::ScLautChange);
-    connect(h.BuAlle, &QPushButton::clicked, this, &ChapterTab::BuAlleClick);
-    connect(h.BuGleich, &QPushButton::clicked, this, &ChapterTab::BuGleichClick);
-    connect(h.BuGeheZu, &QPushButton::clicked, this, &ChapterTab::BuGeheZuClick);
+    connect(ScPosition, &QScrollBar::valueChanged, this, &ChapterTab::ScPositionChange);
+    connect(BuPlay, &QPushButton::clicked, this, &ChapterTab::BuPlayClick);
+    connect(BuStop, &QPushButton::clicked, this, &ChapterTab::BuStopClick);
+    connect(BuKAdd, &QPushButton::clicked, this, &ChapterTab::BuKAddClick);
+    connect(BuKDel, &QPushButton::clicked, this, &ChapterTab::BuKDelClick);
+    connect(BuKDelAlle, &QPushButton::clicked, this, &ChapterTab::BuKDelAlleClick);
+    connect(ListKapitel, &QListWidget::currentRowChanged, this, &ChapterTab::ListKapitelClick);
+    connect(ListKapitel, &QListWidget::itemClicked, this, &ChapterTab::ListKapitelClick);
+    connect(ScLaut, &QScrollBar::valueChanged, this, &ChapterTab::ScLautChange);
+    connect(BuAlle, &QPushButton::clicked, this, &ChapterTab::BuAlleClick);
+    connect(BuGleich, &QPushButton::clicked, this, &ChapterTab::BuGleichClick);
+    connect(BuGeheZu, &QPushButton::clicked, this, &ChapterTab::BuGeheZuClick);
     // Return in a field acts like the button beside it.
-    connect(h.EdAlle, &QLineEdit::returnPressed, h.BuAlle, &QPushButton::click);
-    connect(h.EdGleich, &QLineEdit::returnPressed, h.BuGleich, &QPushButton::click);
-    connect(h.EdGeheZu, &QLineEdit::returnPressed, h.BuGeheZu, &QPushButton::click);
+    connect(EdAlle, &QLineEdit::returnPressed, BuAlle, &QPushButton::click);
+    connect(EdGleich, &QLineEdit::returnPressed, BuGleich, &QPushButton::click);
+    connect(EdGeheZu, &QLineEdit::returnPressed, BuGeheZu, &QPushButton::click);
 }
 
 void ChapterTab::setPlayer(std::unique_ptr<PreviewPlayer> player) {
@@ -145,18 +153,17 @@ void ChapterTab::closePlayer() {
 // Showing and leaving the tab, opening a source
 
 void ChapterTab::tavTabKAPShow() {
-    h.ShowStartButton();
     relist();
 }
 
 void ChapterTab::relist() {
     closePlayer();
     forgetSource();
-    const QSignalBlocker blocker(h.ListMPEG);
-    h.ListMPEG->clear();
-    for (const QString& path : h.Sources.paths())
-        h.ListMPEG->addItem(QFileInfo(path).fileName());
-    h.ListMPEG->setEnabled(h.ListMPEG->count() > 0);
+    const QSignalBlocker blocker(ListMPEG);
+    ListMPEG->clear();
+    for (const QString& path : host.sources().paths())
+        ListMPEG->addItem(QFileInfo(path).fileName());
+    ListMPEG->setEnabled(ListMPEG->count() > 0);
 }
 
 void ChapterTab::tavTabKAPLeave() {
@@ -165,46 +172,46 @@ void ChapterTab::tavTabKAPLeave() {
 
 void ChapterTab::forgetSource() {
     open_ = 0;
-    h.EdSpieldauer->clear();
-    h.EdPosition->clear();
+    EdSpieldauer->clear();
+    EdPosition->clear();
     showMarks({});
-    const QSignalBlocker blocker(h.ScPosition);
-    h.ScPosition->setRange(0, 0);
+    const QSignalBlocker blocker(ScPosition);
+    ScPosition->setRange(0, 0);
     setSourceControlsEnabled(false);
 }
 
 void ChapterTab::setSourceControlsEnabled(bool enabled) {
-    for (QWidget* w : std::initializer_list<QWidget*>{h.BuAlle, h.EdAlle, h.LaAlle1, h.LaAlle2, h.BuGleich,
-                                                      h.EdGleich, h.LaGleich, h.BuKAdd, h.BuPlay, h.BuStop,
-                                                      h.BuGeheZu, h.EdGeheZu, h.ListKapitel, h.ScPosition})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{BuAlle, EdAlle, LaAlle1, LaAlle2, BuGleich, EdGleich, LaGleich,
+                                         BuKAdd, BuPlay, BuStop, BuGeheZu, EdGeheZu, ListKapitel, ScPosition})
         w->setEnabled(enabled);
     if (!enabled) return;
-    for (QWidget* w : std::initializer_list<QWidget*>{h.EdPosition, h.EdSpieldauer, h.ScLaut})
+    for (QWidget* w : std::initializer_list<QWidget*>{EdPosition, EdSpieldauer, ScLaut})
         w->setEnabled(true);
 }
 
 void ChapterTab::ListMPEGClick() {
-    const int k = h.ListMPEG->currentRow();
-    if (k < 0 || k >= h.Sources.count()) return;
+    const int k = ListMPEG->currentRow();
+    if (k < 0 || k >= host.sources().count()) return;
     bool opened = false;
     {
         const BusyCursor busy;
         opened = openSource(k + 1);
     }
     if (opened) return;
-    const bool m2v = QFileInfo(h.Sources[k + 1].Datei).suffix() == QLatin1String("m2v");
+    const bool m2v = QFileInfo(host.sources()[k + 1].Datei).suffix() == QLatin1String("m2v");
     tell(m2v ? kCannotOpen + kRenameHint : kCannotOpen);
 }
 
 bool ChapterTab::openSource(int record) {
     closePlayer();
-    if (!player_->open(h.Sources[record].Datei)) {
+    if (!player_->open(host.sources()[record].Datei)) {
         forgetSource();
         return false;
     }
     // The library's play time; a player measures elementary streams short.
     qint64 seconds = 0;
-    const bool known = PositiveNumber(h.Sources[record].Spieldauer, &seconds);
+    const bool known = PositiveNumber(host.sources()[record].Spieldauer, &seconds);
     showOpenSource(record, known ? int(seconds * kFramesPerSecond) : player_->length());
     return true;
 }
@@ -212,20 +219,16 @@ bool ChapterTab::openSource(int record) {
 void ChapterTab::showOpenSource(int record, int length) {
     open_ = record;
     {
-        const QSignalBlocker blocker(h.ScPosition);
-        h.ScPosition->setValue(0);
-        h.ScPosition->setMaximum(length);
+        const QSignalBlocker blocker(ScPosition);
+        ScPosition->setValue(0);
+        ScPosition->setMaximum(length);
     }
-    h.PlayerPosition = length;
-    h.EdSpieldauer->setText(FramesToText(length));
-    player_->setDisplayRect(DisplayRect(h.Sources[record].AspectRatio));
+    PlayerPosition = length;
+    EdSpieldauer->setText(FramesToText(length));
+    player_->setDisplayRect(DisplayRect(host.sources()[record].AspectRatio));
     showPosition();
     setSourceControlsEnabled(true);
-    showMarks(ParseChapters(h.Sources[record].Kapitel, h.EdSpieldauer->text()));
-}
-
-void THaupt::ClosePlayer() {
-    chapterTab->closePlayer();
+    showMarks(ParseChapters(host.sources()[record].Kapitel, EdSpieldauer->text()));
 }
 
 // ---------------------------------------------------------------------------
@@ -234,24 +237,24 @@ void THaupt::ClosePlayer() {
 void ChapterTab::seek(int frames) {
     if (!player_->isOpen()) return;
     {
-        const QSignalBlocker blocker(h.ScPosition);
-        h.ScPosition->setValue(frames);
+        const QSignalBlocker blocker(ScPosition);
+        ScPosition->setValue(frames);
     }
     if (player_->position() != frames) player_->setPosition(frames);
     showPosition();
 }
 
 void ChapterTab::showPosition() {
-    h.PlayerPosition = player_->position();
-    h.EdPosition->setText(FramesToText(h.PlayerPosition));
+    PlayerPosition = player_->position();
+    EdPosition->setText(FramesToText(PlayerPosition));
 }
 
 void ChapterTab::ScPositionChange() {
-    seek(h.ScPosition->value());
+    seek(ScPosition->value());
 }
 
 void ChapterTab::BuPlayClick() {
-    for (QWidget* w : std::initializer_list<QWidget*>{h.BuKAdd, h.BuKDel, h.BuKDelAlle})
+    for (QWidget* w : std::initializer_list<QWidget*>{BuKAdd, BuKDel, BuKDelAlle})
         w->setEnabled(false);
     player_->play();
 }
@@ -259,21 +262,21 @@ void ChapterTab::BuPlayClick() {
 void ChapterTab::BuStopClick() {
     player_->pause();  // stopping would rewind
     seek(player_->position());
-    h.BuKAdd->setEnabled(true);
-    h.BuKDelAlle->setEnabled(h.ListKapitel->count() > 0);
+    BuKAdd->setEnabled(true);
+    BuKDelAlle->setEnabled(ListKapitel->count() > 0);
 }
 
 void ChapterTab::ScLautChange() {
-    player_->setVolume(h.ScLaut->value());
+    player_->setVolume(ScLaut->value());
 }
 
 void ChapterTab::BuGeheZuClick() {
-    const QString text = h.EdGeheZu->text();
+    const QString text = EdGeheZu->text();
     if (text.isEmpty()) return;
     qint64 seconds = 0;
     if (!LeadingNumber(text, &seconds)) return tell(kNoPosition);
     const qint64 frames = seconds * kFramesPerSecond;
-    if (frames > h.ScPosition->maximum()) return tell(kOutOfRange);
+    if (frames > ScPosition->maximum()) return tell(kOutOfRange);
     seek(int(frames));
 }
 
@@ -282,54 +285,54 @@ void ChapterTab::BuGeheZuClick() {
 
 QStringList ChapterTab::listedMarks() const {
     QStringList marks;
-    for (int i = 0; i < h.ListKapitel->count(); ++i)
-        marks << h.ListKapitel->item(i)->text();
+    for (int i = 0; i < ListKapitel->count(); ++i)
+        marks << ListKapitel->item(i)->text();
     return marks;
 }
 
 void ChapterTab::showMarks(const QStringList& marks) {
-    const QSignalBlocker blocker(h.ListKapitel);
-    h.ListKapitel->clear();
-    h.ListKapitel->addItems(marks);
-    h.ListKapitel->setCurrentRow(-1);
-    h.BuKDel->setEnabled(false);
-    h.BuKDelAlle->setEnabled(!marks.isEmpty());
+    const QSignalBlocker blocker(ListKapitel);
+    ListKapitel->clear();
+    ListKapitel->addItems(marks);
+    ListKapitel->setCurrentRow(-1);
+    BuKDel->setEnabled(false);
+    BuKDelAlle->setEnabled(!marks.isEmpty());
 }
 
 // What the list shows is what the source gets; marks at or beyond the play
 // length are not listed, but they stay.
 void ChapterTab::storeMarks() {
     if (open_ == 0) return;
-    QString& stored = h.Sources[open_].Kapitel;
+    QString& stored = host.sources()[open_].Kapitel;
     QStringList marks = listedMarks();
-    const QString limit = h.EdSpieldauer->text();
+    const QString limit = EdSpieldauer->text();
     for (const QString& mark : stored.split(QLatin1Char(','), Qt::SkipEmptyParts))
         if (!(mark < limit)) marks << mark;
     stored = marks.join(QLatin1Char(','));
 }
 
 void ChapterTab::resetAuthoringResume() {
-    if (h.Run.resumePoint >= 400) h.Run.resumePoint = 0;
+    if (host.runState().resumePoint >= 400) host.runState().resumePoint = 0;
 }
 
 void ChapterTab::BuKAddClick() {
     if (open_ == 0) return;
     resetAuthoringResume();
-    showMarks(WithMark(listedMarks(), h.EdPosition->text()));
+    showMarks(WithMark(listedMarks(), EdPosition->text()));
     storeMarks();
 }
 
 void ChapterTab::BuKDelClick() {
     resetAuthoringResume();
-    QListWidgetItem* item = h.ListKapitel->currentItem();
+    QListWidgetItem* item = ListKapitel->currentItem();
     if (!item || !item->isSelected()) return;
     {
-        const QSignalBlocker blocker(h.ListKapitel);
+        const QSignalBlocker blocker(ListKapitel);
         delete item;
-        h.ListKapitel->setCurrentRow(-1);
+        ListKapitel->setCurrentRow(-1);
     }
-    h.BuKDel->setEnabled(false);
-    h.BuKDelAlle->setEnabled(h.ListKapitel->count() > 0);
+    BuKDel->setEnabled(false);
+    BuKDelAlle->setEnabled(ListKapitel->count() > 0);
     storeMarks();
 }
 
@@ -340,9 +343,9 @@ void ChapterTab::BuKDelAlleClick() {
 }
 
 void ChapterTab::ListKapitelClick() {
-    const QListWidgetItem* item = h.ListKapitel->currentItem();
+    const QListWidgetItem* item = ListKapitel->currentItem();
     if (!item || !item->isSelected()) return;
-    h.BuKDel->setEnabled(true);
+    BuKDel->setEnabled(true);
     seek(int(TextToFrames(item->text())));
 }
 
@@ -357,7 +360,7 @@ bool ChapterTab::readCount(QLineEdit* edit, const QString& refusal, qint64* valu
 
 bool ChapterTab::playSeconds(qint64* seconds) {
     bool ok = false;
-    *seconds = h.Sources[open_].Spieldauer.trimmed().toLongLong(&ok);
+    *seconds = host.sources()[open_].Spieldauer.trimmed().toLongLong(&ok);
     if (ok && *seconds >= 0) return true;
     tell(kNoPlayTime);
     return false;
@@ -366,14 +369,14 @@ bool ChapterTab::playSeconds(qint64* seconds) {
 void ChapterTab::setAutoMarks(const MarkSpacing& spacing) {
     const QStringList marks = SpacedMarks(spacing);
     showMarks(marks);
-    h.Sources[open_].Kapitel = marks.join(QLatin1Char(','));
+    host.sources()[open_].Kapitel = marks.join(QLatin1Char(','));
 }
 
 void ChapterTab::BuAlleClick() {
     resetAuthoringResume();
-    h.BuKAdd->setEnabled(false);
+    BuKAdd->setEnabled(false);
     qint64 minutes = 0, seconds = 0;
-    if (open_ == 0 || !readCount(h.EdAlle, kNoInterval, &minutes) || !playSeconds(&seconds)) return;
+    if (open_ == 0 || !readCount(EdAlle, kNoInterval, &minutes) || !playSeconds(&seconds)) return;
     const MarkSpacing spacing = SpacingEvery(seconds, minutes * 60);
     if (spacing.count > kMaxAutoMarks) return tell(kTooMany);
     setAutoMarks(spacing);
@@ -381,9 +384,9 @@ void ChapterTab::BuAlleClick() {
 
 void ChapterTab::BuGleichClick() {
     resetAuthoringResume();
-    h.BuKAdd->setEnabled(false);
+    BuKAdd->setEnabled(false);
     qint64 parts = 0, seconds = 0;
-    if (open_ == 0 || !readCount(h.EdGleich, kNoCount, &parts) || !playSeconds(&seconds)) return;
+    if (open_ == 0 || !readCount(EdGleich, kNoCount, &parts) || !playSeconds(&seconds)) return;
     const MarkSpacing spacing = SpacingEqual(seconds, parts);
     if (parts - 1 > kMaxAutoMarks || spacing.count > kMaxAutoMarks) return tell(kTooMany);
     if (spacing.step == 0) return;  // parts shorter than a second: nothing changes
@@ -391,5 +394,5 @@ void ChapterTab::BuGleichClick() {
 }
 
 void ChapterTab::tell(const QString& text) {
-    h.dialogs().tell(Dialogs::Kind::Information, text);
+    host.dialogs().tell(Dialogs::Kind::Information, text);
 }

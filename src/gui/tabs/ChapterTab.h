@@ -1,24 +1,27 @@
 #pragma once
 
-#include <QObject>
+#include <QWidget>
 #include <memory>
 
 #include "gui/tabs/PreviewPlayer.h"
 
+class QFrame;
+class QLabel;
 class QLineEdit;
-class QWidget;
-class THaupt;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
+class TabHost;
 struct MarkSpacing;
 
 // The "Kapitel" tab: preview player and chapter marks of one source. Marks
 // edited here are stored into the source's Kapitel at once.
-class ChapterTab : public QObject {
+class ChapterTab : public QWidget {
     Q_OBJECT
 
   public:
-    explicit ChapterTab(THaupt& h);
+    explicit ChapterTab(TabHost& host);
     ~ChapterTab() override;
-    void build(QWidget* page);
 
     // Replaces the preview player (tests hand in a fake one).
     void setPlayer(std::unique_ptr<PreviewPlayer> player);
@@ -26,9 +29,14 @@ class ChapterTab : public QObject {
 
     // Closes the open source and lists the sources anew (after the source list changed).
     void relist();
+    // The position shown, in frames.
+    int position() const { return PlayerPosition; }
 
     void tavTabKAPShow();
     void tavTabKAPLeave();
+
+  private:
+    void build();
     void ListMPEGClick();
     void ScPositionChange();
     void BuPlayClick();
@@ -41,8 +49,6 @@ class ChapterTab : public QObject {
     void BuAlleClick();
     void BuGleichClick();
     void BuGeheZuClick();
-
-  private:
     void connectHandlers();
     bool openSource(int record);
     void showOpenSource(int record, int length);
@@ -61,7 +67,17 @@ class ChapterTab : public QObject {
     void setAutoMarks(const MarkSpacing& spacing);
     void tell(const QString& text);
 
-    THaupt& h;
+    TabHost& host;
+    QListWidget *ListMPEG = nullptr, *ListKapitel = nullptr;
+    QFrame* PaDisplay = nullptr;
+    QScrollBar *ScPosition = nullptr, *ScLaut = nullptr;
+    QLineEdit *EdSpieldauer = nullptr, *EdPosition = nullptr;
+    QPushButton *BuPlay = nullptr, *BuStop = nullptr;
+    QPushButton *BuKAdd = nullptr, *BuKDel = nullptr, *BuKDelAlle = nullptr;
+    QLabel *LaAlle1 = nullptr, *LaAlle2 = nullptr, *LaGleich = nullptr;
+    QLineEdit *EdAlle = nullptr, *EdGleich = nullptr, *EdGeheZu = nullptr;
+    QPushButton *BuAlle = nullptr, *BuGleich = nullptr, *BuGeheZu = nullptr;
+    int PlayerPosition = 0;  // frames
     std::unique_ptr<PreviewPlayer> player_;
     int open_ = 0;         // record of the source open in the player, 0 = none
     int rowAtPress_ = -1;  // the row of ListMPEG that was current when a click began

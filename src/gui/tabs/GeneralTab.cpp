@@ -1,58 +1,34 @@
 #include "gui/tabs/GeneralTab.h"
 
-#include <QDialog>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/tabs/MediaPreviewPlayer.h"
-#include "gui/window/Tavrolin.h"
+#include "gui/tabs/TabHost.h"
 #include "gui/window/Ui.h"
+#include "gui/windows/MciWindow.h"
 #include "gui/windows/TFormTools.h"
+#include "persistence/ProgramSettings.h"
 #include "persistence/Settings.h"
+#include "pipeline/RunContext.h"
 #include "platform/Paths.h"
+#include "platform/ProgramFolders.h"
 
 using namespace ui;
 
-namespace {
-
-// The window "Registrierte MCI-Extensionen": which extensions the preview
-// player opens (as the media back end says), for information only.
-void ShowMciWindow(QWidget* parent) {
-    QDialog window(parent);
-    window.setObjectName(QStringLiteral("FormMCI"));
-    window.setWindowTitle(QStringLiteral("Registrierte MCI-Extensionen"));
-    auto* layout = new QVBoxLayout(&window);
-    auto* boxes = new QGridLayout;
-    const char* names[] = {"ChmciMPG", "ChmciM1V", "ChmciMPV", "ChmciMPEG", "ChmciM2V", "ChmciMPV2"};
-    const char* extensions[] = {"mpg", "m1v", "mpv", "mpeg", "m2v", "mpv2"};
-    const QStringList playable = PlayableExtensions();
-    for (int k = 0; k < 6; ++k) {
-        QCheckBox* box = Check(&window, names[k], QStringLiteral("*.") + QLatin1String(extensions[k]));
-        box->setChecked(playable.contains(QLatin1String(extensions[k])));
-        box->setEnabled(false);
-        boxes->addWidget(box, k % 3, k / 3);
-    }
-    layout->addLayout(boxes);
-    auto* bottom = new QHBoxLayout;
-    QLabel* product = Label(&window, "LaProduct", QStringLiteral("Tavrolin"));
-    product->setEnabled(false);
-    QPushButton* close = Button(&window, "BuClose", QStringLiteral("Schließen"));
-    QObject::connect(close, &QPushButton::clicked, &window, &QDialog::accept);
-    bottom->addWidget(product);
-    bottom->addStretch();
-    bottom->addWidget(close);
-    layout->addLayout(bottom);
-    window.exec();
+GeneralTab::GeneralTab(TabHost& tabHost) : host(tabHost) {
+    build();
 }
 
-}  // namespace
-
-GeneralTab::GeneralTab(THaupt& haupt) : QObject(&haupt), h(haupt) {}
-
-void GeneralTab::build(QWidget* page) {
+void GeneralTab::build() {
+    QWidget* page = this;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(10, 6, 10, 6);
     layout->setSpacing(3);
@@ -60,32 +36,32 @@ void GeneralTab::build(QWidget* page) {
     auto* options = new QGridLayout;
     options->setHorizontalSpacing(12);
     options->setVerticalSpacing(3);
-    h.ChEinzel = Check(page, "ChEinzel", QStringLiteral("Einzelschrittbestätigung"));
-    h.ChName = Check(page, "ChName", QStringLiteral("Name für temporäres Projekt selbst wählen"));
-    h.ChXML = Check(page, "ChXML", QStringLiteral("XML-Script nach Erstellung bearbeiten"));
-    h.ChTools = Check(page, "ChTools", QStringLiteral("Toolpfade nicht im Log angeben"));
-    options->addWidget(h.ChEinzel, 0, 0);
-    options->addWidget(h.ChName, 1, 0);
-    options->addWidget(h.ChXML, 0, 1);
-    options->addWidget(h.ChTools, 1, 1);
+    ChEinzel = Check(page, "ChEinzel", QStringLiteral("Einzelschrittbestätigung"));
+    ChName = Check(page, "ChName", QStringLiteral("Name für temporäres Projekt selbst wählen"));
+    ChXML = Check(page, "ChXML", QStringLiteral("XML-Script nach Erstellung bearbeiten"));
+    ChTools = Check(page, "ChTools", QStringLiteral("Toolpfade nicht im Log angeben"));
+    options->addWidget(ChEinzel, 0, 0);
+    options->addWidget(ChName, 1, 0);
+    options->addWidget(ChXML, 0, 1);
+    options->addWidget(ChTools, 1, 1);
     layout->addLayout(options);
     layout->addSpacing(4);
 
     auto* lists = new QGridLayout;
     lists->setHorizontalSpacing(12);
     lists->setVerticalSpacing(2);
-    h.LaTempo = Label(page, "LaTempo", QStringLiteral("Temporäre Dateien"));
-    h.CoTempo = Combo(page, "CoTempo", QStringLiteral("Temporäre Dateien"));
-    h.LaProcess = Label(page, "LaProcess", QStringLiteral("Process Priority"));
-    h.CoProcess = Combo(page, "CoProcess", QStringLiteral("Process Priority"));
-    h.BuRecover = Button(page, "BuRecover", QStringLiteral("Wiederaufnahme"));
-    h.CoRecover = Combo(page, "CoRecover", QStringLiteral("Beginnen mit"));
-    lists->addWidget(h.LaTempo, 0, 0);
-    lists->addWidget(h.CoTempo, 1, 0);
-    lists->addWidget(h.LaProcess, 0, 1);
-    lists->addWidget(h.CoProcess, 1, 1);
-    lists->addWidget(h.BuRecover, 0, 2, Qt::AlignLeft);
-    lists->addWidget(h.CoRecover, 1, 2);
+    LaTempo = Label(page, "LaTempo", QStringLiteral("Temporäre Dateien"));
+    CoTempo = Combo(page, "CoTempo", QStringLiteral("Temporäre Dateien"));
+    LaProcess = Label(page, "LaProcess", QStringLiteral("Process Priority"));
+    CoProcess = Combo(page, "CoProcess", QStringLiteral("Process Priority"));
+    BuRecover = Button(page, "BuRecover", QStringLiteral("Wiederaufnahme"));
+    CoRecover = Combo(page, "CoRecover", QStringLiteral("Beginnen mit"));
+    lists->addWidget(LaTempo, 0, 0);
+    lists->addWidget(CoTempo, 1, 0);
+    lists->addWidget(LaProcess, 0, 1);
+    lists->addWidget(CoProcess, 1, 1);
+    lists->addWidget(BuRecover, 0, 2, Qt::AlignLeft);
+    lists->addWidget(CoRecover, 1, 2);
     for (int column = 0; column < 3; ++column)
         lists->setColumnStretch(column, 1);
     layout->addLayout(lists);
@@ -104,32 +80,40 @@ void GeneralTab::build(QWidget* page) {
         line->addWidget(edit, 1);
         layout->addLayout(line);
     };
-    folder(h.LaRipDir, "LaRipDir",
-           QStringLiteral("Ripp-Ordner: Verzeichnis für die gerippten und extrahierten Videos"), h.BuRipDir,
-           "BuRipDir", QStringLiteral("Ripp-Ordner"), h.EdRipDir, "EdRipDir");
-    folder(h.LaDVDDir, "LaDVDDir", QStringLiteral("DVD-Ordner: Verzeichnis für die fertige DVD"), h.BuDVDDir,
-           "BuDVDDir", QStringLiteral("DVD-Ordner"), h.EdDVDDir, "EdDVDDir");
-    folder(h.LaArbeitDir, "LaArbeitDir",
-           QStringLiteral("Arbeits-Ordner: Verzeichnis für die temporären Dateien:"), h.BuArbeitDir,
-           "BuArbeitDir", QStringLiteral("Arbeits-Ordner"), h.EdArbeitDir, "EdArbeitDir");
+    folder(LaRipDir, "LaRipDir",
+           QStringLiteral("Ripp-Ordner: Verzeichnis für die gerippten und extrahierten Videos"), BuRipDir,
+           "BuRipDir", QStringLiteral("Ripp-Ordner"), EdRipDir, "EdRipDir");
+    folder(LaDVDDir, "LaDVDDir", QStringLiteral("DVD-Ordner: Verzeichnis für die fertige DVD"), BuDVDDir,
+           "BuDVDDir", QStringLiteral("DVD-Ordner"), EdDVDDir, "EdDVDDir");
+    folder(LaArbeitDir, "LaArbeitDir",
+           QStringLiteral("Arbeits-Ordner: Verzeichnis für die temporären Dateien:"), BuArbeitDir,
+           "BuArbeitDir", QStringLiteral("Arbeits-Ordner"), EdArbeitDir, "EdArbeitDir");
     layout->addStretch();
 
     auto* bottom = new QHBoxLayout;
-    h.BuTools = Button(page, "BuTools", QStringLiteral("Tools"));
-    h.BuMCI = Button(page, "BuMCI", QStringLiteral("MCI"));
-    bottom->addWidget(h.BuTools);
-    bottom->addWidget(h.BuMCI);
+    BuTools = Button(page, "BuTools", QStringLiteral("Tools"));
+    BuMCI = Button(page, "BuMCI", QStringLiteral("MCI"));
+    bottom->addWidget(BuTools);
+    bottom->addWidget(BuMCI);
     bottom->addStretch();
     layout->addLayout(bottom);
 
-    connect(h.BuArbeitDir, &QPushButton::clicked, this, &GeneralTab::BuArbeitDirClick);
-    connect(h.BuDVDDir, &QPushButton::clicked, this, &GeneralTab::BuDVDDirClick);
-    connect(h.BuRipDir, &QPushButton::clicked, this, &GeneralTab::BuRipDirClick);
-    connect(h.BuTools, &QPushButton::clicked, this, &GeneralTab::BuToolsClick);
-    connect(h.BuMCI, &QPushButton::clicked, this, &GeneralTab::BuMCIClick);
-    connect(h.CoRecover, &QComboBox::activated, this, &GeneralTab::CoRecoverSelect);
-    for (QComboBox* list : {h.CoTempo, h.CoProcess, h.CoRecover})
+    connect(BuArbeitDir, &QPushButton::clicked, this, &GeneralTab::BuArbeitDirClick);
+    connect(BuDVDDir, &QPushButton::clicked, this, &GeneralTab::BuDVDDirClick);
+    connect(BuRipDir, &QPushButton::clicked, this, &GeneralTab::BuRipDirClick);
+    connect(BuTools, &QPushButton::clicked, this, &GeneralTab::BuToolsClick);
+    connect(BuMCI, &QPushButton::clicked, this, &GeneralTab::BuMCIClick);
+    connect(CoRecover, &QComboBox::activated, this, &GeneralTab::CoRecoverSelect);
+    for (QComboBox* list : {CoTempo, CoProcess, CoRecover})
         list->installEventFilter(this);
+    CoTempo->addItems({QStringLiteral("Sofort löschen"), QStringLiteral("Nach Muxen löschen"),
+                       QStringLiteral("Nicht löschen")});
+    CoTempo->setCurrentIndex(1);
+    CoProcess->addItems({QStringLiteral("Niedrig"), QStringLiteral("Niedriger als Normal"),
+                         QStringLiteral("Normal"), QStringLiteral("Höher als Normal"),
+                         QStringLiteral("Hoch")});
+    CoProcess->setMaxVisibleItems(5);
+    CoProcess->setCurrentIndex(3);
 }
 
 bool GeneralTab::eventFilter(QObject* watched, QEvent* event) {
@@ -138,74 +122,81 @@ bool GeneralTab::eventFilter(QObject* watched, QEvent* event) {
     return !text.isEmpty() && text.at(0).isPrint();
 }
 
-void GeneralTab::tavTabAllgemShow() {
-    h.ShowStartButton();
-}
-
 // The folder chooser starts nowhere in particular when the start folder is gone.
 QString GeneralTab::chooseFolder(const QString& title, const QString& start) {
-    return h.dialogs().chooseFolder(title, QFileInfo(start).isDir() ? start : QString());
+    return host.dialogs().chooseFolder(title, QFileInfo(start).isDir() ? start : QString());
 }
 
 void GeneralTab::BuArbeitDirClick() {
-    const QString chosen = chooseFolder(QStringLiteral("Arbeits-Verzeichnis auswählen:"), h.Pfade.Arbeit);
+    const QString chosen =
+        chooseFolder(QStringLiteral("Arbeits-Verzeichnis auswählen:"), EdArbeitDir->text());
     if (!chosen.isEmpty()) {
-        if (chosen.contains(h.Pfade.DVDroot)) {
-            h.dialogs().tell(
+        if (chosen.contains(EdDVDDir->text())) {
+            host.dialogs().tell(
                 Dialogs::Kind::Error,
                 QStringLiteral("Das Arbeitsverzeichnis darf nicht\r\nim DVD Verzeichnis liegen."));
             return;
         }
-        h.Pfade.Arbeit = chosen;
-        h.EdISODatei->setText(JoinPath(chosen, h.EdDVDLabel->text() + QStringLiteral(".iso")));
+        EdArbeitDir->setText(chosen);
+        emit workFolderChosen(chosen);
     }
-    h.Run.resumePoint = 0;
-    h.EdArbeitDir->setText(h.Pfade.Arbeit);
+    host.runState().resumePoint = 0;
 }
 
 void GeneralTab::BuDVDDirClick() {
-    const QString& current = h.Pfade.DVDroot;
+    const QString current = EdDVDDir->text();
     const QString start =
         WithoutTrailingSlash(QFileInfo(current).isDir() ? current : QFileInfo(current).path());
     const QString chosen = chooseFolder(QStringLiteral("DVD-Verzeichnis auswählen:"), start);
-    if (!chosen.isEmpty()) {
-        // The new DVD folder must be none of the folders set and lie above none of them.
-        for (const QString& folder : {h.Pfade.Arbeit, h.Pfade.SVCD, h.Pfade.Images, h.Pfade.DVDroot,
-                                      h.Pfade.RIProot, h.Pfade.Projekte})
-            if (folder.contains(chosen)) {
-                h.dialogs().tell(Dialogs::Kind::Error,
-                                 QStringLiteral("Das DVD Verzeichnis liegt über einem eingestellten\r\n"
-                                                "Verzeichnis oder ist mit einem identisch."));
-                return;
-            }
-        h.Pfade.DVDroot = chosen;
-    }
-    h.EdDVDDir->setText(h.Pfade.DVDroot);
+    if (chosen.isEmpty()) return;
+    // The new DVD folder must be none of the folders set and lie above none of them.
+    const ProgramSettings& s = host.settings();
+    for (const QString& folder : {s.work, s.svcd, s.images, s.dvdRoot, s.ripRoot, s.projects})
+        if (folder.contains(chosen)) {
+            host.dialogs().tell(Dialogs::Kind::Error,
+                                QStringLiteral("Das DVD Verzeichnis liegt über einem eingestellten\r\n"
+                                               "Verzeichnis oder ist mit einem identisch."));
+            return;
+        }
+    EdDVDDir->setText(chosen);
 }
 
 void GeneralTab::BuRipDirClick() {
-    const QString chosen = chooseFolder(QStringLiteral("Ripp-Verzeichnis auswählen:"), h.Pfade.RIProot);
-    if (!chosen.isEmpty()) {
-        if (chosen.contains(h.Pfade.DVDroot)) {
-            h.dialogs().tell(Dialogs::Kind::Error,
-                             QStringLiteral("Das Ripp Verzeichnis darf nicht im DVD-Verzeichnis\r\n"
-                                            "liegen oder mit ihm identisch sein."));
-            return;
-        }
-        h.Pfade.RIProot = chosen;
+    const QString chosen = chooseFolder(QStringLiteral("Ripp-Verzeichnis auswählen:"), EdRipDir->text());
+    if (chosen.isEmpty()) return;
+    if (chosen.contains(EdDVDDir->text())) {
+        host.dialogs().tell(Dialogs::Kind::Error,
+                            QStringLiteral("Das Ripp Verzeichnis darf nicht im DVD-Verzeichnis\r\n"
+                                           "liegen oder mit ihm identisch sein."));
+        return;
     }
-    h.EdRipDir->setText(h.Pfade.RIProot);
+    EdRipDir->setText(chosen);
 }
 
 void GeneralTab::BuToolsClick() {
-    TFormTools window(h);
-    window.exec();
+    TFormTools tools(host.settings().tools, host.dialogs(), host.folders().programDir, window());
+    connect(&tools, &TFormTools::ripToolChosen, this, &GeneralTab::ripToolChosen);
+    tools.exec();
 }
 
 void GeneralTab::BuMCIClick() {
-    ShowMciWindow(&h);
+    ShowMciWindow(window());
+}
+
+void GeneralTab::setStages(const QStringList& stages) {
+    CoRecover->clear();
+    CoRecover->addItems(stages);
+    CoRecover->setCurrentIndex(0);
+}
+
+void GeneralTab::resetStage() {
+    CoRecover->setCurrentIndex(0);
+}
+
+void GeneralTab::setLocked(bool locked) {
+    BuRecover->setEnabled(!locked);
 }
 
 void GeneralTab::CoRecoverSelect() {
-    h.Run.resumePoint = 0;
+    host.runState().resumePoint = 0;
 }

@@ -7,7 +7,6 @@
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include "gui/window/Tavrolin.h"
 #include "gui/window/Ui.h"
 
 using namespace ui;
@@ -50,30 +49,39 @@ void MemoLogSink::scrollToEnd() {
     bar->setValue(bar->maximum());
 }
 
-LogTab::LogTab(THaupt& haupt) : QObject(&haupt), h(haupt) {}
+namespace {
 
-void LogTab::build(QWidget* page) {
-    page_ = page;
-    h.MemoLog = Named(new QPlainTextEdit(page), "MemoLog", QStringLiteral("Protokoll"));
-    h.MemoLog->setReadOnly(true);
-    h.MemoLog->setLineWrapMode(QPlainTextEdit::NoWrap);
-    h.MemoLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    h.MemoLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    h.MemoLog->setUndoRedoEnabled(false);
+QPlainTextEdit* MakeMemo(QWidget* page) {
+    auto* memo = Named(new QPlainTextEdit(page), "MemoLog", QStringLiteral("Protokoll"));
+    memo->setReadOnly(true);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setUndoRedoEnabled(false);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSize(8);
-    h.MemoLog->setFont(fixed);
-    h.GaFort = Named(new QProgressBar(page), "GaFort", QStringLiteral("Fortschritt"));
-    h.GaFort->setTextVisible(false);
-    h.GaFort->hide();
-    OnEvent(page, QEvent::Resize, [this] { place(); });  // memo and gauge follow the page's size
+    memo->setFont(fixed);
+    return memo;
+}
+
+}  // namespace
+
+LogTab::LogTab() : MemoLog(MakeMemo(this)), sink_(MemoLog) {
+    GaFort = Named(new QProgressBar(this), "GaFort", QStringLiteral("Fortschritt"));
+    GaFort->setTextVisible(false);
+    GaFort->hide();
     place();
 }
 
+void LogTab::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    place();  // memo and gauge follow the page's size
+}
+
 void LogTab::place() {
-    const int width = page_->width() - 4;
-    h.MemoLog->setGeometry(2, 2, width, memoHeight_);
-    h.GaFort->setGeometry(2, 2 + 300 + 4, width, 18);
+    const int width = this->width() - 4;
+    MemoLog->setGeometry(2, 2, width, memoHeight_);
+    GaFort->setGeometry(2, 2 + 300 + 4, width, 18);
 }
 
 void LogTab::setMemoHeight(int height) {
@@ -81,6 +89,18 @@ void LogTab::setMemoHeight(int height) {
     place();
 }
 
-void LogTab::tavTabLogShow() {
-    h.ShowStartButton();
+void LogTab::showGauge(qint64 maximumKB) {
+    GaFort->setRange(0, static_cast<int>(qBound<qint64>(1, maximumKB, qint64(INT_MAX))));
+    GaFort->setValue(0);
+    GaFort->show();
+    setMemoHeight(300);
+}
+
+void LogTab::setGaugePosition(qint64 kb) {
+    GaFort->setValue(static_cast<int>(qBound<qint64>(0, kb, qint64(GaFort->maximum()))));
+}
+
+void LogTab::hideGauge() {
+    GaFort->hide();
+    setMemoHeight(325);
 }

@@ -1,13 +1,12 @@
 #pragma once
 
-#include <QObject>
 #include <QWidget>
 
 #include "pipeline/Log.h"
+#include "pipeline/Progress.h"
 
 class QPlainTextEdit;
 class QProgressBar;
-class THaupt;
 
 // The log memo as a log sink. Replacing the last line edits only that block, so
 // progress output stays fast however long the log grows.
@@ -29,19 +28,27 @@ class MemoLogSink : public LogSink {
 
 // The "Log" tab: the memo and the progress gauge below it, placed by hand so
 // that the memo is 325 pixels high, or 300 while the gauge shows.
-class LogTab : public QObject {
+class LogTab : public QWidget, public ProgressView {
     Q_OBJECT
 
   public:
-    explicit LogTab(THaupt& h);
-    void build(QWidget* page);
-    void setMemoHeight(int height);
-    void tavTabLogShow();
+    LogTab();
+
+    LogSink& sink() { return sink_; }
+    QProgressBar* gauge() const { return GaFort; }
+    void showGauge(qint64 maximumKB) override;
+    void setGaugePosition(qint64 kb) override;
+    void hideGauge() override;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    void setMemoHeight(int height);
     void place();
 
-    THaupt& h;
-    QWidget* page_ = nullptr;
+    QPlainTextEdit* MemoLog = nullptr;
+    QProgressBar* GaFort = nullptr;
+    MemoLogSink sink_;
     int memoHeight_ = 325;
 };

@@ -13,88 +13,93 @@
 #include "acquisition/DriveList.h"
 #include "acquisition/Rippen.h"
 #include "acquisition/VcdImage.h"
-#include "gui/window/Tavrolin.h"
+#include "gui/tabs/TabHost.h"
 #include "gui/window/Ui.h"
-#include "pipeline/RunSupport.h"
+#include "persistence/ProgramSettings.h"
+#include "platform/Dialogs.h"
+#include "sources/SourceTable.h"
 
 using namespace ui;
 
-RipTab::RipTab(THaupt& haupt) : QObject(&haupt), h(haupt) {}
+RipTab::RipTab(TabHost& tabHost) : host(tabHost) {
+    build();
+}
 
-void RipTab::build(QWidget* page) {
+void RipTab::build() {
+    QWidget* page = this;
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(8, 6, 8, 6);
 
     auto* choice = new QHBoxLayout;
-    h.RaRip1 = Radio(page, "RaRip1", QStringLiteral("Von Image extrahieren"));
-    h.RaRip2 = Radio(page, "RaRip2", QStringLiteral("Von CD rippen"));
-    h.RaRip2->setChecked(true);
-    choice->addWidget(h.RaRip1);
-    choice->addWidget(h.RaRip2);
+    RaRip1 = Radio(page, "RaRip1", QStringLiteral("Von Image extrahieren"));
+    RaRip2 = Radio(page, "RaRip2", QStringLiteral("Von CD rippen"));
+    RaRip2->setChecked(true);
+    choice->addWidget(RaRip1);
+    choice->addWidget(RaRip2);
     choice->addStretch();
     layout->addLayout(choice);
 
     // Image list
-    h.PaImage = Named(new QFrame(page), "PaImage");
-    h.PaImage->setFrameShape(QFrame::StyledPanel);
-    auto* images = new QHBoxLayout(h.PaImage);
-    h.ListImages = List(h.PaImage, "ListImages", QStringLiteral("Imagedateien"));
-    images->addWidget(h.ListImages, 1);
+    PaImage = Named(new QFrame(page), "PaImage");
+    PaImage->setFrameShape(QFrame::StyledPanel);
+    auto* images = new QHBoxLayout(PaImage);
+    ListImages = List(PaImage, "ListImages", QStringLiteral("Imagedateien"));
+    images->addWidget(ListImages, 1);
     auto* imageButtons = new QVBoxLayout;
-    h.BuImgAdd = Button(h.PaImage, "BuImgAdd", QStringLiteral("Hinzufügen"));
-    h.BuImgDelAlle = Button(h.PaImage, "BuImgDelAlle", QStringLiteral("Alle löschen"));
-    h.BuImgDel = Button(h.PaImage, "BuImgDel", QStringLiteral("Löschen"));
-    h.BuImgHoch = Button(h.PaImage, "BuImgHoch", QStringLiteral("Nach oben"));
-    h.BuImgRunter = Button(h.PaImage, "BuImgRunter", QStringLiteral("Nach unten"));
-    for (QPushButton* button : {h.BuImgAdd, h.BuImgDelAlle, h.BuImgDel, h.BuImgHoch, h.BuImgRunter}) {
+    BuImgAdd = Button(PaImage, "BuImgAdd", QStringLiteral("Hinzufügen"));
+    BuImgDelAlle = Button(PaImage, "BuImgDelAlle", QStringLiteral("Alle löschen"));
+    BuImgDel = Button(PaImage, "BuImgDel", QStringLiteral("Löschen"));
+    BuImgHoch = Button(PaImage, "BuImgHoch", QStringLiteral("Nach oben"));
+    BuImgRunter = Button(PaImage, "BuImgRunter", QStringLiteral("Nach unten"));
+    for (QPushButton* button : {BuImgAdd, BuImgDelAlle, BuImgDel, BuImgHoch, BuImgRunter}) {
         button->setMinimumWidth(100);
         imageButtons->addWidget(button);
     }
     imageButtons->addStretch();
     images->addLayout(imageButtons);
-    h.BuImgDel->setEnabled(false);
-    h.BuImgDelAlle->setEnabled(false);
-    h.BuImgHoch->setEnabled(false);
-    h.BuImgRunter->setEnabled(false);
-    layout->addWidget(h.PaImage, 1);
+    BuImgDel->setEnabled(false);
+    BuImgDelAlle->setEnabled(false);
+    BuImgHoch->setEnabled(false);
+    BuImgRunter->setEnabled(false);
+    layout->addWidget(PaImage, 1);
 
     // Drives
-    h.PaRipp = Named(new QFrame(page), "PaRipp");
-    h.PaRipp->setFrameShape(QFrame::StyledPanel);
-    auto* drives = new QGridLayout(h.PaRipp);
-    h.LaLWRip = Label(h.PaRipp, "LaLWRip", QStringLiteral("Leselaufwerke:"));
-    drives->addWidget(h.LaLWRip, 0, 0, 1, 2);
-    QComboBox** combos[] = {&h.CoLWRipA, &h.CoLWRipB, &h.CoLWRipC, &h.CoLWRipD, &h.CoLWRipE, &h.CoLWRipF};
+    PaRipp = Named(new QFrame(page), "PaRipp");
+    PaRipp->setFrameShape(QFrame::StyledPanel);
+    auto* drives = new QGridLayout(PaRipp);
+    LaLWRip = Label(PaRipp, "LaLWRip", QStringLiteral("Leselaufwerke:"));
+    drives->addWidget(LaLWRip, 0, 0, 1, 2);
+    QComboBox** combos[] = {&CoLWRipA, &CoLWRipB, &CoLWRipC, &CoLWRipD, &CoLWRipE, &CoLWRipF};
     const char* names[] = {"CoLWRipA", "CoLWRipB", "CoLWRipC", "CoLWRipD", "CoLWRipE", "CoLWRipF"};
     for (int k = 0; k < 6; ++k) {
-        *combos[k] = Combo(h.PaRipp, names[k], QStringLiteral("Leselaufwerk %1").arg(k + 1));
+        *combos[k] = Combo(PaRipp, names[k], QStringLiteral("Leselaufwerk %1").arg(k + 1));
         drives->addWidget(*combos[k], 1 + k % 3, k / 3);
     }
-    h.SpAkt = Named(new QToolButton(h.PaRipp), "SpAkt", QStringLiteral("Aktualisieren"));
-    h.SpAkt->setText(QStringLiteral("Aktualisieren"));
-    drives->addWidget(h.SpAkt, 0, 1, Qt::AlignRight);
-    h.LaNameRip = Label(h.PaRipp, "LaNameRip",
-                        QStringLiteral("Rippname, wenn nicht das CD-Label als Name verwendet werden soll."));
-    drives->addWidget(h.LaNameRip, 4, 0, 1, 2);
-    h.EdNameRip = Edit(h.PaRipp, "EdNameRip", QStringLiteral("Rippname"));
-    drives->addWidget(h.EdNameRip, 5, 0, 1, 2);
+    SpAkt = Named(new QToolButton(PaRipp), "SpAkt", QStringLiteral("Aktualisieren"));
+    SpAkt->setText(QStringLiteral("Aktualisieren"));
+    drives->addWidget(SpAkt, 0, 1, Qt::AlignRight);
+    LaNameRip = Label(PaRipp, "LaNameRip",
+                      QStringLiteral("Rippname, wenn nicht das CD-Label als Name verwendet werden soll."));
+    drives->addWidget(LaNameRip, 4, 0, 1, 2);
+    EdNameRip = Edit(PaRipp, "EdNameRip", QStringLiteral("Rippname"));
+    drives->addWidget(EdNameRip, 5, 0, 1, 2);
     drives->setRowStretch(6, 1);
-    layout->addWidget(h.PaRipp, 1);
-    h.PaImage->hide();
+    layout->addWidget(PaRipp, 1);
+    PaImage->hide();
 
-    h.ChRipDatei =
+    ChRipDatei =
         Check(page, "ChRipDatei", QStringLiteral("Dateien nach Rippen/Extrahieren in Liste einfügen"));
-    layout->addWidget(h.ChRipDatei);
+    layout->addWidget(ChRipDatei);
 
-    connect(h.RaRip1, &QRadioButton::clicked, this, &RipTab::RaRip1Click);
-    connect(h.RaRip2, &QRadioButton::clicked, this, &RipTab::RaRip2Click);
-    connect(h.SpAkt, &QToolButton::clicked, this, &RipTab::SpAktClick);
-    connect(h.ListImages, &QListWidget::itemClicked, this, &RipTab::ListImagesClick);
-    connect(h.BuImgAdd, &QPushButton::clicked, this, &RipTab::BuImgAddClick);
-    connect(h.BuImgDel, &QPushButton::clicked, this, &RipTab::BuImgDelClick);
-    connect(h.BuImgDelAlle, &QPushButton::clicked, this, &RipTab::BuImgDelAlleClick);
-    connect(h.BuImgHoch, &QPushButton::clicked, this, &RipTab::BuImgHochClick);
-    connect(h.BuImgRunter, &QPushButton::clicked, this, &RipTab::BuImgRunterClick);
+    connect(RaRip1, &QRadioButton::clicked, this, &RipTab::RaRip1Click);
+    connect(RaRip2, &QRadioButton::clicked, this, &RipTab::RaRip2Click);
+    connect(SpAkt, &QToolButton::clicked, this, &RipTab::SpAktClick);
+    connect(ListImages, &QListWidget::itemClicked, this, &RipTab::ListImagesClick);
+    connect(BuImgAdd, &QPushButton::clicked, this, &RipTab::BuImgAddClick);
+    connect(BuImgDel, &QPushButton::clicked, this, &RipTab::BuImgDelClick);
+    connect(BuImgDelAlle, &QPushButton::clicked, this, &RipTab::BuImgDelAlleClick);
+    connect(BuImgHoch, &QPushButton::clicked, this, &RipTab::BuImgHochClick);
+    connect(BuImgRunter, &QPushButton::clicked, this, &RipTab::BuImgRunterClick);
     for (QComboBox* combo : ripCombos()) {
         connect(combo, &QComboBox::activated, this, &RipTab::RefreshRipDrives);
         combo->installEventFilter(this);
@@ -102,7 +107,7 @@ void RipTab::build(QWidget* page) {
 }
 
 QList<QComboBox*> RipTab::ripCombos() const {
-    return {h.CoLWRipA, h.CoLWRipB, h.CoLWRipC, h.CoLWRipD, h.CoLWRipE, h.CoLWRipF};
+    return {CoLWRipA, CoLWRipB, CoLWRipC, CoLWRipD, CoLWRipE, CoLWRipF};
 }
 
 bool RipTab::eventFilter(QObject* watched, QEvent* event) {
@@ -125,13 +130,7 @@ void RipTab::enableRipCombos(const QList<int>& selection) {
     }
 }
 
-void RipTab::BuildDriveLists(const QString& sysClassBlock) {
-    QStringList entries;
-    for (const OpticalDrive& drive : ListOpticalDrives(sysClassBlock))
-        entries << DriveEntry(drive);
-    entries.sort();
-    h.CoLW->clear();
-    h.CoLW->addItems(entries);
+void RipTab::setDrives(const QStringList& entries) {
     for (QComboBox* combo : ripCombos()) {
         combo->clear();
         combo->addItems(entries);
@@ -139,25 +138,29 @@ void RipTab::BuildDriveLists(const QString& sysClassBlock) {
     enableRipCombos({});
 }
 
+bool RipTab::hasDrives() const {
+    return CoLWRipA->count() > 0;
+}
+
 void RipTab::DisableDriveRip() {
-    h.RaRip1->setChecked(true);
+    RaRip1->setChecked(true);
     RaRip1Click();
-    h.RaRip2->setEnabled(false);
-    h.LaLWRip->setEnabled(false);
-    h.SpAkt->setEnabled(false);
+    RaRip2->setEnabled(false);
+    LaLWRip->setEnabled(false);
+    SpAkt->setEnabled(false);
     for (QComboBox* combo : ripCombos())
         combo->setEnabled(false);
-    h.EdNameRip->setReadOnly(true);
+    EdNameRip->setReadOnly(true);
 }
 
 void RipTab::RefreshRipDrives() {
-    if (!h.RaRip2->isChecked() || h.CoLWRipA->count() == 0) return;
+    if (!RaRip2->isChecked() || CoLWRipA->count() == 0) return;
     const QList<QComboBox*> combos = ripCombos();
     QList<int> selection;
     for (QComboBox* combo : combos)
         selection << combo->currentIndex();
-    for (int i = 0; i < h.CoLWRipA->count(); ++i) {
-        const QString entry = LabelledEntry(h.CoLWRipA->itemText(i));
+    for (int i = 0; i < CoLWRipA->count(); ++i) {
+        const QString entry = LabelledEntry(CoLWRipA->itemText(i));
         for (QComboBox* combo : combos)
             if (i < combo->count()) combo->setItemText(i, entry);
     }
@@ -165,8 +168,20 @@ void RipTab::RefreshRipDrives() {
 }
 
 void RipTab::tavTabRipShow() {
-    h.ShowRipButton();
     RefreshRipDrives();
+}
+
+void RipTab::disableRipping() {
+    for (QWidget* w : std::initializer_list<QWidget*>{RaRip1, RaRip2, PaImage, PaRipp})
+        w->setEnabled(false);
+}
+
+void RipTab::enableRipping() {
+    RaRip1->setEnabled(true);
+    // Ripping from a disc stays impossible without a drive.
+    RaRip2->setEnabled(hasDrives());
+    PaImage->setEnabled(true);
+    PaRipp->setEnabled(true);
 }
 
 void RipTab::SpAktClick() {
@@ -174,102 +189,102 @@ void RipTab::SpAktClick() {
 }
 
 void RipTab::RaRip1Click() {
-    h.RaRip1->setChecked(true);
-    h.RaRip2->setChecked(false);
-    h.PaImage->show();
-    h.PaRipp->hide();
-    h.BuImgAdd->setEnabled(true);
-    h.BuImgDel->setEnabled(false);
-    h.BuImgHoch->setEnabled(false);
-    h.BuImgRunter->setEnabled(false);
-    const bool images = h.ListImages->count() > 0;
-    h.BuRipp->setEnabled(images);
-    h.BuImgDelAlle->setEnabled(images);
+    RaRip1->setChecked(true);
+    RaRip2->setChecked(false);
+    PaImage->show();
+    PaRipp->hide();
+    BuImgAdd->setEnabled(true);
+    BuImgDel->setEnabled(false);
+    BuImgHoch->setEnabled(false);
+    BuImgRunter->setEnabled(false);
+    const bool images = ListImages->count() > 0;
+    emit ripPossible(images);
+    BuImgDelAlle->setEnabled(images);
 }
 
 void RipTab::RaRip2Click() {
-    h.RaRip1->setChecked(false);
-    h.RaRip2->setChecked(true);
-    h.PaImage->hide();
-    h.PaRipp->show();
-    h.LaLWRip->setEnabled(true);
-    h.SpAkt->setEnabled(true);
+    RaRip1->setChecked(false);
+    RaRip2->setChecked(true);
+    PaImage->hide();
+    PaRipp->show();
+    LaLWRip->setEnabled(true);
+    SpAkt->setEnabled(true);
     RefreshRipDrives();
     const QList<QComboBox*> combos = ripCombos();
     for (int k = 0; k < combos.size(); ++k)
         combos[k]->setEnabled(combos[k]->count() >= k + 1);
-    h.EdNameRip->setEnabled(true);
-    h.BuRipp->setEnabled(true);
+    EdNameRip->setEnabled(true);
+    emit ripPossible(true);
 }
 
 void RipTab::ListImagesClick() {
-    const int k = h.ListImages->currentRow();
-    if (k < 0 || h.ListImages->selectedItems().isEmpty()) return;
-    h.BuImgDel->setEnabled(true);
-    const int n = h.ListImages->count();
-    const bool movable = h.ChRipDatei->isChecked() && n >= 2;
-    h.BuImgHoch->setEnabled(movable && k > 0);
-    h.BuImgRunter->setEnabled(movable && k < n - 1);
+    const int k = ListImages->currentRow();
+    if (k < 0 || ListImages->selectedItems().isEmpty()) return;
+    BuImgDel->setEnabled(true);
+    const int n = ListImages->count();
+    const bool movable = ChRipDatei->isChecked() && n >= 2;
+    BuImgHoch->setEnabled(movable && k > 0);
+    BuImgRunter->setEnabled(movable && k < n - 1);
 }
 
 void RipTab::BuImgAddClick() {
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Hinzufügen von Images");
     request.filter = QStringLiteral("Images (*.bin, *.nrg)|*.bin;*.nrg|Alle Dateien (*.*)|*.*");
-    request.folder = h.Pfade.Images;
+    request.folder = host.settings().images;
     request.multiple = true;
-    QStringList files = h.dialogs().openFiles(request);
+    QStringList files = host.dialogs().openFiles(request);
     if (files.isEmpty()) return;
 
-    h.ListImages->clearSelection();
-    h.Pfade.Images = QFileInfo(files.first()).absolutePath();
+    ListImages->clearSelection();
+    host.settings().images = QFileInfo(files.first()).absolutePath();
     if (files.size() > 1)
         std::sort(files.begin(), files.end(),
                   [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
     for (const QString& file : files) {
         const QString extension = QFileInfo(file).suffix().toLower();
         if (extension != QLatin1String("bin") && extension != QLatin1String("nrg")) {
-            h.dialogs().tell(Dialogs::Kind::Information,
-                             file + QStringLiteral("\r\nDie Dateierweiterung ist nicht gültig."));
+            host.dialogs().tell(Dialogs::Kind::Information,
+                                file + QStringLiteral("\r\nDie Dateierweiterung ist nicht gültig."));
             continue;
         }
         const bool take =
             IsVcdImage(file) ||
-            h.dialogs().ask(Dialogs::Kind::Error,
-                            file + QStringLiteral("\r\nDiese Datei scheint kein BIN- oder NRG-Image "
-                                                  "zu sein\r\nbzw. keine (S)VCD zu enthalten. "
-                                                  "Trotzdem laden?")) == Dialogs::Answer::Yes;
-        if (take) h.ListImages->addItem(file);
+            host.dialogs().ask(Dialogs::Kind::Error,
+                               file + QStringLiteral("\r\nDiese Datei scheint kein BIN- oder NRG-Image "
+                                                     "zu sein\r\nbzw. keine (S)VCD zu enthalten. "
+                                                     "Trotzdem laden?")) == Dialogs::Answer::Yes;
+        if (take) ListImages->addItem(file);
     }
-    if (h.ListImages->count() > 0) {
-        h.BuRipp->setEnabled(true);
-        h.BuImgDelAlle->setEnabled(true);
+    if (ListImages->count() > 0) {
+        emit ripPossible(true);
+        BuImgDelAlle->setEnabled(true);
     }
 }
 
 void RipTab::BuImgDelClick() {
-    const int k = h.ListImages->currentRow();
-    if (k >= 0 && !h.ListImages->selectedItems().isEmpty()) delete h.ListImages->takeItem(k);
-    h.ListImages->clearSelection();
-    for (QPushButton* button : {h.BuImgDelAlle, h.BuImgDel, h.BuImgHoch, h.BuImgRunter})
+    const int k = ListImages->currentRow();
+    if (k >= 0 && !ListImages->selectedItems().isEmpty()) delete ListImages->takeItem(k);
+    ListImages->clearSelection();
+    for (QPushButton* button : {BuImgDelAlle, BuImgDel, BuImgHoch, BuImgRunter})
         button->setEnabled(false);
 }
 
 void RipTab::BuImgDelAlleClick() {
-    h.ListImages->clear();
-    for (QPushButton* button : {h.BuImgDelAlle, h.BuImgDel, h.BuImgHoch, h.BuImgRunter})
+    ListImages->clear();
+    for (QPushButton* button : {BuImgDelAlle, BuImgDel, BuImgHoch, BuImgRunter})
         button->setEnabled(false);
 }
 
 void RipTab::moveImage(int step) {
-    const int k = h.ListImages->currentRow();
+    const int k = ListImages->currentRow();
     const int to = k + step;
-    const int n = h.ListImages->count();
-    if (k < 0 || h.ListImages->selectedItems().isEmpty() || to < 0 || to >= n) return;
-    h.ListImages->insertItem(to, h.ListImages->takeItem(k));
-    h.ListImages->setCurrentRow(to);
-    h.BuImgHoch->setEnabled(to > 0);
-    h.BuImgRunter->setEnabled(to < n - 1);
+    const int n = ListImages->count();
+    if (k < 0 || ListImages->selectedItems().isEmpty() || to < 0 || to >= n) return;
+    ListImages->insertItem(to, ListImages->takeItem(k));
+    ListImages->setCurrentRow(to);
+    BuImgHoch->setEnabled(to > 0);
+    BuImgRunter->setEnabled(to < n - 1);
 }
 
 void RipTab::BuImgHochClick() {
@@ -282,66 +297,35 @@ void RipTab::BuImgRunterClick() {
 
 QStringList RipTab::images() const {
     QStringList paths;
-    for (int i = 0; i < h.ListImages->count(); ++i)
-        paths << h.ListImages->item(i)->text();
+    for (int i = 0; i < ListImages->count(); ++i)
+        paths << ListImages->item(i)->text();
     return paths;
 }
 
 QStringList RipTab::selectedDiscs() const {
     QStringList entries;
-    for (QComboBox* combo : {h.CoLWRipA, h.CoLWRipB, h.CoLWRipC})
+    for (QComboBox* combo : {CoLWRipA, CoLWRipB, CoLWRipC})
         if (combo->isEnabled() && combo->currentIndex() >= 0) entries << combo->currentText();
     return entries;
 }
 
 bool RipTab::AddRippedFile(const QString& path) {
-    if (h.Sources.isFull()) {
-        h.dialogs().tell(
+    if (host.sources().isFull()) {
+        host.dialogs().tell(
             Dialogs::Kind::Information,
             QString::asprintf("Die maximale Anzahl von %.2d Quelldateien wurde bereits erreicht.",
                               kMaxSources));
         return false;
     }
-    h.ListSVCD->clearSelection();
-    const bool added = h.AddSource(path);
-    // M-Projekt follows Start, "Alle löschen" the list when the acquisition ends.
-    if (!h.Sources.isEmpty()) h.BuStart->setEnabled(true);
-    h.RefreshSourceList();
-    h.TitleSetPass();
-    return added;
+    return host.addSource(path);
 }
 
-// Runs the chosen driver over a snapshot of the images or drives.
-bool RipTab::acquire() {
-    const RipJob job{h.EdNameRip->text(), [this](const QString& path) { return AddRippedFile(path); }};
+bool RipTab::acquire(RunContext& ctx) {
+    const RipJob job{EdNameRip->text(), [this](const QString& path) { return AddRippedFile(path); }};
     ToolOutcome outcome = ToolOutcome::Done;
-    if (h.RaRip1->isChecked())
-        outcome = ExtractImages(h, images(), job);
-    else if (h.RaRip2->isChecked())
-        outcome = RipDiscs(h, selectedDiscs(), job);
+    if (RaRip1->isChecked())
+        outcome = ExtractImages(ctx, images(), job);
+    else if (RaRip2->isChecked())
+        outcome = RipDiscs(ctx, selectedDiscs(), job);
     return outcome == ToolOutcome::Failed;
-}
-
-void RipTab::BuRippClick() {
-    // The window's running state hides Start; Start keeps whether it may be pressed.
-    bool startEnabled = h.BuStart->isEnabled();
-    h.enterRunning();
-    h.BuStart->setEnabled(startEnabled);
-    h.BuRipp->setEnabled(false);
-    h.progress().showGauge(0);
-
-    const bool failed = acquire();
-
-    h.progress().hideGauge();
-    // An error stays in sight on the log tab.
-    if (!failed) h.tav->setCurrentWidget(h.tavTabRip);
-    SaveLogFile(h);
-    h.WriteLog(lmAdd, QString());
-    startEnabled = h.BuStart->isEnabled();
-    h.backToIdle();
-    h.BuStart->setEnabled(startEnabled);
-    h.BuMProjekt->setEnabled(startEnabled);
-    // On the rip tab Rippen stands in the place of Start.
-    if (!failed) h.ShowRipButton();
-    h.BuRipp->setEnabled(true);
 }

@@ -1,34 +1,59 @@
 #pragma once
 
-#include <QObject>
 #include <QStringList>
+#include <QWidget>
 
+class QCheckBox;
 class QComboBox;
-class QWidget;
-class THaupt;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+class RunContext;
+class TabHost;
 
-// The "SVCDRipp" tab: discs in drives or a list of disc images, and the
-// acquisition started with "Rippen".
-class RipTab : public QObject {
+// The "SVCDRipp" tab: discs in drives or a list of disc images, for the
+// acquisition that "Rippen" starts.
+class RipTab : public QWidget {
     Q_OBJECT
 
   public:
-    explicit RipTab(THaupt& h);
-    void build(QWidget* page);
+    explicit RipTab(TabHost& host);
 
-    // Fills CoLW and the six rip lists with the optical drives found under a
-    // sysfs block-class folder.
-    void BuildDriveLists(const QString& sysClassBlock = QStringLiteral("/sys/class/block"));
+    // Fills the six rip lists with the drive entries.
+    void setDrives(const QStringList& entries);
+    bool hasDrives() const;
     // Without a drive only extraction from images is possible.
     void DisableDriveRip();
+    // Without the rip helper nothing can be ripped or extracted.
+    void disableRipping();
+    // The rip helper was chosen: both ways are possible again (from a disc only with a drive).
+    void enableRipping();
     // Shows each drive's disc label (or "- Leer -", "- Ohne Titel -") in the rip lists.
     void RefreshRipDrives();
+    // Runs the chosen way over a snapshot of the images or drives; true when it
+    // ended with an error.
+    bool acquire(RunContext& ctx);
     // Adds an acquired file to the source list; true when it was added.
     bool AddRippedFile(const QString& path);
 
     void tavTabRipShow();
     void RaRip1Click();
     void RaRip2Click();
+
+  signals:
+    // Whether "Rippen" can be pressed.
+    void ripPossible(bool possible);
+
+  protected:
+    // The rip lists are selection-only: typed characters are ignored.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void build();
     void SpAktClick();
     void ListImagesClick();
     void BuImgAddClick();
@@ -36,20 +61,22 @@ class RipTab : public QObject {
     void BuImgDelAlleClick();
     void BuImgHochClick();
     void BuImgRunterClick();
-    void BuRippClick();
-
-  protected:
-    // The rip lists are selection-only: typed characters are ignored.
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     QList<QComboBox*> ripCombos() const;
     void enableRipCombos(const QList<int>& selection);
     void moveImage(int step);
-    // True when the acquisition ended with an error.
-    bool acquire();
     QStringList images() const;
     QStringList selectedDiscs() const;
 
-    THaupt& h;
+    TabHost& host;
+    QRadioButton *RaRip1 = nullptr, *RaRip2 = nullptr;
+    QFrame *PaImage = nullptr, *PaRipp = nullptr;
+    QListWidget* ListImages = nullptr;
+    QPushButton *BuImgAdd = nullptr, *BuImgDel = nullptr, *BuImgDelAlle = nullptr;
+    QPushButton *BuImgHoch = nullptr, *BuImgRunter = nullptr;
+    QLabel *LaLWRip = nullptr, *LaNameRip = nullptr;
+    QComboBox *CoLWRipA = nullptr, *CoLWRipB = nullptr, *CoLWRipC = nullptr;
+    QComboBox *CoLWRipD = nullptr, *CoLWRipE = nullptr, *CoLWRipF = nullptr;
+    QToolButton* SpAkt = nullptr;
+    QLineEdit* EdNameRip = nullptr;
+    QCheckBox* ChRipDatei = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "chapters/ChapterFile.h"
+#include "gui/tabs/MpegTab.h"
 #include "gui/window/BusyCursor.h"
 #include "gui/window/LibraryCaption.h"
 #include "gui/window/Tavrolin.h"
@@ -7,13 +8,13 @@
 #include "sources/LibMediaInfo.h"
 
 int THaupt::ProbeLibrary() {
-    const LibraryProbe probe = ProbeVersion(LibMediaInfo().version(), IsNT5());
-    ShowLibraryCaption(*GBox1, probe);
+    const LibraryProbe probe = ProbeVersion(LibMediaInfo().version(), true);
+    ShowLibraryCaption(*mpegTab->libraryBox(), probe);
     return probe.generation;
 }
 
 bool THaupt::AddSource(const QString& path) {
-    const bool jrDmux = !Tools[Tool::jrDMUX].isEmpty();
+    const bool jrDmux = !settings_.tools[Tool::jrDMUX].isEmpty();
     if (!AdmitBySize(path, jrDmux, dialogs_)) return false;
     LibMediaInfo library;
     int index = 0;
@@ -25,9 +26,6 @@ bool THaupt::AddSource(const QString& path) {
         index = AnalyseSource(path, MediaInfoApi, library, Sources);
     }
     if (index == 0) return false;
-    SourceListChanged();
-    TitleSetPass();
-    RefreshSourceList();
     ReadChapterFile(Sources[index]);
     return true;
 }

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-class THaupt;
+class QWidget;
 
 // Start's tooltip while nothing keeps it disabled.
 QString StartHint();
 
-// Gives the main window's controls their tooltips.
-void AssignHints(THaupt& h);
+// Gives the main window's controls their tooltips, found by their names.
+void AssignHints(QWidget& window);

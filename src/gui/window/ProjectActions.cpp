@@ -7,7 +7,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "gui/tabs/GeneralTab.h"
 #include "gui/tabs/ImageTab.h"
+#include "gui/tabs/MpegTab.h"
 #include "gui/window/BusyCursor.h"
 #include "gui/window/Tavrolin.h"
 #include "persistence/MenuProjectExport.h"
@@ -38,7 +40,7 @@ ProjectActions::ProjectActions(THaupt& haupt)
       probe_([this] { return h.ProbeLibrary(); }) {
     connect(h.BuSpeichern, &QPushButton::clicked, this, &ProjectActions::BuSpeichernClick);
     connect(h.BuOeffnen, &QPushButton::clicked, this, &ProjectActions::BuOeffnenClick);
-    connect(h.BuRecover, &QPushButton::clicked, this, &ProjectActions::BuRecoverClick);
+    connect(h.generalTab->resumeButton(), &QPushButton::clicked, this, &ProjectActions::BuRecoverClick);
     connect(h.BuMProjekt, &QPushButton::clicked, this, &ProjectActions::BuMProjektClick);
 }
 
@@ -52,12 +54,12 @@ void ProjectActions::setMediaLibrary(std::unique_ptr<MediaLibrary> library, std:
 void ProjectActions::BuSpeichernClick() {
     Dialogs::FileRequest request;
     request.title = QStringLiteral("Projektdatei speichern");
-    request.folder = h.Pfade.Projekte;
+    request.folder = h.settings_.projects;
     request.filter = kProjectFilter;
     const QString chosen = h.dialogs().saveFile(request);
     if (chosen.isEmpty()) return;
     const QString file = ChangeFileExt(chosen, QStringLiteral(".tvpr"));
-    h.Pfade.Projekte = QFileInfo(file).absolutePath();
+    h.settings_.projects = QFileInfo(file).absolutePath();
     // No key of an earlier project may remain.
     if (QFileInfo::exists(file) && !QFile::remove(file)) {
         h.dialogs().tell(Dialogs::Kind::Error, QStringLiteral("Die Datei kann nicht gespeichert werden."));
@@ -80,7 +82,7 @@ QString ProjectActions::chooseProject(const QString& title, const QString& folde
 
 void ProjectActions::BuOeffnenClick() {
     const QString file =
-        chooseProject(QStringLiteral("Projektdatei öffnen"), h.Pfade.Projekte, kProjectFilter);
+        chooseProject(QStringLiteral("Projektdatei öffnen"), h.settings_.projects, kProjectFilter);
     if (file.isEmpty()) return;
     OpenProject(file);
 }
@@ -93,7 +95,8 @@ void ProjectActions::BuRecoverClick() {
     const int state = StateRead(file);
     h.Run.resumePoint = state;
     // Selected by the program: not the user's choice, the resume point stays.
-    h.CoRecover->setCurrentIndex(StageEntry(Items(h.CoRecover), state));
+    QComboBox* stages = h.findChild<QComboBox*>(QStringLiteral("CoRecover"));
+    stages->setCurrentIndex(StageEntry(Items(stages), state));
 }
 
 void ProjectActions::OpenProject(const QString& file) {
@@ -108,33 +111,17 @@ void ProjectActions::ProjectLoad(const QString& file) {
         const BusyCursor busy;
         outcome = ::ProjectLoad(file, h.Sources, ProjectMedia{*library_, probe_});
     }
-    {
-        const QSignalBlocker blocker(h.ListSVCD);
-        h.ListSVCD->clear();
-    }
-    h.RefreshSourceList();
-    h.SourceListChanged();
+    h.mpegTab->clearSelection();
+    h.followSources(false);
     for (int k = 0; k < outcome.withoutLibrary; ++k)
         h.dialogs().tell(Dialogs::Kind::Error, NoLibraryMessage());
     const QString message = ProjectErrorMessage(outcome.errors);
     if (!message.isEmpty()) h.dialogs().tell(Dialogs::Kind::Warning, message);
-    if (!h.Sources.isEmpty()) enableListButtons();
-}
-
-// The stored title sets count as the title-set pass would: ten or more leave
-// Start and M-Projekt disabled. A source without a stored number counts none.
-void ProjectActions::enableListButtons() {
-    int titleSets = 0;
-    for (int i = 1; i <= h.Sources.count(); ++i)
-        if (h.Sources[i].VTS != kNone) titleSets = std::max(titleSets, static_cast<int>(h.Sources[i].VTS));
-    h.BuAdd->setEnabled(true);
-    h.BuDelAlle->setEnabled(true);
-    h.ApplyTitleSetLimit(titleSets);
 }
 
 void ProjectActions::BuMProjektClick() {
-    const QString file = JoinPath(h.ProgramDir, QStringLiteral("Projekt.ini"));
-    const QStringList lines = MenuProjectLines(h.EdDVDLabel->text(), h.Author.Menue1, h.Sources);
+    const QString file = JoinPath(h.Folders.programDir, QStringLiteral("Projekt.ini"));
+    const QStringList lines = MenuProjectLines(h.settings().label, h.settings_.menu1, h.Sources);
     switch (WriteMenuProject(file, lines)) {
         case MenuExportResult::Written:
             h.dialogs().tell(Dialogs::Kind::Information,

@@ -33,7 +33,6 @@ class ProjectActions : public QObject {
   private:
     // A project file chosen in the open dialog; empty when cancelled or not a project.
     QString chooseProject(const QString& title, const QString& folder, const QString& filter);
-    void enableListButtons();
 
     THaupt& h;
     std::unique_ptr<MediaLibrary> library_;

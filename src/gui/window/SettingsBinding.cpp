@@ -1,16 +1,16 @@
 #include <QCheckBox>
+
 #include <QComboBox>
-#include <QFrame>
 #include <QGuiApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScreen>
-#include <QScrollBar>
 
 #include "gui/tabs/AuthoringTab.h"
+#include "gui/tabs/ImageTab.h"
+#include "gui/tabs/LogTab.h"
 #include "gui/tabs/RipTab.h"
+#include "gui/window/SettingsControls.h"
 #include "gui/window/Tavrolin.h"
 #include "persistence/Settings.h"
 
@@ -102,151 +102,70 @@ void SetRadio(QRadioButton* radio, bool checked) {
     radio->setAutoExclusive(exclusive);
 }
 
+int ItemCount(const QWidget& window, const char* name) {
+    return window.findChild<QComboBox*>(QLatin1String(name))->count();
+}
+
 SettingsContext ContextOf(const THaupt& h) {
     SettingsContext c;
-    c.programDir = h.ProgramDir;
-    c.toolDir = h.Folders.toolDir;
-    c.menuDir = h.Folders.menuDir;
+    c.programDir = h.folders().programDir;
+    c.toolDir = h.folders().toolDir;
+    c.menuDir = h.folders().menuDir;
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         c.screenWidth = screen->geometry().width();
         c.screenHeight = screen->geometry().height();
     }
     c.windowWidth = h.width();
     c.windowHeight = h.height();
-    c.burnerCount = h.CoLW->count();
-    c.speedCount = h.CoSpeed->count();
-    c.tempCount = h.CoTempo->count();
-    c.priorityCount = h.CoProcess->count();
+    c.burnerCount = ItemCount(h, "CoLW");
+    c.speedCount = ItemCount(h, "CoSpeed");
+    c.tempCount = ItemCount(h, "CoTempo");
+    c.priorityCount = ItemCount(h, "CoProcess");
     return c;
-}
-
-void DisableAll(std::initializer_list<QWidget*> widgets) {
-    for (QWidget* widget : widgets)
-        widget->setEnabled(false);
-}
-
-// Controls that are useless without the tools the search did not find.
-void ApplyToolAvailability(THaupt& h, const ToolAvailability& found) {
-    if (!found.rip) DisableAll({h.RaRip1, h.RaRip2, h.PaImage, h.PaRipp});
-    if (!found.decrypter) h.RaDec->setEnabled(false);
-    if (!found.imgTool) h.RaImg->setEnabled(false);
-    if (!found.anyBurner())
-        DisableAll({h.ChBrennen, h.LaImgBrenn, h.LaImgBrenner, h.LaImgSpeed, h.LaImgOptions, h.CoLW,
-                    h.CoSpeed, h.ChErase, h.ChShutdown, h.ChEject, h.ChLog});
 }
 
 }  // namespace
 
-ProgramSettings THaupt::CollectSettings() const {
-    ProgramSettings s;
-    s.posLinks = x();
-    s.posOben = y();
-    s.ripImage = RaRip1->isChecked();
-    s.ripDisc = RaRip2->isChecked();
-    s.ripAddToList = ChRipDatei->isChecked();
-    s.volume = ScLaut->value();
-    s.chapterInterval = EdAlle->text();
-    s.chapterCount = EdGleich->text();
-    s.onePgcPerFile = ChPGC->isChecked();
-    s.variant0 = RaVar0->isChecked();
-    s.variant1 = RaVar1->isChecked();
-    s.variant2 = RaVar2->isChecked();
-    s.playMenuFirst = ChVorMenu->isChecked();
-    s.menu1 = Author.Menue1;
-    s.menu2 = Author.Menue2;
-    s.menu3 = Author.Menue3;
-    s.burn = ChBrennen->isChecked();
-    s.image = ChImage->isChecked();
-    s.split = ChSplit->isChecked();
-    s.decrypter = RaDec->isChecked();
-    s.imgTool = RaImg->isChecked();
-    s.label = EdDVDLabel->text();
-    s.burner = CoLW->currentIndex();
-    s.speed = CoSpeed->currentIndex();
-    s.erase = ChErase->isChecked();
-    s.shutdown = ChShutdown->isChecked();
-    s.eject = ChEject->isChecked();
-    s.burnLog = ChLog->isChecked();
-    s.isoPath = EdISODatei->text();
-    s.tools = Tools;
-    s.singleStep = ChEinzel->isChecked();
-    s.ownProjectName = ChName->isChecked();
-    s.editScript = ChXML->isChecked();
-    s.hideToolPaths = ChTools->isChecked();
-    s.tempPolicy = CoTempo->currentIndex();
-    s.recover = CoRecover->currentIndex();
-    s.priority = CoProcess->currentIndex();
-    s.gaugeFore = GaugeColour(GaFort, kGaugeFore, s.gaugeFore);
-    s.gaugeBack = GaugeColour(GaFort, kGaugeBack, s.gaugeBack);
-    s.svcd = Pfade.SVCD;
-    s.images = Pfade.Images;
-    s.work = Pfade.Arbeit;
-    s.dvdRoot = Pfade.DVDroot;
-    s.ripRoot = Pfade.RIProot;
-    s.projects = Pfade.Projekte;
-    return s;
+ProgramSettings& THaupt::settings() {
+    if (!bindings_) return settings_;  // the window is being built
+    bindings_->collect(settings_);
+    settings_.posLinks = x();
+    settings_.posOben = y();
+    settings_.gaugeFore = GaugeColour(logTab->gauge(), kGaugeFore, ProgramSettings().gaugeFore);
+    settings_.gaugeBack = GaugeColour(logTab->gauge(), kGaugeBack, ProgramSettings().gaugeBack);
+    return settings_;
+}
+
+ProgramSettings THaupt::CollectSettings() {
+    return settings();
 }
 
 void THaupt::ApplySettings(const ProgramSettings& s, bool full) {
     if (full) move(s.posLinks, s.posOben);
+    const ToolPaths tools = settings_.tools;
+    settings_ = s;  // the fields without a control
+    if (!full) settings_.tools = tools;
+    bindings_->apply(s);
     // Without a drive only extraction from images is possible.
-    if ((s.ripImage && !s.ripDisc) || CoLWRipA->count() == 0)
+    if ((s.ripImage && !s.ripDisc) || !ripTab->hasDrives())
         ripTab->RaRip1Click();
     else
         ripTab->RaRip2Click();
-    ChRipDatei->setChecked(s.ripAddToList);
-    ScLaut->setValue(s.volume);
-    EdAlle->setText(s.chapterInterval);
-    EdGleich->setText(s.chapterCount);
-    ChPGC->setChecked(s.onePgcPerFile);
-    Author.Menue1 = s.menu1;
-    Author.Menue2 = s.menu2;
-    Author.Menue3 = s.menu3;
     // The last variant set wins; none set means no menu.
-    if (s.variant2)
-        authoringTab->RaVar2Click();
-    else if (s.variant1)
-        authoringTab->RaVar1Click();
-    else
-        authoringTab->RaVar0Click();
-    ChVorMenu->setChecked(s.playMenuFirst);
-    ChBrennen->setChecked(s.burn);
-    ChImage->setChecked(s.image);
-    ChSplit->setChecked(s.split);
-    SetRadio(RaDec, s.decrypter && !s.imgTool);
-    SetRadio(RaImg, s.imgTool);
-    EdDVDLabel->setText(s.label);
-    CoLW->setCurrentIndex(s.burner);
-    CoSpeed->setCurrentIndex(s.speed);
-    ChErase->setChecked(s.erase);
-    ChShutdown->setChecked(s.shutdown);
-    ChEject->setChecked(s.eject);
-    ChLog->setChecked(s.burnLog);
-    EdISODatei->setText(s.isoPath);
-    if (full) Tools = s.tools;
-    ChEinzel->setChecked(s.singleStep);
-    ChName->setChecked(s.ownProjectName);
-    ChXML->setChecked(s.editScript);
-    ChTools->setChecked(s.hideToolPaths);
-    CoTempo->setCurrentIndex(s.tempPolicy);
-    CoProcess->setCurrentIndex(s.priority);
-    SetGaugeColours(GaFort, s.gaugeFore, s.gaugeBack);
-    Pfade.SVCD = s.svcd;
-    Pfade.Images = s.images;
-    Pfade.Arbeit = s.work;
-    Pfade.DVDroot = s.dvdRoot;
-    Pfade.RIProot = s.ripRoot;
-    Pfade.Projekte = s.projects;
-    EdArbeitDir->setText(Pfade.Arbeit);
-    EdDVDDir->setText(Pfade.DVDroot);
-    EdRipDir->setText(Pfade.RIProot);
+    authoringTab->chooseVariant(s.variant2 ? 2 : s.variant1 ? 1 : 0);
+    SetRadio(findChild<QRadioButton*>(QStringLiteral("RaDec")), s.decrypter && !s.imgTool);
+    SetRadio(findChild<QRadioButton*>(QStringLiteral("RaImg")), s.imgTool);
+    SetGaugeColours(logTab->gauge(), s.gaugeFore, s.gaugeBack);
 }
 
 void THaupt::LoadSettings(const QString& file, bool full) {
     ProgramSettings settings = CollectSettings();
     const SettingsLoadOutcome outcome = SettingsLoad(file, full, settings, ContextOf(*this));
     ApplySettings(settings, full);
-    if (outcome.tools) ApplyToolAvailability(*this, *outcome.tools);
+    if (!outcome.tools) return;
+    // Controls that are useless without the tools the search did not find.
+    if (!outcome.tools->rip) ripTab->disableRipping();
+    imageTab->disableMissingBurners(*outcome.tools);
 }
 
 bool THaupt::SaveSettings(const QString& file, bool full) {

@@ -4,24 +4,18 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QDir>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QIcon>
-#include <QPlainTextEdit>
 #include <QProcess>
-#include <QProgressBar>
 #include <QPropertyAnimation>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTimer>
-#include <QToolButton>
 #include <QUrl>
 
+#include "acquisition/DriveList.h"
 #include "gui/tabs/AuthoringTab.h"
 #include "gui/tabs/ChapterTab.h"
 #include "gui/tabs/GeneralTab.h"
@@ -31,12 +25,18 @@
 #include "gui/tabs/RipTab.h"
 #include "gui/window/Hints.h"
 #include "gui/window/ProjectActions.h"
+#include "gui/window/SettingsControls.h"
 #include "gui/window/Ui.h"
+#include "gui/window/WindowRunContext.h"
 #include "gui/windows/About.h"
+#include "gui/windows/XMLEdit.h"
+#include "persistence/Project.h"
 #include "pipeline/ConversionRun.h"
 #include "pipeline/DiscCheck.h"
 #include "pipeline/ProcessRunner.h"
+#include "pipeline/RunSupport.h"
 #include "platform/Product.h"
+#include "sources/MediaInfo.h"
 
 using namespace ui;
 
@@ -57,7 +57,7 @@ THaupt::THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent)
     : THaupt(PortableFolders(programDir), dialogs, parent) {}
 
 THaupt::THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), Folders(folders), ProgramDir(folders.programDir), dialogs_(dialogs) {
+    : QWidget(parent), Folders(folders), dialogs_(dialogs) {
     // The GUI library is static: its resources (icon, licence) are registered by hand.
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(licence);
@@ -70,9 +70,9 @@ THaupt::THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent)
     OpenUrlHandler = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     QAccessible::installFactory(WindowAccessible);
     buildWindow();
-    memoSink_ = std::make_unique<MemoLogSink>(MemoLog);
-    runner_ = std::make_unique<ProcessRunner>(*memoSink_, static_cast<ProgressView&>(*this),
-                                              [this] { return CoProcess->currentIndex(); });
+    runner_ = std::make_unique<ProcessRunner>(logTab->sink(), *logTab, [this] {
+        return findChild<QComboBox*>(QStringLiteral("CoProcess"))->currentIndex();
+    });
     startUp();
 }
 
@@ -96,29 +96,26 @@ void THaupt::buildWindow() {
     tav->tabBar()->setElideMode(Qt::ElideNone);
     tav->setUsesScrollButtons(false);
 
-    auto page = [this](QWidget*& sheet, const char* name, const QString& caption) {
-        sheet = Named(new QWidget, name);
-        tav->addTab(sheet, caption);
+    auto page = [this](auto* sheet, const char* name, const QString& caption) {
+        tav->addTab(Named(sheet, name), caption);
         return sheet;
     };
-    ripTab = new RipTab(*this);
-    mpegTab = new MpegTab(*this);
-    chapterTab = new ChapterTab(*this);
-    authoringTab = new AuthoringTab(*this);
-    imageTab = new ImageTab(*this);
-    generalTab = new GeneralTab(*this);
-    logTab = new LogTab(*this);
-    ripTab->build(page(tavTabRip, "tavTabRip", QStringLiteral("SVCDRipp")));
-    mpegTab->build(page(tavTabMPEG, "tavTabMPEG", QStringLiteral("MPEG")));
-    chapterTab->build(page(tavTabKAP, "tavTabKAP", QStringLiteral("Kapitel")));
-    authoringTab->build(page(tavTabAuthor, "tavTabAuthor", QStringLiteral("Authoring")));
-    imageTab->build(page(tavTabImage, "tavTabImage", QStringLiteral("Image, DVD")));
-    generalTab->build(page(tavTabAllgem, "tavTabAllgem", QStringLiteral("Allgemeines")));
-    logTab->build(page(tavTabLog, "tavTabLog", QStringLiteral("Log")));
+    ripTab = page(new RipTab(*this), "tavTabRip", QStringLiteral("SVCDRipp"));
+    mpegTab = page(new MpegTab(*this), "tavTabMPEG", QStringLiteral("MPEG"));
+    chapterTab = page(new ChapterTab(*this), "tavTabKAP", QStringLiteral("Kapitel"));
+    authoringTab = page(new AuthoringTab(*this), "tavTabAuthor", QStringLiteral("Authoring"));
+    imageTab = page(new ImageTab(*this), "tavTabImage", QStringLiteral("Image, DVD"));
+    generalTab = page(new GeneralTab(*this), "tavTabAllgem", QStringLiteral("Allgemeines"));
+    logTab = page(new LogTab, "tavTabLog", QStringLiteral("Log"));
     connect(tav, &QTabWidget::currentChanged, this, &THaupt::onTabChanged);
+    connect(imageTab, &ImageTab::stagesChanged, generalTab, &GeneralTab::setStages);
+    connect(generalTab, &GeneralTab::workFolderChosen, imageTab, &ImageTab::setWorkFolder);
+    connect(generalTab, &GeneralTab::ripToolChosen, ripTab, &RipTab::enableRipping);
 
     buildBottomRow();
+    connect(ripTab, &RipTab::ripPossible, BuRipp, &QPushButton::setEnabled);
     projectActions = new ProjectActions(*this);
+    bindings_ = std::make_unique<SettingsControls>(*this);
 }
 
 void THaupt::buildBottomRow() {
@@ -131,7 +128,7 @@ void THaupt::buildBottomRow() {
     LaProg = Label(this, "LaProg", QStringLiteral("Tavrolin"));
     LaProg->setGeometry(170, y, 150, height);
     LaProg->setAlignment(Qt::AlignCenter);
-    MakeLink(LaProg, [this] { LaProgClick(); });
+    MakeLink(LaProg, [this] { OpenWebPage(); });
     BuOeffnen = Button(this, "BuOeffnen", QStringLiteral("Öffnen"));
     BuOeffnen->setGeometry(326, y, 74, height);
     BuSpeichern = Button(this, "BuSpeichern", QStringLiteral("Speichern"));
@@ -145,7 +142,7 @@ void THaupt::buildBottomRow() {
     connect(BuAbout, &QPushButton::clicked, this, &THaupt::BuAboutClick);
     connect(BuStart, &QPushButton::clicked, this, &THaupt::BuStartClick);
     connect(BuAbbruch, &QPushButton::clicked, this, &THaupt::BuAbbruchClick);
-    connect(BuRipp, &QPushButton::clicked, ripTab, &RipTab::BuRippClick);
+    connect(BuRipp, &QPushButton::clicked, this, &THaupt::BuRippClick);
 }
 
 void THaupt::startUp() {
@@ -154,51 +151,38 @@ void THaupt::startUp() {
     setWindowIcon(QIcon(ProgramIcon(64)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    EdNameRip->clear();
-    ScLaut->setMaximum(1000);
     // 4-5
     MediaInfoApi = ProbeLibrary();
     Run.processingState = 0;
     Run.resumePoint = 0;
     // 6-9
-    CoTempo->addItems({QStringLiteral("Sofort löschen"), QStringLiteral("Nach Muxen löschen"),
-                       QStringLiteral("Nicht löschen")});
-    CoTempo->setCurrentIndex(1);
-    CoProcess->addItems({QStringLiteral("Niedrig"), QStringLiteral("Niedriger als Normal"),
-                         QStringLiteral("Normal"), QStringLiteral("Höher als Normal"),
-                         QStringLiteral("Hoch")});
-    CoProcess->setMaxVisibleItems(5);
-    CoProcess->setCurrentIndex(3);
-    ripTab->BuildDriveLists();
-    CoSpeed->addItems({QStringLiteral("Max"), QStringLiteral("1x"), QStringLiteral("2x"),
-                       QStringLiteral("4x"), QStringLiteral("8x"), QStringLiteral("16x"),
-                       QStringLiteral("20x")});
-    CoSpeed->setCurrentIndex(0);
+    BuildDriveLists();
     // 10-11
     LoadSettings(SettingsPath(), true);
     imageTab->SettingsLoaded();
     Run.processingState = 0;
     // 12
-    if (CoLWRipA->count() == 0) ripTab->DisableDriveRip();
+    if (!ripTab->hasDrives()) ripTab->DisableDriveRip();
     // 13-15
-    MemoLog->clear();
-    hideGauge();
+    logTab->hideGauge();
     BuAbbruch->setEnabled(false);
     BuAbbruch->hide();
-    BuStart->setEnabled(true);
-    BuStart->show();
-    for (QWidget* w : std::initializer_list<QWidget*>{BuHoch, BuRunter, BuStart, BuMProjekt, BuDel, BuDelAlle,
-                                                      BuPlay, BuStop, BuKAdd, BuKDel, BuKDelAlle, EdPosition,
-                                                      EdSpieldauer, ScPosition, ScLaut})
-        w->setEnabled(false);
+    BuMProjekt->setEnabled(false);
     // 16-19
     AssignHints(*this);
-    BuMCI->setEnabled(IsNT5());
-    tav->setCurrentWidget(tavTabMPEG);
-    PGA->setCurrentWidget(TabStrukt);
+    tav->setCurrentWidget(mpegTab);
     BuRipp->hide();
     BuStart->show();
     BuStart->setEnabled(false);
+}
+
+void THaupt::BuildDriveLists(const QString& sysClassBlock) {
+    QStringList entries;
+    for (const OpticalDrive& drive : ListOpticalDrives(sysClassBlock))
+        entries << DriveEntry(drive);
+    entries.sort();
+    imageTab->setDrives(entries);
+    ripTab->setDrives(entries);
 }
 
 void THaupt::showEvent(QShowEvent* event) {
@@ -214,64 +198,64 @@ void THaupt::showEvent(QShowEvent* event) {
 }
 
 // ---------------------------------------------------------------------------
-// Window-wide state
+// The program's state and the tabs that follow it
 
-void THaupt::WriteLog(LogMode mode, const QString& text) {
-    ::WriteLog(*memoSink_, mode, text);
+LogSink& THaupt::log() {
+    return logTab->sink();
 }
 
-int THaupt::TitleSetPass() {
-    const int titleSets = Sources.titleSetPass();
-    ApplyTitleSetLimit(titleSets);
+ProgressView& THaupt::progress() {
+    return *logTab;
+}
+
+void THaupt::sourcesChanged() {
+    followSources(true);
+}
+
+void THaupt::followSources(bool renumber) {
+    // Stored progress belonged to the old list.
+    Run.resumePoint = 0;
+    generalTab->resetStage();
+    const int titleSets = renumber ? Sources.titleSetPass() : storedTitleSets();
+    mpegTab->follow();
+    chapterTab->relist();
+    authoringTab->fillGrid();
+    applyTitleSetLimit(titleSets, renumber);
+}
+
+bool THaupt::addSource(const QString& path) {
+    mpegTab->clearSelection();
+    if (!AddSource(path)) return false;
+    sourcesChanged();
+    return true;
+}
+
+// A source without a stored number counts none.
+int THaupt::storedTitleSets() const {
+    int titleSets = 0;
+    for (int i = 1; i <= Sources.count(); ++i)
+        if (Sources[i].VTS != kNone) titleSets = std::max(titleSets, static_cast<int>(Sources[i].VTS));
     return titleSets;
 }
 
-void THaupt::ApplyTitleSetLimit(int titleSets) {
+void THaupt::titleSetsChanged() {
+    applyTitleSetLimit(Sources.titleSetPass(), false);
+}
+
+void THaupt::applyTitleSetLimit(int titleSets, bool emptyDisables) {
     const QString warning = TitleSetWarning(titleSets);
     authoringTab->showTitleSetWarning(warning);
     BuStart->setToolTip(warning.isEmpty() ? StartHint() : warning);
-    if (!warning.isEmpty()) {
-        BuStart->setEnabled(false);
-        BuMProjekt->setEnabled(false);
-    } else if (!Sources.isEmpty() && !busy_) {  // during a run or rip its state owns them
-        BuStart->setEnabled(true);
-        BuMProjekt->setEnabled(true);
-    }
+    if (Sources.isEmpty() && !emptyDisables) return;
+    const bool startable = warning.isEmpty() && !Sources.isEmpty();
+    BuStart->setEnabled(startable);
+    BuMProjekt->setEnabled(startable && !busy_);  // during a rip its end decides
 }
 
-void THaupt::RefreshSourceList() {
-    const int current = ListSVCD->selectedItems().isEmpty() ? -1 : ListSVCD->currentRow();
-    {
-        const QSignalBlocker blocker(ListSVCD);
-        ListSVCD->clear();
-        ListSVCD->addItems(Sources.paths());
-        if (current >= 0 && current < ListSVCD->count()) ListSVCD->setCurrentRow(current);
-    }
-    FollowSources();
-}
-
-void THaupt::FollowSources() {
-    chapterTab->relist();
-    authoringTab->fillGrid();
-}
-
-void THaupt::LockSourceControls(bool locked) {
-    for (QWidget* control : std::initializer_list<QWidget*>{BuAdd, BuRecover, Strukt})
-        control->setEnabled(!locked);
-    if (locked) {
-        for (QWidget* control : {BuDel, BuDelAlle, BuHoch, BuRunter})
-            control->setEnabled(false);
-        CoBit->hide();
-        CoSpr->hide();
-        return;
-    }
-    BuDelAlle->setEnabled(!Sources.isEmpty());
-    mpegTab->ListSVCDClick();  // "Löschen", "Nach oben", "Nach unten" by the selection
-}
-
-void THaupt::SourceListChanged() {
-    Run.resumePoint = 0;
-    CoRecover->setCurrentIndex(0);
+void THaupt::lockSourceControls(bool locked) {
+    mpegTab->setLocked(locked);
+    generalTab->setLocked(locked);
+    authoringTab->setLocked(locked);
 }
 
 void THaupt::ShowStartButton() {
@@ -288,20 +272,25 @@ void THaupt::ShowRipButton() {
 
 void THaupt::onTabChanged(int) {
     QWidget* sheet = tav->currentWidget();
-    if (sheet == tavTabRip)
+    if (sheet != chapterTab) chapterTab->tavTabKAPLeave();
+    if (sheet == ripTab) {
+        ShowRipButton();
         ripTab->tavTabRipShow();
-    else if (sheet == tavTabMPEG)
-        mpegTab->tavTabMPEGShow();
-    else if (sheet == tavTabKAP)
+        return;
+    }
+    ShowStartButton();
+    if (sheet == chapterTab)
         chapterTab->tavTabKAPShow();
-    else if (sheet == tavTabAuthor)
+    else if (sheet == authoringTab)
         authoringTab->tavTabAuthorShow();
-    else if (sheet == tavTabImage)
-        imageTab->tavTabImageShow();
-    else if (sheet == tavTabAllgem)
-        generalTab->tavTabAllgemShow();
-    else if (sheet == tavTabLog)
-        logTab->tavTabLogShow();
+}
+
+void THaupt::setPreviewPlayer(std::unique_ptr<PreviewPlayer> player) {
+    chapterTab->setPlayer(std::move(player));
+}
+
+void THaupt::setMediaLibrary(std::unique_ptr<MediaLibrary> library, std::function<int()> probe) {
+    projectActions->setMediaLibrary(std::move(library), std::move(probe));
 }
 
 // ---------------------------------------------------------------------------
@@ -314,10 +303,6 @@ void THaupt::BuAbbruchClick() {
         runner_->KillTool();
 }
 
-void THaupt::LaProgClick() {
-    OpenWebPage();
-}
-
 void THaupt::OpenWebPage() {
     if (!OpenUrlHandler(QUrl(ProductWebAddress())))
         dialogs_.tell(Dialogs::Kind::Information,
@@ -326,8 +311,34 @@ void THaupt::OpenWebPage() {
 }
 
 void THaupt::BuStartClick() {
-    if (!ConfirmStart(*this)) return;
-    LastRunCompleted = RunConversion(*this);
+    WindowRunContext ctx(*this);
+    if (!ConfirmStart(ctx)) return;
+    lastRunCompleted_ = RunConversion(ctx);
+}
+
+void THaupt::BuRippClick() {
+    WindowRunContext ctx(*this);
+    // The window's running state hides Start; Start keeps whether it may be pressed.
+    bool startEnabled = BuStart->isEnabled();
+    enterRunning();
+    BuStart->setEnabled(startEnabled);
+    BuRipp->setEnabled(false);
+    logTab->showGauge(0);
+
+    const bool failed = ripTab->acquire(ctx);
+
+    logTab->hideGauge();
+    // An error stays in sight on the log tab.
+    if (!failed) tav->setCurrentWidget(ripTab);
+    SaveLogFile(ctx);
+    ::WriteLog(log(), lmAdd, QString());
+    startEnabled = BuStart->isEnabled();
+    backToIdle();
+    BuStart->setEnabled(startEnabled);
+    BuMProjekt->setEnabled(startEnabled);
+    // On the rip tab Rippen stands in the place of Start.
+    if (!failed) ShowRipButton();
+    BuRipp->setEnabled(true);
 }
 
 void THaupt::BuAboutClick() {
@@ -344,7 +355,7 @@ void THaupt::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    ClosePlayer();
+    chapterTab->closePlayer();
     if (!SaveSettings(SettingsPath(), true))
         dialogs_.tell(Dialogs::Kind::Information,
                       QStringLiteral("Die Programmeinstellungen konnten nicht gesichert werden."));
@@ -352,40 +363,48 @@ void THaupt::closeEvent(QCloseEvent* event) {
 }
 
 // ---------------------------------------------------------------------------
-// Run context
-
-LogSink& THaupt::log() {
-    return *memoSink_;
-}
-
-ToolRunner& THaupt::runner() {
-    return *runner_;
-}
+// What a run needs of the window
 
 void THaupt::setRunner(std::unique_ptr<ToolRunner> runner) {
     runner_ = std::move(runner);
 }
 
 ControlState THaupt::controls() {
+    const auto control = [this](const char* name) { return findChild<QWidget*>(QLatin1String(name)); };
+    const auto text = [this](const char* name) {
+        return findChild<QComboBox*>(QLatin1String(name))->currentText();
+    };
     ControlState c;
-    c.imageEnabled = ChImage->isEnabled();
-    c.splitEnabled = ChSplit->isEnabled();
-    c.ejectEnabled = ChEject->isEnabled();
-    c.logEnabled = ChLog->isEnabled();
-    c.speedEnabled = CoSpeed->isEnabled();
-    c.burnerEnabled = CoLW->isEnabled();
-    c.priorityText = CoProcess->currentText();
-    c.burnerText = CoLW->currentText();
-    c.speedText = CoSpeed->currentText();
-    c.stageIndex = CoRecover->currentIndex();
-    c.stageText = CoRecover->currentText();
-    c.libraryText = GBox1->title();
+    c.imageEnabled = control("ChImage")->isEnabled();
+    c.splitEnabled = control("ChSplit")->isEnabled();
+    c.ejectEnabled = control("ChEject")->isEnabled();
+    c.logEnabled = control("ChLog")->isEnabled();
+    c.speedEnabled = control("CoSpeed")->isEnabled();
+    c.burnerEnabled = control("CoLW")->isEnabled();
+    c.priorityText = text("CoProcess");
+    c.burnerText = text("CoLW");
+    c.speedText = text("CoSpeed");
+    c.stageIndex = findChild<QComboBox*>(QStringLiteral("CoRecover"))->currentIndex();
+    c.stageText = text("CoRecover");
+    c.libraryText = mpegTab->libraryBox()->title();
     return c;
+}
+
+void THaupt::setProjectFolder(const QString& folder) {
+    settings_.projects = folder;
+}
+
+bool THaupt::saveProject(const QString& file) {
+    return ProjectSave(file, Sources);
+}
+
+void THaupt::editScript(QStringList& lines) {
+    ShowXmlEditor(lines, this);
 }
 
 void THaupt::enterRunning() {
     busy_ = true;
-    tav->setCurrentWidget(tavTabLog);
+    tav->setCurrentWidget(logTab);
     Run.abortRequested = false;
     BuAbbruch->setEnabled(true);
     BuAbbruch->show();
@@ -394,7 +413,7 @@ void THaupt::enterRunning() {
     BuRipp->hide();
     for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt})
         button->setEnabled(false);
-    LockSourceControls(true);
+    lockSourceControls(true);
 }
 
 void THaupt::backToIdle() {
@@ -405,26 +424,6 @@ void THaupt::backToIdle() {
     for (QPushButton* button : {BuOeffnen, BuSpeichern, BuMProjekt})
         button->setEnabled(true);
     busy_ = false;
-    LockSourceControls(false);
+    lockSourceControls(false);
     if (closePending_) QTimer::singleShot(0, this, &QWidget::close);
-}
-
-bool THaupt::shutdown() {
-    return ShutdownHandler();
-}
-
-void THaupt::showGauge(qint64 maximumKB) {
-    GaFort->setRange(0, static_cast<int>(qBound<qint64>(1, maximumKB, qint64(INT_MAX))));
-    GaFort->setValue(0);
-    GaFort->show();
-    logTab->setMemoHeight(300);
-}
-
-void THaupt::setGaugePosition(qint64 kb) {
-    GaFort->setValue(static_cast<int>(qBound<qint64>(0, kb, qint64(GaFort->maximum()))));
-}
-
-void THaupt::hideGauge() {
-    GaFort->hide();
-    logTab->setMemoHeight(325);
 }

@@ -3,10 +3,13 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/window/Tavrolin.h"
 #include "gui/window/Ui.h"
+#include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "tools/FileVersion.h"
 #include "tools/ToolSearch.h"
@@ -41,7 +44,8 @@ QLabel* VersionLabel(QWidget* parent, const char* name, const QString& path) {
 
 }  // namespace
 
-TFormTools::TFormTools(THaupt& haupt) : QDialog(&haupt), h(haupt) {
+TFormTools::TFormTools(ToolPaths& tools, Dialogs& dialogs, const QString& programDir, QWidget* parent)
+    : QDialog(parent), tools_(tools), dialogs_(dialogs), programDir_(programDir) {
     setObjectName(QStringLiteral("FormTools"));
     setWindowTitle(QStringLiteral("Pfade zu den Tools"));
     setModal(true);
@@ -70,7 +74,7 @@ void TFormTools::buildToolRows(QGridLayout* grid) {
         const Browser& b = kBrowsers[row];
         *buttons[row] = Button(this, b.button, QLatin1String(b.caption));
         *edits[row] = Edit(this, b.edit, QLatin1String(b.caption), true);
-        (*edits[row])->setText(h.Tools[b.tool]);
+        (*edits[row])->setText(tools_[b.tool]);
         edits_[static_cast<int>(b.tool)] = *edits[row];
         grid->addWidget(*buttons[row], row, 0);
         grid->addWidget(*edits[row], row, 1, 1, 2);
@@ -83,12 +87,12 @@ void TFormTools::buildBurnRows(QGridLayout* grid) {
     const int row = static_cast<int>(kBrowsers.size());
     EdDec = Edit(this, "EdDec", QStringLiteral("DVD Decrypter"), true);
     EdImg = Edit(this, "EdImg", QStringLiteral("Img Tool Burn"), true);
-    EdDec->setText(h.Tools[Tool::Decrypter]);
-    EdImg->setText(h.Tools[Tool::ImgTool]);
+    EdDec->setText(tools_[Tool::Decrypter]);
+    EdImg->setText(tools_[Tool::ImgTool]);
     edits_[static_cast<int>(Tool::Decrypter)] = EdDec;
     edits_[static_cast<int>(Tool::ImgTool)] = EdImg;
-    LaDecVer = VersionLabel(this, "LaDecVer", h.Tools[Tool::Decrypter]);
-    LaImgVer = VersionLabel(this, "LaImgVer", h.Tools[Tool::ImgTool]);
+    LaDecVer = VersionLabel(this, "LaDecVer", tools_[Tool::Decrypter]);
+    LaImgVer = VersionLabel(this, "LaImgVer", tools_[Tool::ImgTool]);
     grid->addWidget(Label(this, "LaDec", QStringLiteral("DVD Decrypter")), row, 0);
     grid->addWidget(EdDec, row, 1);
     grid->addWidget(LaDecVer, row, 2);
@@ -102,17 +106,17 @@ void TFormTools::BrowseTool(Tool tool) {
     for (const Browser& b : kBrowsers)
         if (b.tool == tool) browser = &b;
     if (!browser) return;
-    const QString current = h.Tools[tool];
+    const QString current = tools_[tool];
     Dialogs::FileRequest request;
     request.title = QLatin1String(browser->title);
-    request.folder = current.isEmpty() ? h.ProgramDir : QFileInfo(current).absolutePath();
+    request.folder = current.isEmpty() ? programDir_ : QFileInfo(current).absolutePath();
     request.fileName = ToolFileName(tool);
     request.filter = QStringLiteral("Ausführbar (*)|*");
-    const QStringList files = h.dialogs().openFiles(request);
+    const QStringList files = dialogs_.openFiles(request);
     if (files.isEmpty() || !accepts(tool, files.first())) return;
-    h.Tools[tool] = files.first();
+    tools_[tool] = files.first();
     edits_[static_cast<int>(tool)]->setText(files.first());
-    if (tool == Tool::lkVCDxRip) enableRipControls();
+    if (tool == Tool::lkVCDxRip) emit ripToolChosen();
 }
 
 // mkisofs may be any file (genisoimage and the like); any other tool's file must
@@ -120,12 +124,4 @@ void TFormTools::BrowseTool(Tool tool) {
 bool TFormTools::accepts(Tool tool, const QString& file) const {
     if (!FileExists(file)) return false;
     return tool == Tool::mkisofs || QFileInfo(file).fileName().toLower() == ToolFileName(tool).toLower();
-}
-
-void TFormTools::enableRipControls() {
-    h.RaRip1->setEnabled(true);
-    // Ripping from a disc stays impossible without a drive.
-    h.RaRip2->setEnabled(h.CoLWRipA->count() > 0);
-    h.PaImage->setEnabled(true);
-    h.PaRipp->setEnabled(true);
 }

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "gui/window/Tavrolin.h"
 #include "gui/window/Ui.h"
 
 using namespace ui;
@@ -42,8 +41,4 @@ void TFormXMLEdit::ButtonFertigClick() {
 void ShowXmlEditor(QStringList& script, QWidget* parent) {
     TFormXMLEdit editor(script, parent);
     editor.exec();
-}
-
-void THaupt::editScript(QStringList& lines) {
-    ShowXmlEditor(lines, this);
 }
