@@ -137,6 +137,7 @@ TEST_F(MainWindow, ClicksDuringEveryStepOfARunChangeNothingItConverts) {
     auto runner = std::make_unique<HookedRunner>(h->log(), *find<LogTab>("tavTabLog"), [] { return 2; });
     runner->hook = [&] {
         steps.insert(h->runState().processingState / 100);
+        find<QLineEdit>("EdArbeitDir")->setText(disk.file("anders"));  // the run keeps its own folders
         clickRow(find<QListWidget>("ListSVCD"), 1);
         for (const char* name :
              {"BuAdd", "BuDel", "BuDelAlle", "BuHoch", "BuRunter", "BuRecover", "BuOeffnen"}) {

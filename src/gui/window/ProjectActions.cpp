@@ -65,7 +65,7 @@ void ProjectActions::BuSpeichernClick() {
         h.dialogs().tell(Dialogs::Kind::Error, QStringLiteral("Die Datei kann nicht gespeichert werden."));
         return;
     }
-    if (!h.SaveSettings(file, false) || !h.saveProject(file))
+    if (!h.SaveSettings(file, false) || !ProjectSave(file, h.Sources))
         h.dialogs().tell(Dialogs::Kind::Error,
                          QStringLiteral("Die Datei ") + file +
                              QStringLiteral(" konnte\r\nnicht oder nicht vollständig gespeichert werden."));

@@ -204,7 +204,7 @@ LogSink& THaupt::log() {
     return logTab->sink();
 }
 
-ProgressView& THaupt::progress() {
+ProgressView& THaupt::gauge() {
     return *logTab;
 }
 
@@ -310,14 +310,20 @@ void THaupt::OpenWebPage() {
                           ProductWebAddress());
 }
 
+WindowRunContext THaupt::runContext() {
+    RunServices services{log(), dialogs_, *runner_, Folders, [this] { return ShutdownHandler(); }};
+    return WindowRunContext(std::move(services), RunInputs{Sources, CollectSettings(), controls()}, *this,
+                            Run);
+}
+
 void THaupt::BuStartClick() {
-    WindowRunContext ctx(*this);
+    WindowRunContext ctx = runContext();
     if (!ConfirmStart(ctx)) return;
     lastRunCompleted_ = RunConversion(ctx);
 }
 
 void THaupt::BuRippClick() {
-    WindowRunContext ctx(*this);
+    WindowRunContext ctx = runContext();
     // The window's running state hides Start; Start keeps whether it may be pressed.
     bool startEnabled = BuStart->isEnabled();
     enterRunning();
@@ -392,10 +398,6 @@ ControlState THaupt::controls() {
 
 void THaupt::setProjectFolder(const QString& folder) {
     settings_.projects = folder;
-}
-
-bool THaupt::saveProject(const QString& file) {
-    return ProjectSave(file, Sources);
 }
 
 void THaupt::editScript(QStringList& lines) {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "gui/tabs/TabHost.h"
+#include "gui/window/WindowRunContext.h"
 #include "pipeline/RunContext.h"
 #include "sources/SourceTable.h"
 
@@ -24,11 +25,10 @@ class PreviewPlayer;
 class ProjectActions;
 class RipTab;
 class SettingsControls;
-class WindowRunContext;
 
 // The main window: the tab sheets, the bottom row and the program's state. Each
 // tab sheet owns its controls; the logic lives in the window-free units.
-class THaupt : public QWidget, public TabHost {
+class THaupt : public QWidget, public TabHost, private RunWindow {
     Q_OBJECT
 
   public:
@@ -77,8 +77,8 @@ class THaupt : public QWidget, public TabHost {
     // The log memo's lines.
     LogSink& log();
     // Window states of a run or rip: running (log tab shown, Abort instead of Start) and idle.
-    void enterRunning();
-    void backToIdle();
+    void enterRunning() override;
+    void backToIdle() override;
     void BuStartClick();
 
   protected:
@@ -87,14 +87,16 @@ class THaupt : public QWidget, public TabHost {
 
   private:
     friend class ProjectActions;
-    friend class WindowRunContext;
 
+    // A run's context with copies of the sources, settings and controls as they are now.
+    WindowRunContext runContext();
     // What a run reads of the controls besides the settings.
     ControlState controls();
-    ProgressView& progress();
-    void setProjectFolder(const QString& folder);
-    bool saveProject(const QString& file);
-    void editScript(QStringList& lines);
+    // RunWindow
+    ProgressView& gauge() override;
+    void setProjectFolder(const QString& folder) override;
+    bool saveSettingsFile(const QString& file) override { return SaveSettings(file, true); }
+    void editScript(QStringList& lines) override;
 
     void buildWindow();
     void buildBottomRow();
