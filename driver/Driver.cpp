@@ -16,6 +16,7 @@
 
 #include "gui/headless/HeadlessWindow.h"
 #include "gui/window/Tavrolin.h"
+#include "sources/LibMediaInfo.h"
 
 namespace {
 
@@ -63,17 +64,19 @@ int Driver::run(const QStringList& arguments) {
 bool Driver::open(const QString& programDir) {
     if (!QDir().mkpath(programDir)) return false;
     LinkBuildFolders(programDir);
-    session_ = std::make_unique<HeadlessWindow>(
-        PortableFolders(QFileInfo(programDir).absoluteFilePath()),
-        [](const HeadlessDialogs::Shown& shown) { Out() << "DIALOG: " << shown.describe() << Qt::endl; });
-    session_->window().ShutdownHandler = [] {
+    WindowServices services;
+    services.mediaLibrary = [] { return std::make_unique<LibMediaInfo>(); };
+    services.shutdown = [] {
         Out() << "SHUTDOWN requested" << Qt::endl;
         return true;
     };
-    session_->window().OpenUrlHandler = [](const QUrl& url) {
+    services.openUrl = [](const QUrl& url) {
         Out() << "OPEN " << url.toString() << Qt::endl;
         return true;
     };
+    session_ = std::make_unique<HeadlessWindow>(
+        PortableFolders(QFileInfo(programDir).absoluteFilePath()), std::move(services),
+        [](const HeadlessDialogs::Shown& shown) { Out() << "DIALOG: " << shown.describe() << Qt::endl; });
     return true;
 }
 

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QDesktopServices>
+#include <QProcess>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -8,6 +10,7 @@
 #include "platform/CommandLine.h"
 #include "platform/Locale.h"
 #include "platform/Product.h"
+#include "sources/LibMediaInfo.h"
 
 namespace {
 
@@ -18,13 +21,27 @@ QStringList ArgumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
+// The system's parts the window uses.
+WindowServices SystemServices() {
+    WindowServices services;
+    services.mediaLibrary = [] { return std::make_unique<LibMediaInfo>(); };
+    services.shutdown = [] {
+        const QStringList arguments{QStringLiteral("--no-ask-password"), QStringLiteral("poweroff")};
+        if (QProcess::execute(QStringLiteral("systemctl"), arguments) != 0) return false;
+        QCoreApplication::exit(0);
+        return true;
+    };
+    services.openUrl = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+    return services;
+}
+
 int ShowWindow(const ProgramFolders& folders) {
     QApplication::setDesktopFileName(QStringLiteral("org.example.tavrolin"));
     QTranslator qtGerman;
     UseGerman(qtGerman);
 
     QtDialogs dialogs;
-    THaupt haupt(folders, dialogs);
+    THaupt haupt(folders, dialogs, SystemServices());
     dialogs.setParent(&haupt);
     haupt.show();
     return QApplication::exec();
@@ -55,6 +72,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavrolin"));
     const ProgramFolders folders = LocateProgramFolders(QCoreApplication::applicationDirPath());
-    if (line.action == CommandLine::Action::Convert) return BatchConvert(folders, line.project, line.startAt);
+    if (line.action == CommandLine::Action::Convert)
+        return BatchConvert(folders, SystemServices(), line.project, line.startAt);
     return ShowWindow(folders);
 }

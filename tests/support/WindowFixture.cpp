@@ -1,5 +1,6 @@
 #include "support/WindowFixture.h"
 
+#include "sources/LibMediaInfo.h"
 #include "sources/Tables.h"
 
 void WindowTest::SetUp() {
@@ -16,12 +17,17 @@ void WindowTest::TearDown() {
 
 void WindowTest::open() {
     h.reset();
-    h = std::make_unique<THaupt>(programDir.path(), dialogs);
-    h->ShutdownHandler = [] {
+    WindowServices services;
+    services.sysClassBlock = sysClassBlock.isEmpty() ? sysfs.path() : sysClassBlock;
+    services.mediaLibrary = [this] {
+        return mediaLibrary ? mediaLibrary() : std::make_unique<LibMediaInfo>();
+    };
+    services.shutdown = [] {
         ADD_FAILURE() << "shutdown requested";
         return false;
     };
-    h->OpenUrlHandler = [](const QUrl&) { return true; };
+    services.openUrl = [this](const QUrl& url) { return openUrl(url); };
+    h = std::make_unique<THaupt>(PortableFolders(programDir.path()), dialogs, std::move(services));
     h->show();
     pump();
 }

@@ -177,7 +177,7 @@ TEST_F(MainWindow, ClosingDuringARunAbortsItAndClosesWhenItHasEnded) {
 
 TEST_F(MainWindow, ProductLabelAndTheAboutBoxNoticeOpenTheWebPage) {
     QList<QUrl> opened;
-    h->OpenUrlHandler = [&](const QUrl& url) {
+    openUrl = [&](const QUrl& url) {
         opened << url;
         return opened.size() < 3;
     };

@@ -144,7 +144,11 @@ TEST_F(Projects, OpeningReportsWhatNoLongerMatchesTheFiles) {
     EXPECT_EQ(h->sources().count(), 3) << "a missing source is still loaded";
 
     // Without the library every source is reported and none compared.
-    h->setMediaLibrary(std::make_unique<FakeMediaLibrary>(), [] { return 0; });
+    mediaLibrary = [] {
+        auto absent = std::make_unique<FakeMediaLibrary>();
+        absent->versionText.clear();
+        return absent;
+    };
     const QString noLibrary = QStringLiteral("Es wurde keine MediaInfo.DLL gefunden.");
     EXPECT_EQ(openProject(project), QStringList({noLibrary, noLibrary, noLibrary}));
 }

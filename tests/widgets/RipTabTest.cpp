@@ -50,21 +50,22 @@ class RipTabTest : public WindowTest {
 TEST_F(RipTabTest, DriveListsFollowTheOpticalDrivesInSysfs) {
     for (const auto& [name, address, model] :
          {std::tuple{"sr1", "2:0:1:0", "BW-16D1HT"}, std::tuple{"sr0", "1:0:0:0", "DVDRAM GH24NS"}}) {
-        disk.write(QStringLiteral("sys/devices/%1/vendor").arg(address), "HL-DT-ST \n");
-        disk.write(QStringLiteral("sys/devices/%1/model").arg(address), model);
-        QDir().mkpath(disk.file(QStringLiteral("sys/class/block/") + name));
-        QFile::link(disk.file(QStringLiteral("sys/devices/") + address),
-                    disk.file(QStringLiteral("sys/class/block/%1/device").arg(name)));
+        sysfs.write(QStringLiteral("devices/%1/vendor").arg(address), "HL-DT-ST \n");
+        sysfs.write(QStringLiteral("devices/%1/model").arg(address), model);
+        QDir().mkpath(sysfs.file(QStringLiteral("class/block/") + name));
+        QFile::link(sysfs.file(QStringLiteral("devices/") + address),
+                    sysfs.file(QStringLiteral("class/block/%1/device").arg(name)));
     }
-    QDir().mkpath(disk.file("sys/class/block/vda"));
+    QDir().mkpath(sysfs.file("class/block/vda"));
 
-    h->BuildDriveLists(disk.file("sys/class/block"));
+    sysClassBlock = sysfs.file("class/block");
+    open();
 
     const QStringList entries{"/dev/sr0: (1:0:0) HL-DT-ST DVDRAM GH24NS",
                               "/dev/sr1: (2:0:1) HL-DT-ST BW-16D1HT"};
     EXPECT_EQ(texts(find<QComboBox>("CoLW")), entries);
     for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(texts(ripCombos()[k]), entries);
+        EXPECT_EQ(ripCombos()[k]->count(), 2) << "the same drives, shown with their discs' labels";
         EXPECT_EQ(ripCombos()[k]->isEnabled(), k < 2) << k;
     }
     EXPECT_EQ(find<QComboBox>("CoLWRipA")->currentIndex(), 0);

@@ -20,7 +20,8 @@ QStringList Items(const QComboBox* combo) {
 
 }  // namespace
 
-int BatchConvert(const ProgramFolders& folders, const QString& project, const QString& startAt) {
+int BatchConvert(const ProgramFolders& folders, WindowServices services, const QString& project,
+                 const QString& startAt) {
     QTextStream out(stdout);
     const auto say = [&out](const QString& line) { out << line << Qt::endl; };
     const QFileInfo file(project);
@@ -30,15 +31,15 @@ int BatchConvert(const ProgramFolders& folders, const QString& project, const QS
         return 1;
     }
     // Questions (answered Yes) and messages; not the file dialogs (the project's own, or cancelled).
-    HeadlessWindow session(folders, [&say](const HeadlessDialogs::Shown& shown) {
+    services.shutdown = [&say] {
+        say(QStringLiteral("Hinweis:   Ohne Fenster wird der Computer nicht heruntergefahren."));
+        return true;
+    };
+    HeadlessWindow session(folders, std::move(services), [&say](const HeadlessDialogs::Shown& shown) {
         if (shown.what == QLatin1String("ask") || shown.what == QLatin1String("tell"))
             say(QStringLiteral("Dialog:    ") + shown.describe());
     });
     THaupt& h = session.window();
-    h.ShutdownHandler = [&say] {
-        say(QStringLiteral("Hinweis:   Ohne Fenster wird der Computer nicht heruntergefahren."));
-        return true;
-    };
     if (!session.openProject(file.absoluteFilePath())) {
         say(QStringLiteral("Fehler:    ") + project + QStringLiteral(" ist keine Projektdatei (*.tvpr)."));
         return 1;

@@ -9,10 +9,10 @@
 
 #include "gui/window/Tavrolin.h"
 
-HeadlessWindow::HeadlessWindow(const ProgramFolders& folders,
+HeadlessWindow::HeadlessWindow(const ProgramFolders& folders, WindowServices services,
                                std::function<void(const HeadlessDialogs::Shown&)> onDialog) {
     dialogs_.setObserver(std::move(onDialog));
-    window_ = std::make_unique<THaupt>(folders, dialogs_);
+    window_ = std::make_unique<THaupt>(folders, dialogs_, std::move(services));
     window_->show();
     QApplication::processEvents();
 }

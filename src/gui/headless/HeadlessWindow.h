@@ -4,10 +4,9 @@
 #include <functional>
 #include <memory>
 
+#include "gui/window/Tavrolin.h"
 #include "platform/HeadlessDialogs.h"
 #include "platform/ProgramFolders.h"
-
-class THaupt;
 
 // The real main window without a screen, for batch conversions and the
 // developer's driver. Dialogs are answered from a queue; with none queued a
@@ -15,7 +14,7 @@ class THaupt;
 // goes to onDialog.
 class HeadlessWindow {
   public:
-    HeadlessWindow(const ProgramFolders& folders,
+    HeadlessWindow(const ProgramFolders& folders, WindowServices services,
                    std::function<void(const HeadlessDialogs::Shown&)> onDialog);
     ~HeadlessWindow();
 

@@ -5,10 +5,10 @@
 #include "gui/window/Tavrolin.h"
 #include "sources/Admission.h"
 #include "sources/Analysis.h"
-#include "sources/LibMediaInfo.h"
+#include "sources/MediaInfo.h"
 
 int THaupt::ProbeLibrary() {
-    const LibraryProbe probe = ProbeVersion(LibMediaInfo().version(), true);
+    const LibraryProbe probe = ProbeVersion(services_.mediaLibrary()->version(), true);
     ShowLibraryCaption(*mpegTab->libraryBox(), probe);
     return probe.generation;
 }
@@ -16,14 +16,14 @@ int THaupt::ProbeLibrary() {
 bool THaupt::AddSource(const QString& path) {
     const bool jrDmux = !settings_.tools[Tool::jrDMUX].isEmpty();
     if (!AdmitBySize(path, jrDmux, dialogs_)) return false;
-    LibMediaInfo library;
+    const std::unique_ptr<MediaLibrary> library = services_.mediaLibrary();
     int index = 0;
     {
         const BusyCursor busy;
         // The analysis follows the library found now, not the one found at start-up.
         MediaInfoApi = ProbeLibrary();
-        if (!AdmitByContent(path, MediaInfoApi, library, jrDmux, dialogs_)) return false;
-        index = AnalyseSource(path, MediaInfoApi, library, Sources);
+        if (!AdmitByContent(path, MediaInfoApi, *library, jrDmux, dialogs_)) return false;
+        index = AnalyseSource(path, MediaInfoApi, *library, Sources);
     }
     if (index == 0) return false;
     ReadChapterFile(Sources[index]);

@@ -17,7 +17,7 @@
 #include "persistence/Project.h"
 #include "pipeline/BurnOptions.h"
 #include "platform/Paths.h"
-#include "sources/LibMediaInfo.h"
+#include "sources/MediaInfo.h"
 
 namespace {
 
@@ -33,11 +33,7 @@ QStringList Items(const QComboBox* list) {
 
 }  // namespace
 
-ProjectActions::ProjectActions(THaupt& haupt)
-    : QObject(&haupt),
-      h(haupt),
-      library_(std::make_unique<LibMediaInfo>()),
-      probe_([this] { return h.ProbeLibrary(); }) {
+ProjectActions::ProjectActions(THaupt& haupt) : QObject(&haupt), h(haupt) {
     connect(h.BuSpeichern, &QPushButton::clicked, this, &ProjectActions::BuSpeichernClick);
     connect(h.BuOeffnen, &QPushButton::clicked, this, &ProjectActions::BuOeffnenClick);
     connect(h.generalTab->resumeButton(), &QPushButton::clicked, this, &ProjectActions::BuRecoverClick);
@@ -45,11 +41,6 @@ ProjectActions::ProjectActions(THaupt& haupt)
 }
 
 ProjectActions::~ProjectActions() = default;
-
-void ProjectActions::setMediaLibrary(std::unique_ptr<MediaLibrary> library, std::function<int()> probe) {
-    library_ = std::move(library);
-    probe_ = std::move(probe);
-}
 
 void ProjectActions::BuSpeichernClick() {
     Dialogs::FileRequest request;
@@ -109,7 +100,8 @@ void ProjectActions::ProjectLoad(const QString& file) {
     ProjectLoadOutcome outcome;
     {
         const BusyCursor busy;
-        outcome = ::ProjectLoad(file, h.Sources, ProjectMedia{*library_, probe_});
+        const std::unique_ptr<MediaLibrary> library = h.services_.mediaLibrary();
+        outcome = ::ProjectLoad(file, h.Sources, ProjectMedia{*library, [this] { return h.ProbeLibrary(); }});
     }
     h.mpegTab->clearSelection();
     h.followSources(false);

@@ -27,14 +27,9 @@ class ProjectActions : public QObject {
     // them against their files and reports what differs.
     void ProjectLoad(const QString& file);
 
-    // The media library and its probe used by project loads (tests hand in their own).
-    void setMediaLibrary(std::unique_ptr<MediaLibrary> library, std::function<int()> probe);
-
   private:
     // A project file chosen in the open dialog; empty when cancelled or not a project.
     QString chooseProject(const QString& title, const QString& folder, const QString& filter);
 
     THaupt& h;
-    std::unique_ptr<MediaLibrary> library_;
-    std::function<int()> probe_;
 };

@@ -6,30 +6,9 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "persistence/Settings.h"
+
 namespace {
-
-using S = ProgramSettings;
-
-struct Named {
-    const char* control;
-    std::variant<bool S::*, int S::*, QString S::*> field;
-};
-
-// In the order of the settings file.
-const Named kBindings[] = {
-    {"RaRip1", &S::ripImage},       {"RaRip2", &S::ripDisc},          {"ChRipDatei", &S::ripAddToList},
-    {"ScLaut", &S::volume},         {"EdAlle", &S::chapterInterval},  {"EdGleich", &S::chapterCount},
-    {"ChPGC", &S::onePgcPerFile},   {"RaVar0", &S::variant0},         {"RaVar1", &S::variant1},
-    {"RaVar2", &S::variant2},       {"ChVorMenu", &S::playMenuFirst}, {"ChBrennen", &S::burn},
-    {"ChImage", &S::image},         {"ChSplit", &S::split},           {"RaDec", &S::decrypter},
-    {"RaImg", &S::imgTool},         {"EdDVDLabel", &S::label},        {"CoLW", &S::burner},
-    {"CoSpeed", &S::speed},         {"ChErase", &S::erase},           {"ChShutdown", &S::shutdown},
-    {"ChEject", &S::eject},         {"ChLog", &S::burnLog},           {"EdISODatei", &S::isoPath},
-    {"ChEinzel", &S::singleStep},   {"ChName", &S::ownProjectName},   {"ChXML", &S::editScript},
-    {"ChTools", &S::hideToolPaths}, {"CoTempo", &S::tempPolicy},      {"CoRecover", &S::recover},
-    {"CoProcess", &S::priority},    {"EdArbeitDir", &S::work},        {"EdDVDDir", &S::dvdRoot},
-    {"EdRipDir", &S::ripRoot},
-};
 
 int NumberOf(const QWidget* control) {
     if (auto* combo = qobject_cast<const QComboBox*>(control)) return combo->currentIndex();
@@ -46,33 +25,37 @@ void SetNumber(QWidget* control, int value) {
 }  // namespace
 
 SettingsControls::SettingsControls(const QWidget& window) {
-    for (const Named& named : kBindings) {
-        QWidget* control = window.findChild<QWidget*>(QLatin1String(named.control));
-        Q_ASSERT_X(control, "SettingsControls", named.control);
-        bindings_.push_back({control, named.field});
-    }
+    ProgramSettings names;
+    ForEachShownSetting(names, [&](const char* name, SettingField) {
+        QWidget* control = window.findChild<QWidget*>(QLatin1String(name));
+        Q_ASSERT_X(control, "SettingsControls", name);
+        controls_.insert(QLatin1String(name), control);
+    });
 }
 
-void SettingsControls::collect(ProgramSettings& s) const {
-    for (const Binding& b : bindings_) {
-        if (auto* flag = std::get_if<bool S::*>(&b.field))
-            s.*(*flag) = qobject_cast<QAbstractButton*>(b.control)->isChecked();
-        else if (auto* number = std::get_if<int S::*>(&b.field))
-            s.*(*number) = NumberOf(b.control);
+void SettingsControls::collect(ProgramSettings& settings) const {
+    ForEachShownSetting(settings, [this](const char* name, SettingField field) {
+        const QWidget* control = controls_.value(QLatin1String(name));
+        if (bool** flag = std::get_if<bool*>(&field))
+            **flag = qobject_cast<const QAbstractButton*>(control)->isChecked();
+        else if (int** number = std::get_if<int*>(&field))
+            **number = NumberOf(control);
         else
-            s.*std::get<QString S::*>(b.field) = qobject_cast<QLineEdit*>(b.control)->text();
-    }
+            *std::get<QString*>(field) = qobject_cast<const QLineEdit*>(control)->text();
+    });
 }
 
-void SettingsControls::apply(const ProgramSettings& s) const {
-    for (const Binding& b : bindings_) {
-        if (auto* flag = std::get_if<bool S::*>(&b.field)) {
-            if (!qobject_cast<QRadioButton*>(b.control))
-                qobject_cast<QAbstractButton*>(b.control)->setChecked(s.*(*flag));
-        } else if (auto* number = std::get_if<int S::*>(&b.field)) {
-            SetNumber(b.control, s.*(*number));
+void SettingsControls::apply(const ProgramSettings& settings) const {
+    ProgramSettings values = settings;
+    ForEachShownSetting(values, [this](const char* name, SettingField field) {
+        QWidget* control = controls_.value(QLatin1String(name));
+        if (bool** flag = std::get_if<bool*>(&field)) {
+            if (!qobject_cast<QRadioButton*>(control))
+                qobject_cast<QAbstractButton*>(control)->setChecked(**flag);
+        } else if (int** number = std::get_if<int*>(&field)) {
+            SetNumber(control, **number);
         } else {
-            qobject_cast<QLineEdit*>(b.control)->setText(s.*std::get<QString S::*>(b.field));
+            qobject_cast<QLineEdit*>(control)->setText(*std::get<QString*>(field));
         }
-    }
+    });
 }

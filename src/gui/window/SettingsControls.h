@@ -1,14 +1,14 @@
 #pragma once
 
-#include <variant>
-#include <vector>
+#include <QHash>
+#include <QString>
 
 #include "persistence/ProgramSettings.h"
 
 class QWidget;
 
-// The controls that show settings, found by their names under the window, each
-// bound to the field of the settings record it shows.
+// The controls that show settings, as the settings key table names them, found
+// under the window.
 class SettingsControls {
   public:
     explicit SettingsControls(const QWidget& window);
@@ -20,10 +20,5 @@ class SettingsControls {
     void apply(const ProgramSettings& settings) const;
 
   private:
-    using Field = std::variant<bool ProgramSettings::*, int ProgramSettings::*, QString ProgramSettings::*>;
-    struct Binding {
-        QWidget* control;
-        Field field;
-    };
-    std::vector<Binding> bindings_;
+    QHash<QString, QWidget*> controls_;
 };

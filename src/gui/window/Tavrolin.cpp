@@ -3,11 +3,9 @@
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QProcess>
 #include <QPropertyAnimation>
 #include <QPushButton>
 #include <QTabBar>
@@ -53,21 +51,11 @@ QAccessibleInterface* WindowAccessible(const QString& className, QObject* object
 
 }  // namespace
 
-THaupt::THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent)
-    : THaupt(PortableFolders(programDir), dialogs, parent) {}
-
-THaupt::THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), Folders(folders), dialogs_(dialogs) {
+THaupt::THaupt(const ProgramFolders& folders, Dialogs& dialogs, WindowServices services, QWidget* parent)
+    : QWidget(parent), Folders(folders), dialogs_(dialogs), services_(std::move(services)) {
     // The GUI library is static: its resources (icon, licence) are registered by hand.
     Q_INIT_RESOURCE(resources);
     Q_INIT_RESOURCE(licence);
-    ShutdownHandler = [] {
-        const QStringList arguments{QStringLiteral("--no-ask-password"), QStringLiteral("poweroff")};
-        if (QProcess::execute(QStringLiteral("systemctl"), arguments) != 0) return false;
-        QCoreApplication::exit(0);
-        return true;
-    };
-    OpenUrlHandler = [](const QUrl& url) { return QDesktopServices::openUrl(url); };
     QAccessible::installFactory(WindowAccessible);
     buildWindow();
     runner_ = std::make_unique<ProcessRunner>(logTab->sink(), *logTab, [this] {
@@ -176,9 +164,9 @@ void THaupt::startUp() {
     BuStart->setEnabled(false);
 }
 
-void THaupt::BuildDriveLists(const QString& sysClassBlock) {
+void THaupt::BuildDriveLists() {
     QStringList entries;
-    for (const OpticalDrive& drive : ListOpticalDrives(sysClassBlock))
+    for (const OpticalDrive& drive : ListOpticalDrives(services_.sysClassBlock))
         entries << DriveEntry(drive);
     entries.sort();
     imageTab->setDrives(entries);
@@ -289,10 +277,6 @@ void THaupt::setPreviewPlayer(std::unique_ptr<PreviewPlayer> player) {
     chapterTab->setPlayer(std::move(player));
 }
 
-void THaupt::setMediaLibrary(std::unique_ptr<MediaLibrary> library, std::function<int()> probe) {
-    projectActions->setMediaLibrary(std::move(library), std::move(probe));
-}
-
 // ---------------------------------------------------------------------------
 // Handlers
 
@@ -304,14 +288,14 @@ void THaupt::BuAbbruchClick() {
 }
 
 void THaupt::OpenWebPage() {
-    if (!OpenUrlHandler(QUrl(ProductWebAddress())))
+    if (!services_.openUrl(QUrl(ProductWebAddress())))
         dialogs_.tell(Dialogs::Kind::Information,
                       QStringLiteral("Es konnte kein Browser gestartet werden. Die Adresse lautet:\r\n") +
                           ProductWebAddress());
 }
 
 WindowRunContext THaupt::runContext() {
-    RunServices services{log(), dialogs_, *runner_, Folders, [this] { return ShutdownHandler(); }};
+    RunServices services{log(), dialogs_, *runner_, Folders, services_.shutdown};
     return WindowRunContext(std::move(services), RunInputs{Sources, CollectSettings(), controls()}, *this,
                             Run);
 }

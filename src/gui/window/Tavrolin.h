@@ -26,6 +26,20 @@ class ProjectActions;
 class RipTab;
 class SettingsControls;
 
+// What the window uses of the system, handed in once by main.cpp (tests hand in their own).
+struct WindowServices {
+    // The sysfs block-class folder the drive lists are read from.
+    QString sysClassBlock = QStringLiteral("/sys/class/block");
+    // Makes the media library for an analysis or a project load.
+    std::function<std::unique_ptr<MediaLibrary>()> mediaLibrary;
+    // Asks the system to shut the computer down after burning and, when it
+    // accepts, ends the program (settings and log were saved before); false
+    // when the request was refused.
+    std::function<bool()> shutdown;
+    // Opens a web page in the user's browser; false: no browser could be started.
+    std::function<bool(const QUrl&)> openUrl;
+};
+
 // The main window: the tab sheets, the bottom row and the program's state. Each
 // tab sheet owns its controls; the logic lives in the window-free units.
 class THaupt : public QWidget, public TabHost, private RunWindow {
@@ -33,18 +47,9 @@ class THaupt : public QWidget, public TabHost, private RunWindow {
 
   public:
     // folders: where the program's own files, its helpers and menu files are.
-    THaupt(const ProgramFolders& folders, Dialogs& dialogs, QWidget* parent = nullptr);
-    // Everything in programDir: tavrolin.ini, tavrolin.log and the helpers.
-    THaupt(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
+    THaupt(const ProgramFolders& folders, Dialogs& dialogs, WindowServices services,
+           QWidget* parent = nullptr);
     ~THaupt() override;
-
-    // Asks the system to shut the computer down after burning and, when it
-    // accepts, ends the program (settings and log were saved before); false when
-    // the request was refused. Tests replace it.
-    std::function<bool()> ShutdownHandler;
-    // Opens a web page in the user's browser (false: no browser could be
-    // started); tests replace it.
-    std::function<bool(const QUrl&)> OpenUrlHandler;
 
     // --- TabHost ---
     SourceTable& sources() override { return Sources; }
@@ -69,10 +74,6 @@ class THaupt : public QWidget, public TabHost, private RunWindow {
     // Replaceable parts (tests hand in their own).
     void setRunner(std::unique_ptr<ToolRunner> runner);
     void setPreviewPlayer(std::unique_ptr<PreviewPlayer> player);
-    void setMediaLibrary(std::unique_ptr<MediaLibrary> library, std::function<int()> probe);
-    // Fills the burner list and the rip lists with the optical drives found under
-    // a sysfs block-class folder.
-    void BuildDriveLists(const QString& sysClassBlock = QStringLiteral("/sys/class/block"));
 
     // The log memo's lines.
     LogSink& log();
@@ -102,6 +103,8 @@ class THaupt : public QWidget, public TabHost, private RunWindow {
     void buildBottomRow();
     void startUp();
     void onTabChanged(int index);
+    // Fills the burner list and the rip lists with the optical drives found.
+    void BuildDriveLists();
     // The source list changed; renumber: the title-set pass numbers the title
     // sets, else they count as stored in the records (a loaded project).
     void followSources(bool renumber);
@@ -130,6 +133,7 @@ class THaupt : public QWidget, public TabHost, private RunWindow {
 
     const ProgramFolders Folders;
     Dialogs& dialogs_;
+    const WindowServices services_;
     RunState Run;               // AbortRequested, ProcessingState, ResumePoint, RunProjectFile
     SourceTable Sources;        // records 1..30
     ProgramSettings settings_;  // the settings; those shown by controls are collected anew
