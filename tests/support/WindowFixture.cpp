@@ -96,7 +96,6 @@ int WindowTest::holdSource(const QString& path, const QString& seconds, const QS
     r.DVDBitrate = {8, kNone};
     r.Kapitel = marks;
     h->sourcesChanged();
-    h->sourcesChanged();
     return i;
 }
 
