@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
-#include "app/Ui.h"
+#include "gui/window/Ui.h"
 
 // tavrolin-icons FOLDER NAME SIZE...: renders the program's icon into the hicolor
 // layout below FOLDER: SIZExSIZE/apps/NAME.png for every size and

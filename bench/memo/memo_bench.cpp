@@ -6,7 +6,7 @@
 #include <QPlainTextEdit>
 #include <QTextStream>
 
-#include "app/LogTab.h"
+#include "gui/tabs/LogTab.h"
 
 namespace {
 

@@ -16,7 +16,8 @@ bool Applies(When when, bool full) {
     return when == When::Always || (when == When::Full && full);
 }
 
-// Visits every key in the order of the file with its value and its default.
+// Visits every key in the order of the file with its value, its default, when
+// it is read and written, and the name of the control that shows it (if any).
 template <class Visitor>
 void VisitKeys(Visitor& v, ProgramSettings& s, const ProgramSettings& d) {
     using W = When;
@@ -24,53 +25,74 @@ void VisitKeys(Visitor& v, ProgramSettings& s, const ProgramSettings& d) {
     v.text("Version", "Tavrolin", version, version, W::Never, W::Always);
     v.number("Fenster", "PosLinks", s.posLinks, d.posLinks, W::Full, W::Always);
     v.number("Fenster", "PosOben", s.posOben, d.posOben, W::Full, W::Always);
-    v.flag("SVCDrip", "Image", s.ripImage, d.ripImage, W::Always, W::Always);
-    v.flag("SVCDrip", "CDLW", s.ripDisc, d.ripDisc, W::Always, W::Always);
-    v.flag("SVCDrip", "Eintrag", s.ripAddToList, d.ripAddToList, W::Always, W::Always);
-    v.number("Kapitel", "Lautstärke", s.volume, d.volume, W::Always, W::Always);
-    v.text("Kapitel", "Abstand", s.chapterInterval, d.chapterInterval, W::Always, W::Always);
-    v.text("Kapitel", "Anzahl", s.chapterCount, d.chapterCount, W::Always, W::Always);
-    v.flag("Author", "PGC", s.onePgcPerFile, d.onePgcPerFile, W::Always, W::Always);
-    v.flag("Author", "Variante0", s.variant0, d.variant0, W::Always, W::Always);
-    v.flag("Author", "Variante1", s.variant1, d.variant1, W::Always, W::Always);
-    v.flag("Author", "Variante2", s.variant2, d.variant2, W::Always, W::Always);
-    v.flag("Author", "VorMenu", s.playMenuFirst, d.playMenuFirst, W::Always, W::Always);
+    v.flag("SVCDrip", "Image", s.ripImage, d.ripImage, W::Always, W::Always, "RaRip1");
+    v.flag("SVCDrip", "CDLW", s.ripDisc, d.ripDisc, W::Always, W::Always, "RaRip2");
+    v.flag("SVCDrip", "Eintrag", s.ripAddToList, d.ripAddToList, W::Always, W::Always, "ChRipDatei");
+    v.number("Kapitel", "Lautstärke", s.volume, d.volume, W::Always, W::Always, "ScLaut");
+    v.text("Kapitel", "Abstand", s.chapterInterval, d.chapterInterval, W::Always, W::Always, "EdAlle");
+    v.text("Kapitel", "Anzahl", s.chapterCount, d.chapterCount, W::Always, W::Always, "EdGleich");
+    v.flag("Author", "PGC", s.onePgcPerFile, d.onePgcPerFile, W::Always, W::Always, "ChPGC");
+    v.flag("Author", "Variante0", s.variant0, d.variant0, W::Always, W::Always, "RaVar0");
+    v.flag("Author", "Variante1", s.variant1, d.variant1, W::Always, W::Always, "RaVar1");
+    v.flag("Author", "Variante2", s.variant2, d.variant2, W::Always, W::Always, "RaVar2");
+    v.flag("Author", "VorMenu", s.playMenuFirst, d.playMenuFirst, W::Always, W::Always, "ChVorMenu");
     v.text("Author", "Menü1", s.menu1, d.menu1, W::Always, W::Always);
     v.text("Author", "Menü2", s.menu2, d.menu2, W::Always, W::Always);
     v.text("Author", "Menü3", s.menu3, d.menu3, W::Always, W::Always);
-    v.flag("ImageDVD", "Brennen", s.burn, d.burn, W::Always, W::Always);
-    v.flag("ImageDVD", "Image", s.image, d.image, W::Always, W::Always);
-    v.flag("ImageDVD", "Split", s.split, d.split, W::Always, W::Always);
-    v.flag("ImageDVD", "Decrypter", s.decrypter, d.decrypter, W::Always, W::Always);
-    v.flag("ImageDVD", "ImgTool", s.imgTool, d.imgTool, W::Always, W::Always);
-    v.text("ImageDVD", "Titel", s.label, d.label, W::Always, W::Always);
-    v.number("ImageDVD", "Brenner", s.burner, d.burner, W::Always, W::Always);
-    v.number("ImageDVD", "Speed", s.speed, d.speed, W::Always, W::Always);
-    v.flag("ImageDVD", "Löschen", s.erase, d.erase, W::Always, W::Always);
-    v.flag("ImageDVD", "Beenden", s.shutdown, d.shutdown, W::Always, W::Always);
-    v.flag("ImageDVD", "Auswerfen", s.eject, d.eject, W::Always, W::Always);
-    v.flag("ImageDVD", "Logdatei", s.burnLog, d.burnLog, W::Always, W::Always);
-    v.text("ImageDVD", "ImgDatei", s.isoPath, d.isoPath, W::Never, W::Always);
+    v.flag("ImageDVD", "Brennen", s.burn, d.burn, W::Always, W::Always, "ChBrennen");
+    v.flag("ImageDVD", "Image", s.image, d.image, W::Always, W::Always, "ChImage");
+    v.flag("ImageDVD", "Split", s.split, d.split, W::Always, W::Always, "ChSplit");
+    v.flag("ImageDVD", "Decrypter", s.decrypter, d.decrypter, W::Always, W::Always, "RaDec");
+    v.flag("ImageDVD", "ImgTool", s.imgTool, d.imgTool, W::Always, W::Always, "RaImg");
+    v.text("ImageDVD", "Titel", s.label, d.label, W::Always, W::Always, "EdDVDLabel");
+    v.number("ImageDVD", "Brenner", s.burner, d.burner, W::Always, W::Always, "CoLW");
+    v.number("ImageDVD", "Speed", s.speed, d.speed, W::Always, W::Always, "CoSpeed");
+    v.flag("ImageDVD", "Löschen", s.erase, d.erase, W::Always, W::Always, "ChErase");
+    v.flag("ImageDVD", "Beenden", s.shutdown, d.shutdown, W::Always, W::Always, "ChShutdown");
+    v.flag("ImageDVD", "Auswerfen", s.eject, d.eject, W::Always, W::Always, "ChEject");
+    v.flag("ImageDVD", "Logdatei", s.burnLog, d.burnLog, W::Always, W::Always, "ChLog");
+    v.text("ImageDVD", "ImgDatei", s.isoPath, d.isoPath, W::Never, W::Always, "EdISODatei");
     for (int t = 0; t < kToolCount; ++t) {
         const QByteArray key = ToolKey(static_cast<Tool>(t)).toUtf8();
         v.text("Allgemein", key.constData(), s.tools.paths[t], d.tools.paths[t], W::Full, W::Full);
     }
-    v.flag("Allgemein", "Einzel", s.singleStep, d.singleStep, W::Always, W::Full);
-    v.flag("Allgemein", "AutoName", s.ownProjectName, d.ownProjectName, W::Always, W::Full);
-    v.flag("Allgemein", "XML Edit", s.editScript, d.editScript, W::Always, W::Full);
-    v.flag("Allgemein", "Tools", s.hideToolPaths, d.hideToolPaths, W::Always, W::Full);
-    v.number("Allgemein", "Temporär", s.tempPolicy, d.tempPolicy, W::Always, W::Full);
-    v.number("Allgemein", "Recover", s.recover, d.recover, W::Never, W::Full);
-    v.number("Allgemein", "Process", s.priority, d.priority, W::Always, W::Full);
+    v.flag("Allgemein", "Einzel", s.singleStep, d.singleStep, W::Always, W::Full, "ChEinzel");
+    v.flag("Allgemein", "AutoName", s.ownProjectName, d.ownProjectName, W::Always, W::Full, "ChName");
+    v.flag("Allgemein", "XML Edit", s.editScript, d.editScript, W::Always, W::Full, "ChXML");
+    v.flag("Allgemein", "Tools", s.hideToolPaths, d.hideToolPaths, W::Always, W::Full, "ChTools");
+    v.number("Allgemein", "Temporär", s.tempPolicy, d.tempPolicy, W::Always, W::Full, "CoTempo");
+    v.number("Allgemein", "Recover", s.recover, d.recover, W::Never, W::Full, "CoRecover");
+    v.number("Allgemein", "Process", s.priority, d.priority, W::Always, W::Full, "CoProcess");
     v.colour("Allgemein", "GaugeFore", s.gaugeFore, d.gaugeFore, W::Always, W::Full);
     v.colour("Allgemein", "GaugeBack", s.gaugeBack, d.gaugeBack, W::Always, W::Full);
     v.text("Pfade", "SVCD", s.svcd, d.svcd, W::Always, W::Always);
     v.text("Pfade", "Images", s.images, d.images, W::Always, W::Always);
-    v.text("Pfade", "Arbeit", s.work, d.work, W::Always, W::Always);
-    v.text("Pfade", "DVDroot", s.dvdRoot, d.dvdRoot, W::Always, W::Always);
-    v.text("Pfade", "RIProot", s.ripRoot, d.ripRoot, W::Always, W::Always);
+    v.text("Pfade", "Arbeit", s.work, d.work, W::Always, W::Always, "EdArbeitDir");
+    v.text("Pfade", "DVDroot", s.dvdRoot, d.dvdRoot, W::Always, W::Always, "EdDVDDir");
+    v.text("Pfade", "RIProot", s.ripRoot, d.ripRoot, W::Always, W::Always, "EdRipDir");
     v.text("Pfade", "Projekte", s.projects, d.projects, W::Always, W::Always);
 }
+
+// Hands every setting that a control shows to a visit.
+class ControlVisitor {
+  public:
+    explicit ControlVisitor(const std::function<void(const char*, SettingField)>& visit) : visit_(visit) {}
+
+    void flag(const char*, const char*, bool& value, bool, When, When, const char* control = nullptr) {
+        if (control) visit_(control, &value);
+    }
+    void number(const char*, const char*, int& value, int, When, When, const char* control = nullptr) {
+        if (control) visit_(control, &value);
+    }
+    void text(const char*, const char*, QString& value, const QString&, When, When,
+              const char* control = nullptr) {
+        if (control) visit_(control, &value);
+    }
+    void colour(const char*, const char*, QString&, const QString&, When, When) {}
+
+  private:
+    const std::function<void(const char*, SettingField)>& visit_;
+};
 
 QString Name(const char* utf8) {
     return QString::fromUtf8(utf8);
@@ -80,17 +102,20 @@ class Writer {
   public:
     Writer(IniFile& ini, bool full) : ini_(ini), full_(full) {}
 
-    void flag(const char* section, const char* key, bool& value, bool, When, When save) {
+    void flag(const char* section, const char* key, bool& value, bool, When, When save,
+              const char* = nullptr) {
         if (Applies(save, full_)) ini_.setBool(Name(section), Name(key), value);
     }
-    void number(const char* section, const char* key, int& value, int, When, When save) {
+    void number(const char* section, const char* key, int& value, int, When, When save,
+                const char* = nullptr) {
         if (Applies(save, full_)) ini_.setInt(Name(section), Name(key), value);
     }
-    void text(const char* section, const char* key, QString& value, const QString&, When, When save) {
+    void text(const char* section, const char* key, QString& value, const QString&, When, When save,
+              const char* = nullptr) {
         if (Applies(save, full_)) ini_.setValue(Name(section), Name(key), value);
     }
     void colour(const char* section, const char* key, QString& value, const QString& fallback, When,
-                When save) {
+                When save, const char* = nullptr) {
         if (!Applies(save, full_)) return;
         const IniFile::Colour colour = ParseColour(value).value_or(*ParseColour(fallback));
         ini_.setColour(Name(section), Name(key), colour);
@@ -105,19 +130,21 @@ class Reader {
   public:
     Reader(const IniFile& ini, bool full) : ini_(ini), full_(full) {}
 
-    void flag(const char* section, const char* key, bool& value, bool fallback, When load, When) {
+    void flag(const char* section, const char* key, bool& value, bool fallback, When load, When,
+              const char* = nullptr) {
         if (Applies(load, full_)) value = ini_.boolValue(Name(section), Name(key), fallback);
     }
-    void number(const char* section, const char* key, int& value, int fallback, When load, When) {
+    void number(const char* section, const char* key, int& value, int fallback, When load, When,
+                const char* = nullptr) {
         if (Applies(load, full_)) value = ini_.intValue(Name(section), Name(key), fallback);
     }
-    void text(const char* section, const char* key, QString& value, const QString& fallback, When load,
-              When) {
+    void text(const char* section, const char* key, QString& value, const QString& fallback, When load, When,
+              const char* = nullptr) {
         if (Applies(load, full_)) value = ini_.value(Name(section), Name(key), fallback);
     }
     // A value that is neither a colour name nor a number leaves the default.
     void colour(const char* section, const char* key, QString& value, const QString& fallback, When load,
-                When) {
+                When, const char* = nullptr) {
         if (!Applies(load, full_)) return;
         const std::optional<IniFile::Colour> colour = ParseColour(ini_.value(Name(section), Name(key)));
         value = colour ? ColourText(*colour) : fallback;
@@ -217,6 +244,13 @@ void CorrectFolders(ProgramSettings& s, const QString& programDir) {
 QString WithoutTrailingSlash(QString folder) {
     if (folder.size() > 1 && folder.endsWith(QLatin1Char('/'))) folder.chop(1);
     return folder;
+}
+
+void ForEachShownSetting(ProgramSettings& settings,
+                         const std::function<void(const char* control, SettingField field)>& visit) {
+    const ProgramSettings defaults;
+    ControlVisitor visitor(visit);
+    VisitKeys(visitor, settings, defaults);
 }
 
 void SettingsWrite(IniFile& file, bool full, const ProgramSettings& settings) {

@@ -2,7 +2,9 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
+#include <variant>
 
 #include "persistence/IniFile.h"
 #include "persistence/ProgramSettings.h"
@@ -31,6 +33,13 @@ struct SettingsLoadOutcome {
     // Set by a full load: which tools the search found.
     std::optional<ToolAvailability> tools;
 };
+
+// A field of the settings record.
+using SettingField = std::variant<bool*, int*, QString*>;
+// Every setting that a control shows, in the order of the settings file: the
+// control's name and the field of settings it shows.
+void ForEachShownSetting(ProgramSettings& settings,
+                         const std::function<void(const char* control, SettingField field)>& visit);
 
 // A folder without one trailing "/" (the root "/" stays).
 QString WithoutTrailingSlash(QString folder);

@@ -3,12 +3,12 @@
 
 #include <vector>
 
-#include "platform/ScriptedDialogs.h"
 #include "sources/Admission.h"
 #include "sources/Analysis.h"
 #include "sources/LibMediaInfo.h"
 #include "sources/SourceTable.h"
 #include "sources/Tables.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestMedia.h"
 #include "support/TestSupport.h"
 

@@ -31,7 +31,7 @@ class RipWindow : public WindowTest {
 TEST_F(RipWindow, ExtractedImagesBecomeSourcesWithTheirEntryPoints) {
     const QStringList images{image(true, "Film.bin"), image(false, "Film cd2.bin")};
     const QString rip = disk.file("Ripp Ordner");
-    h->Pfade.RIProot = rip;
+    find<QLineEdit>("EdRipDir")->setText(rip);
     click("ChRipDatei");
     // One at a time, so Film.bin is first (several files would be sorted).
     for (const QString& file : images) {
@@ -43,7 +43,7 @@ TEST_F(RipWindow, ExtractedImagesBecomeSourcesWithTheirEntryPoints) {
 
     click("BuRipp");
 
-    const QString log = h->MemoLog->toPlainText();
+    const QString log = find<QPlainTextEdit>("MemoLog")->toPlainText();
     ASSERT_EQ(log.count("MPEGListe: Die Datei wurde in die Liste eingefügt"), 2) << log.toStdString();
     EXPECT_FALSE(log.contains("Fehler:")) << log.toStdString();
     const QString vcd = rip + "/Film_CD1.mpg";
@@ -60,13 +60,14 @@ TEST_F(RipWindow, ExtractedImagesBecomeSourcesWithTheirEntryPoints) {
         << chapters.join(' ').toStdString();
     EXPECT_FALSE(QFileInfo::exists(rip + "/Film cd2.Kapitel"));
 
-    ASSERT_EQ(h->Sources.count(), 2);
-    EXPECT_EQ(h->Sources[1].Datei, vcd);
-    EXPECT_EQ(h->Sources[1].Kapitel, chapters.join(','));
-    EXPECT_EQ(h->Sources[2].Datei, svcd);
-    EXPECT_EQ(h->Sources[2].Kapitel, QString());
-    EXPECT_EQ(h->ListSVCD->count(), 2);
+    ASSERT_EQ(h->sources().count(), 2);
+    EXPECT_EQ(h->sources()[1].Datei, vcd);
+    EXPECT_EQ(h->sources()[1].Kapitel, chapters.join(','));
+    EXPECT_EQ(h->sources()[2].Datei, svcd);
+    EXPECT_EQ(h->sources()[2].Kapitel, QString());
+    EXPECT_EQ(find<QListWidget>("ListSVCD")->count(), 2);
     showTab("tavTabMPEG");
-    EXPECT_TRUE(h->BuStart->isVisible() && h->BuStart->isEnabled()) << "the new sources can be converted";
-    EXPECT_TRUE(h->BuMProjekt->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("BuStart")->isVisible() && find<QPushButton>("BuStart")->isEnabled())
+        << "the new sources can be converted";
+    EXPECT_TRUE(find<QPushButton>("BuMProjekt")->isEnabled());
 }

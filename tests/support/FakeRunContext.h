@@ -5,8 +5,8 @@
 
 #include "pipeline/ProcessRunner.h"
 #include "pipeline/RunContext.h"
-#include "platform/ScriptedDialogs.h"
 #include "sources/SourceTable.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 
 // Remembers what the gauge was asked to show.

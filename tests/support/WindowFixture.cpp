@@ -1,5 +1,6 @@
 #include "support/WindowFixture.h"
 
+#include "sources/LibMediaInfo.h"
 #include "sources/Tables.h"
 
 void WindowTest::SetUp() {
@@ -16,12 +17,17 @@ void WindowTest::TearDown() {
 
 void WindowTest::open() {
     h.reset();
-    h = std::make_unique<THaupt>(programDir.path(), dialogs);
-    h->ShutdownHandler = [] {
+    WindowServices services;
+    services.sysClassBlock = sysClassBlock.isEmpty() ? sysfs.path() : sysClassBlock;
+    services.mediaLibrary = [this] {
+        return mediaLibrary ? mediaLibrary() : std::make_unique<LibMediaInfo>();
+    };
+    services.shutdown = [] {
         ADD_FAILURE() << "shutdown requested";
         return false;
     };
-    h->OpenUrlHandler = [](const QUrl&) { return true; };
+    services.openUrl = [this](const QUrl& url) { return openUrl(url); };
+    h = std::make_unique<THaupt>(PortableFolders(programDir.path()), dialogs, std::move(services));
     h->show();
     pump();
 }
@@ -43,7 +49,7 @@ void WindowTest::click(const char* name) {
 }
 
 void WindowTest::showTab(const char* name) {
-    h->tav->setCurrentWidget(find<QWidget>(name));
+    find<QTabWidget>("tav")->setCurrentWidget(find<QWidget>(name));
     pump();
 }
 
@@ -73,8 +79,8 @@ QStringList WindowTest::texts(const QComboBox* combo) {
 }
 
 int WindowTest::holdSource(const QString& path, const QString& seconds, const QString& marks) {
-    const int i = h->Sources.append(path);
-    MPEGInfo& r = h->Sources[i];
+    const int i = h->sources().append(path);
+    MPEGInfo& r = h->sources()[i];
     r.Format = QStringLiteral("MPEG2");
     r.FormatStr = QStringLiteral("MPEG-PS");
     r.Spieldauer = seconds;
@@ -89,8 +95,7 @@ int WindowTest::holdSource(const QString& path, const QString& seconds, const QS
     r.DVDSprache = {kLanguageDE, kNone};
     r.DVDBitrate = {8, kNone};
     r.Kapitel = marks;
-    h->RefreshSourceList();
-    h->TitleSetPass();
+    h->sourcesChanged();
     return i;
 }
 

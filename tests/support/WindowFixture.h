@@ -24,8 +24,14 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/Tavrolin.h"
-#include "platform/ScriptedDialogs.h"
+#include "gui/tabs/ChapterTab.h"
+#include "gui/tabs/ImageTab.h"
+#include "gui/tabs/LogTab.h"
+#include "gui/tabs/RipTab.h"
+#include "gui/window/Tavrolin.h"
+#include "gui/windows/XMLEdit.h"
+#include "persistence/Project.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 
 // Builds the real main window offscreen against a temporary program folder,
@@ -68,8 +74,13 @@ class WindowTest : public ::testing::Test {
     QString copy(const QString& source, const QString& name);
 
     TempFolder programDir;
-    TempFolder disk;  // a place for the test's own files, apart from the program folder
+    TempFolder disk;        // a place for the test's own files, apart from the program folder
+    TempFolder sysfs;       // a sysfs of the test's own
+    QString sysClassBlock;  // the drives the window sees: none unless a test makes some
     ScriptedDialogs dialogs;
+    // What the window's services do: open a web page, make the media library.
+    std::function<bool(const QUrl&)> openUrl = [](const QUrl&) { return true; };
+    std::function<std::unique_ptr<MediaLibrary>()> mediaLibrary;
     std::unique_ptr<THaupt> h;
 };
 

@@ -1,5 +1,5 @@
-#include "platform/ScriptedDialogs.h"
 #include "sources/Admission.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TestSupport.h"
 #include "unit/FakeMediaLibrary.h"
 

@@ -1,6 +1,6 @@
 #include <QDialog>
 
-#include "chapters/MediaPreviewPlayer.h"
+#include "gui/tabs/MediaPreviewPlayer.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -40,81 +40,82 @@ class GeneralOptions : public WindowTest {
 
 TEST_F(GeneralOptions, WorkingFolderMustNotLieInTheDvdFolder) {
     const QString work = folder(QStringLiteral("Work"));
-    h->Pfade.DVDroot = folder(QStringLiteral("Work/DVD"));
-    h->EdDVDLabel->setText(QStringLiteral("Urlaub"));
-    h->Run.resumePoint = 300;
+    find<QLineEdit>("EdDVDDir")->setText(folder(QStringLiteral("Work/DVD")));
+    find<QLineEdit>("EdDVDLabel")->setText(QStringLiteral("Urlaub"));
+    h->runState().resumePoint = 300;
 
     EXPECT_EQ(choose("BuArbeitDir", folder(QStringLiteral("Work/DVD/Temp"))), kWorkRefused);
     EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path());
-    EXPECT_EQ(h->Pfade.Arbeit, programDir.path());
-    EXPECT_EQ(h->Run.resumePoint, 300) << "the refusal changes nothing";
-    EXPECT_EQ(choose("BuArbeitDir", h->Pfade.DVDroot), kWorkRefused);
+    EXPECT_EQ(h->settings().work, programDir.path());
+    EXPECT_EQ(h->runState().resumePoint, 300) << "the refusal changes nothing";
+    EXPECT_EQ(choose("BuArbeitDir", h->settings().dvdRoot), kWorkRefused);
 
     EXPECT_EQ(choose("BuArbeitDir", work), QString());
-    EXPECT_EQ(h->EdArbeitDir->text(), work);
-    EXPECT_EQ(h->EdISODatei->text(), work + QStringLiteral("/Urlaub.iso"));
-    EXPECT_EQ(h->Run.resumePoint, 0);
+    EXPECT_EQ(find<QLineEdit>("EdArbeitDir")->text(), work);
+    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), work + QStringLiteral("/Urlaub.iso"));
+    EXPECT_EQ(h->runState().resumePoint, 0);
 
     // A cancelled choice still discards a loaded resume point.
-    h->Run.resumePoint = 300;
+    h->runState().resumePoint = 300;
     EXPECT_EQ(choose("BuArbeitDir", QStringLiteral("cancel")), QString());
     EXPECT_EQ(dialogs.lastFileRequest().folder, work);
-    EXPECT_EQ(h->Run.resumePoint, 0);
+    EXPECT_EQ(h->runState().resumePoint, 0);
 }
 
 TEST_F(GeneralOptions, DvdFolderMustNotBeOrLieAboveAnotherFolder) {
     const QString work = folder(QStringLiteral("Work"));
     const QString current = folder(QStringLiteral("Other/DVD"));
-    h->Pfade.Arbeit = work;
-    h->Pfade.DVDroot = current;
-    h->Run.resumePoint = 300;
+    find<QLineEdit>("EdArbeitDir")->setText(work);
+    find<QLineEdit>("EdDVDDir")->setText(current);
+    h->runState().resumePoint = 300;
 
     for (const QString& refused :
          {work, disk.path(), QStringLiteral("/"), current, folder(QStringLiteral("Other"))}) {
         EXPECT_EQ(choose("BuDVDDir", refused), kDvdRefused) << refused.toStdString();
-        EXPECT_EQ(h->Pfade.DVDroot, current);
+        EXPECT_EQ(h->settings().dvdRoot, current);
     }
     EXPECT_EQ(dialogs.lastFileRequest().folder, current);
 
     const QString accepted = folder(QStringLiteral("Work/DVD"));
     EXPECT_EQ(choose("BuDVDDir", accepted), QString());
-    EXPECT_EQ(h->EdDVDDir->text(), accepted);
-    EXPECT_EQ(h->Run.resumePoint, 300) << "the DVD folder does not touch the resume point";
+    EXPECT_EQ(find<QLineEdit>("EdDVDDir")->text(), accepted);
+    EXPECT_EQ(h->runState().resumePoint, 300) << "the DVD folder does not touch the resume point";
 
     // A DVD folder that does not exist yet: the chooser starts in its parent.
-    h->Pfade.DVDroot = work + QStringLiteral("/neu");
+    find<QLineEdit>("EdDVDDir")->setText(work + QStringLiteral("/neu"));
     EXPECT_EQ(choose("BuDVDDir", QStringLiteral("cancel")), QString());
     EXPECT_EQ(dialogs.lastFileRequest().folder, work);
-    EXPECT_EQ(h->EdDVDDir->text(), work + QStringLiteral("/neu"));
+    EXPECT_EQ(find<QLineEdit>("EdDVDDir")->text(), work + QStringLiteral("/neu"));
 }
 
 TEST_F(GeneralOptions, RipFolderMustNotLieInTheDvdFolder) {
     const QString dvd = folder(QStringLiteral("Work/DVD"));
-    h->Pfade.DVDroot = dvd;
+    find<QLineEdit>("EdDVDDir")->setText(dvd);
     EXPECT_EQ(choose("BuRipDir", dvd), kRipRefused);
     EXPECT_EQ(choose("BuRipDir", folder(QStringLiteral("Work/DVD/Ripp"))), kRipRefused);
-    EXPECT_EQ(h->Pfade.RIProot, programDir.path());
+    EXPECT_EQ(h->settings().ripRoot, programDir.path());
 
     const QString rip = folder(QStringLiteral("Work/Ripp"));
     EXPECT_EQ(choose("BuRipDir", rip), QString());
-    EXPECT_EQ(h->EdRipDir->text(), rip);
+    EXPECT_EQ(find<QLineEdit>("EdRipDir")->text(), rip);
     EXPECT_EQ(choose("BuRipDir", QStringLiteral("cancel")), QString());
-    EXPECT_EQ(h->Pfade.RIProot, rip);
+    EXPECT_EQ(h->settings().ripRoot, rip);
 }
 
 TEST_F(GeneralOptions, ChoosingAStageByHandDiscardsTheResumePoint) {
-    h->CoRecover->clear();
-    h->CoRecover->addItems({QStringLiteral("Demuxen"), QStringLiteral("Upmix"), QStringLiteral("Muxen")});
-    h->Run.resumePoint = 300;
-    h->CoRecover->setCurrentIndex(1);
-    EXPECT_EQ(h->Run.resumePoint, 300) << "a change by the program keeps it";
-    QTest::keyClick(h->CoRecover, Qt::Key_Down);
-    EXPECT_EQ(h->CoRecover->currentIndex(), 2);
-    EXPECT_EQ(h->Run.resumePoint, 0);
+    find<QComboBox>("CoRecover")->clear();
+    find<QComboBox>("CoRecover")
+        ->addItems({QStringLiteral("Demuxen"), QStringLiteral("Upmix"), QStringLiteral("Muxen")});
+    h->runState().resumePoint = 300;
+    find<QComboBox>("CoRecover")->setCurrentIndex(1);
+    EXPECT_EQ(h->runState().resumePoint, 300) << "a change by the program keeps it";
+    QTest::keyClick(find<QComboBox>("CoRecover"), Qt::Key_Down);
+    EXPECT_EQ(find<QComboBox>("CoRecover")->currentIndex(), 2);
+    EXPECT_EQ(h->runState().resumePoint, 0);
 }
 
 TEST_F(GeneralOptions, TypingIntoTheListsChangesNothing) {
-    for (QComboBox* list : {h->CoTempo, h->CoProcess}) {
+    for (QComboBox* list : {find<QComboBox>("CoTempo"), find<QComboBox>("CoProcess")}) {
         list->setCurrentIndex(0);
         QTest::keyClicks(list, QStringLiteral("NnHh"));
         EXPECT_EQ(list->currentIndex(), 0) << list->objectName().toStdString();
@@ -131,7 +132,7 @@ TEST_F(GeneralOptions, ToolsAndMciButtonsShowTheirWindows) {
         window.accept();
     });
     click("BuTools");
-    EXPECT_EQ(imgTool, h->Tools[Tool::ImgTool]);
+    EXPECT_EQ(imgTool, h->settings().tools[Tool::ImgTool]);
 
     QStringList shown;
     OnNextModal<QDialog>([&](QDialog& window) {

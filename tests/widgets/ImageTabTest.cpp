@@ -1,7 +1,7 @@
 #include <QClipboard>
 #include <QFocusEvent>
 
-#include "pipeline/ImageTab.h"
+#include "gui/tabs/ImageTab.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -21,9 +21,9 @@ class ImageTabTest : public WindowTest {
     }
     // The tools as a search would leave them, and the tab's rules applied.
     void useTools(const QString& decrypter, const QString& imgTool) {
-        h->Tools[Tool::Decrypter] = decrypter;
-        h->Tools[Tool::ImgTool] = imgTool;
-        h->imageTab->SettingsLoaded();
+        h->settings().tools[Tool::Decrypter] = decrypter;
+        h->settings().tools[Tool::ImgTool] = imgTool;
+        find<ImageTab>("tavTabImage")->SettingsLoaded();
     }
     // Clicks a check box or radio button (on its indicator, whatever its width).
     void press(QAbstractButton* button) {
@@ -32,8 +32,8 @@ class ImageTabTest : public WindowTest {
         pump();
     }
     void burnOn() {
-        if (!h->ChBrennen->isChecked()) press(h->ChBrennen);
-        ASSERT_TRUE(h->ChBrennen->isChecked());
+        if (!find<QCheckBox>("ChBrennen")->isChecked()) press(find<QCheckBox>("ChBrennen"));
+        ASSERT_TRUE(find<QCheckBox>("ChBrennen")->isChecked());
     }
     static void expectEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
         for (QWidget* w : widgets)
@@ -41,7 +41,7 @@ class ImageTabTest : public WindowTest {
     }
     void leaveLabel() {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(h->EdDVDLabel, &out);
+        QApplication::sendEvent(find<QLineEdit>("EdDVDLabel"), &out);
     }
 };
 
@@ -50,85 +50,93 @@ class ImageTabTest : public WindowTest {
 TEST_F(ImageTabTest, SpeedListNeedsDecrypter3230) {
     useTools(tool("alt", "DVDDecrypter", "3.2.2.9"), NotFoundMarker());
     burnOn();
-    EXPECT_TRUE(h->RaDec->isChecked()) << "the only program found is chosen";
-    expectEnabled({h->CoSpeed, h->LaImgSpeed, h->RaImg, h->ChEject}, false);
-    EXPECT_TRUE(h->CoLW->isEnabled());
+    EXPECT_TRUE(find<QRadioButton>("RaDec")->isChecked()) << "the only program found is chosen";
+    expectEnabled({find<QComboBox>("CoSpeed"), find<QLabel>("LaImgSpeed"), find<QRadioButton>("RaImg"),
+                   find<QCheckBox>("ChEject")},
+                  false);
+    EXPECT_TRUE(find<QComboBox>("CoLW")->isEnabled());
 
     useTools(tool("neu", "DVDDecrypter", "3.2.3.0"), NotFoundMarker());
-    press(h->RaDec);
-    expectEnabled({h->CoSpeed, h->LaImgSpeed}, true);
+    press(find<QRadioButton>("RaDec"));
+    expectEnabled({find<QComboBox>("CoSpeed"), find<QLabel>("LaImgSpeed")}, true);
 }
 
 TEST_F(ImageTabTest, ImgToolBurnerListNeedsImgToolIni) {
-    h->CoLW->insertItem(0, QStringLiteral("/dev/sr0 (0,0,0) TSST DVD-RW"));
+    find<QComboBox>("CoLW")->insertItem(0, QStringLiteral("/dev/sr0 (0,0,0) TSST DVD-RW"));
     const QString imgTool = tool("imgtool", "ImgTool", "1.0");
     useTools(NotFoundMarker(), imgTool);
     burnOn();
-    EXPECT_TRUE(h->RaImg->isChecked());
-    expectEnabled({h->CoLW, h->LaImgBrenner, h->ChImage, h->ChSplit, h->EdISODatei}, false);
-    expectEnabled({h->ChEject, h->ChLog, h->EdDVDLabel}, true);  // ImgTool Burn writes the label
-    EXPECT_EQ(texts(h->CoRecover), kConversion + QStringList{"DVD brennen"});
+    EXPECT_TRUE(find<QRadioButton>("RaImg")->isChecked());
+    expectEnabled({find<QComboBox>("CoLW"), find<QLabel>("LaImgBrenner"), find<QCheckBox>("ChImage"),
+                   find<QCheckBox>("ChSplit"), find<QLineEdit>("EdISODatei")},
+                  false);
+    expectEnabled({find<QCheckBox>("ChEject"), find<QCheckBox>("ChLog"), find<QLineEdit>("EdDVDLabel")},
+                  true);  // ImgTool Burn writes the label
+    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion + QStringList{"DVD brennen"});
 
     disk.write(QStringLiteral("imgtool/ImgTool.ini"), "Device: /dev/sr0\n");
-    press(h->RaImg);
-    expectEnabled({h->CoLW, h->LaImgBrenner}, true);
+    press(find<QRadioButton>("RaImg"));
+    expectEnabled({find<QComboBox>("CoLW"), find<QLabel>("LaImgBrenner")}, true);
 }
 
 TEST_F(ImageTabTest, DecrypterForcesTheImageAndTheStageListFollows) {
     useTools(tool("dec", "DVDDecrypter", "3.2.3.0"), tool("img", "ImgTool", "1.0"));
     burnOn();
-    press(h->RaImg);
-    press(h->RaDec);
-    EXPECT_TRUE(h->ChImage->isChecked());
-    expectEnabled({h->EdDVDLabel, h->EdISODatei}, true);
-    EXPECT_EQ(texts(h->CoRecover), kConversion + QStringList({"Image erstellen", "Image brennen"}));
+    press(find<QRadioButton>("RaImg"));
+    press(find<QRadioButton>("RaDec"));
+    EXPECT_TRUE(find<QCheckBox>("ChImage")->isChecked());
+    expectEnabled({find<QLineEdit>("EdDVDLabel"), find<QLineEdit>("EdISODatei")}, true);
+    EXPECT_EQ(texts(find<QComboBox>("CoRecover")),
+              kConversion + QStringList({"Image erstellen", "Image brennen"}));
 
-    h->CoRecover->setCurrentIndex(3);
-    press(h->ChImage);
-    EXPECT_TRUE(h->ChImage->isChecked()) << "DVD Decrypter burns an image";
-    EXPECT_EQ(h->CoRecover->currentIndex(), 0) << "a rebuilt list starts at its first stage";
+    find<QComboBox>("CoRecover")->setCurrentIndex(3);
+    press(find<QCheckBox>("ChImage"));
+    EXPECT_TRUE(find<QCheckBox>("ChImage")->isChecked()) << "DVD Decrypter burns an image";
+    EXPECT_EQ(find<QComboBox>("CoRecover")->currentIndex(), 0) << "a rebuilt list starts at its first stage";
 
-    press(h->ChBrennen);
-    expectEnabled({h->RaDec, h->CoLW}, false);
-    EXPECT_EQ(texts(h->CoRecover), kConversion + QStringList{"Image erstellen"});
-    press(h->ChImage);
-    expectEnabled({h->ChSplit, h->LaImgLabel, h->EdDVDLabel, h->EdISODatei}, false);
-    EXPECT_EQ(texts(h->CoRecover), kConversion);
+    press(find<QCheckBox>("ChBrennen"));
+    expectEnabled({find<QRadioButton>("RaDec"), find<QComboBox>("CoLW")}, false);
+    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion + QStringList{"Image erstellen"});
+    press(find<QCheckBox>("ChImage"));
+    expectEnabled({find<QCheckBox>("ChSplit"), find<QLabel>("LaImgLabel"), find<QLineEdit>("EdDVDLabel"),
+                   find<QLineEdit>("EdISODatei")},
+                  false);
+    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion);
 }
 
 TEST_F(ImageTabTest, WithoutBurnProgramsOnlyTheImageRemains) {
-    h->ChBrennen->setChecked(true);
+    find<QCheckBox>("ChBrennen")->setChecked(true);
     useTools(NotFoundMarker(), QString());
-    EXPECT_FALSE(h->ChBrennen->isChecked() || h->ChBrennen->isEnabled());
-    EXPECT_EQ(texts(h->CoRecover), kConversion);
-    press(h->ChImage);
-    EXPECT_EQ(texts(h->CoRecover), kConversion + QStringList{"Image erstellen"});
-    EXPECT_TRUE(h->EdDVDLabel->isEnabled());
+    EXPECT_FALSE(find<QCheckBox>("ChBrennen")->isChecked() || find<QCheckBox>("ChBrennen")->isEnabled());
+    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion);
+    press(find<QCheckBox>("ChImage"));
+    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion + QStringList{"Image erstellen"});
+    EXPECT_TRUE(find<QLineEdit>("EdDVDLabel")->isEnabled());
 }
 
 TEST_F(ImageTabTest, LabelTakesOnlyAllowedCharactersAndNamesTheImage) {
-    h->EdDVDLabel->clear();
-    h->EdDVDLabel->setEnabled(true);
-    h->EdDVDLabel->setFocus();
-    QTest::keyClicks(h->EdDVDLabel, QStringLiteral("a b!"));
-    EXPECT_EQ(h->EdDVDLabel->text(), QStringLiteral("a_b"));
-    EXPECT_EQ(h->EdISODatei->text(), h->Pfade.Arbeit + QStringLiteral("/a_b.iso"));
-    QTest::keyClick(h->EdDVDLabel, Qt::Key_Backspace);
-    EXPECT_EQ(h->EdDVDLabel->text(), QStringLiteral("a_"));
+    find<QLineEdit>("EdDVDLabel")->clear();
+    find<QLineEdit>("EdDVDLabel")->setEnabled(true);
+    find<QLineEdit>("EdDVDLabel")->setFocus();
+    QTest::keyClicks(find<QLineEdit>("EdDVDLabel"), QStringLiteral("a b!"));
+    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("a_b"));
+    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), h->settings().work + QStringLiteral("/a_b.iso"));
+    QTest::keyClick(find<QLineEdit>("EdDVDLabel"), Qt::Key_Backspace);
+    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("a_"));
 
     QApplication::clipboard()->setText(QStringLiteral("x yä?(1)"));
-    h->EdDVDLabel->paste();
-    EXPECT_EQ(h->EdDVDLabel->text(), QStringLiteral("a_x_y(1)"));
-    EXPECT_EQ(h->EdISODatei->text(), h->Pfade.Arbeit + QStringLiteral("/a_x_y(1).iso"));
+    find<QLineEdit>("EdDVDLabel")->paste();
+    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("a_x_y(1)"));
+    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), h->settings().work + QStringLiteral("/a_x_y(1).iso"));
 }
 
 TEST_F(ImageTabTest, EmptyLabelIsRestoredOnLeaving) {
-    h->EdDVDLabel->setText(QStringLiteral("Urlaub"));
+    find<QLineEdit>("EdDVDLabel")->setText(QStringLiteral("Urlaub"));
     leaveLabel();
-    EXPECT_EQ(h->EdDVDLabel->text(), QStringLiteral("Urlaub"));
-    h->EdDVDLabel->clear();
-    EXPECT_EQ(h->EdISODatei->text(), h->Pfade.Arbeit + QStringLiteral("/.iso"));
+    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("Urlaub"));
+    find<QLineEdit>("EdDVDLabel")->clear();
+    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), h->settings().work + QStringLiteral("/.iso"));
     leaveLabel();
-    EXPECT_EQ(h->EdDVDLabel->text(), QStringLiteral("Meine_DVD"));
-    EXPECT_EQ(h->EdISODatei->text(), h->Pfade.Arbeit + QStringLiteral("/Meine_DVD.iso"));
+    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("Meine_DVD"));
+    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), h->settings().work + QStringLiteral("/Meine_DVD.iso"));
 }

@@ -4,7 +4,7 @@
 #include <QTextBrowser>
 #include <set>
 
-#include "app/About.h"
+#include "gui/windows/About.h"
 #include "pipeline/ProcessRunner.h"
 #include "platform/Product.h"
 #include "support/MediaCheck.h"
@@ -41,39 +41,41 @@ using MainWindow = WindowTest;
 TEST_F(MainWindow, StartsFixedOnTheMpegTabWithTheListControlsDisabledAndStartVisible) {
     EXPECT_EQ(h->size(), QSize(564, 392));
     EXPECT_FALSE(h->windowFlags() & Qt::WindowMaximizeButtonHint);
-    EXPECT_EQ(h->tav->currentWidget(), h->tavTabMPEG);
-    EXPECT_EQ(h->PGA->currentWidget(), h->TabStrukt);
+    EXPECT_EQ(find<QTabWidget>("tav")->currentWidget(), find<QWidget>("tavTabMPEG"));
+    EXPECT_EQ(find<QTabWidget>("PGA")->currentWidget(), find<QWidget>("TabStrukt"));
     for (const char* name :
          {"BuHoch", "BuRunter", "BuStart", "BuMProjekt", "BuDel", "BuDelAlle", "BuPlay", "BuStop", "BuKAdd",
           "BuKDel", "BuKDelAlle", "EdPosition", "EdSpieldauer", "ScPosition", "ScLaut"})
         EXPECT_FALSE(find(name)->isEnabled()) << name;
-    EXPECT_TRUE(h->BuStart->isVisible());
-    EXPECT_FALSE(h->BuRipp->isVisible() || h->BuAbbruch->isVisible() || h->BuAbbruch->isEnabled());
-    EXPECT_FALSE(h->GaFort->isVisibleTo(h.get()));
-    EXPECT_TRUE(h->MemoLog->toPlainText().isEmpty() && h->MemoLog->isReadOnly());
+    EXPECT_TRUE(find<QPushButton>("BuStart")->isVisible());
+    EXPECT_FALSE(find<QPushButton>("BuRipp")->isVisible() || find<QPushButton>("BuAbbruch")->isVisible() ||
+                 find<QPushButton>("BuAbbruch")->isEnabled());
+    EXPECT_FALSE(find<QProgressBar>("GaFort")->isVisibleTo(h.get()));
+    EXPECT_TRUE(find<QPlainTextEdit>("MemoLog")->toPlainText().isEmpty() &&
+                find<QPlainTextEdit>("MemoLog")->isReadOnly());
     showTab("tavTabLog");
-    EXPECT_EQ(h->MemoLog->height(), 325);
+    EXPECT_EQ(find<QPlainTextEdit>("MemoLog")->height(), 325);
 }
 
 TEST_F(MainWindow, RipTabSwapsStartForRippenAndEveryOtherTabSwapsBack) {
     for (const char* sheet :
          {"tavTabMPEG", "tavTabKAP", "tavTabAuthor", "tavTabImage", "tavTabAllgem", "tavTabLog"}) {
         showTab("tavTabRip");
-        EXPECT_TRUE(h->BuRipp->isVisible());
-        EXPECT_FALSE(h->BuStart->isVisible());
-        EXPECT_EQ(h->BuRipp->geometry(), h->BuStart->geometry());
+        EXPECT_TRUE(find<QPushButton>("BuRipp")->isVisible());
+        EXPECT_FALSE(find<QPushButton>("BuStart")->isVisible());
+        EXPECT_EQ(find<QPushButton>("BuRipp")->geometry(), find<QPushButton>("BuStart")->geometry());
         showTab(sheet);
-        EXPECT_TRUE(h->BuStart->isVisible()) << sheet;
-        EXPECT_FALSE(h->BuRipp->isVisible()) << sheet;
+        EXPECT_TRUE(find<QPushButton>("BuStart")->isVisible()) << sheet;
+        EXPECT_FALSE(find<QPushButton>("BuRipp")->isVisible()) << sheet;
     }
 }
 
 TEST_F(MainWindow, StartWithoutSourcesLogsTheErrorAndEveryRunAddsToTheLogFile) {
     h->BuStartClick();
-    EXPECT_EQ(h->tav->currentWidget(), h->tavTabLog);
-    EXPECT_TRUE(h->BuStart->isEnabled());
+    EXPECT_EQ(find<QTabWidget>("tav")->currentWidget(), find<QWidget>("tavTabLog"));
+    EXPECT_TRUE(find<QPushButton>("BuStart")->isEnabled());
     click("BuStart");
-    const QStringList lines = h->MemoLog->toPlainText().split('\n');
+    const QStringList lines = find<QPlainTextEdit>("MemoLog")->toPlainText().split('\n');
     EXPECT_EQ(lines.count(QStringLiteral("Fehler:     Keine Dateien zum Bearbeiten gefunden.")), 2);
     QFile file(programDir.file("tavrolin.log"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -82,13 +84,14 @@ TEST_F(MainWindow, StartWithoutSourcesLogsTheErrorAndEveryRunAddsToTheLogFile) {
 
 TEST_F(MainWindow, GaugeShrinksTheMemo) {
     showTab("tavTabLog");
-    h->progress().showGauge(1000);
-    EXPECT_TRUE(h->GaFort->isVisible());
-    EXPECT_EQ(h->MemoLog->height(), 300);
-    EXPECT_LE(h->MemoLog->geometry().bottom(), h->GaFort->geometry().top());
-    h->progress().hideGauge();
-    EXPECT_FALSE(h->GaFort->isVisible());
-    EXPECT_EQ(h->MemoLog->height(), 325);
+    find<LogTab>("tavTabLog")->showGauge(1000);
+    EXPECT_TRUE(find<QProgressBar>("GaFort")->isVisible());
+    EXPECT_EQ(find<QPlainTextEdit>("MemoLog")->height(), 300);
+    EXPECT_LE(find<QPlainTextEdit>("MemoLog")->geometry().bottom(),
+              find<QProgressBar>("GaFort")->geometry().top());
+    find<LogTab>("tavTabLog")->hideGauge();
+    EXPECT_FALSE(find<QProgressBar>("GaFort")->isVisible());
+    EXPECT_EQ(find<QPlainTextEdit>("MemoLog")->height(), 325);
 }
 
 TEST_F(MainWindow, AbortAsksAndKillsTheToolOnlyOnYes) {
@@ -96,14 +99,14 @@ TEST_F(MainWindow, AbortAsksAndKillsTheToolOnlyOnYes) {
     HeldRunner* held = runner.get();
     h->setRunner(std::move(runner));
     h->enterRunning();
-    EXPECT_TRUE(h->BuAbbruch->isVisible());
-    EXPECT_FALSE(h->BuStart->isVisible());
-    EXPECT_FALSE(h->BuOeffnen->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("BuAbbruch")->isVisible());
+    EXPECT_FALSE(find<QPushButton>("BuStart")->isVisible());
+    EXPECT_FALSE(find<QPushButton>("BuOeffnen")->isEnabled());
 
     dialogs.answer(QStringLiteral("no"));
     click("BuAbbruch");
     EXPECT_EQ(dialogs.takeTexts(), QStringList{QStringLiteral("Sofort abbrechen?")});
-    EXPECT_TRUE(h->Run.abortRequested);
+    EXPECT_TRUE(h->runState().abortRequested);
     EXPECT_EQ(held->kills, 0);
 
     dialogs.answer(QStringLiteral("yes"));
@@ -111,45 +114,48 @@ TEST_F(MainWindow, AbortAsksAndKillsTheToolOnlyOnYes) {
     dialogs.take();
     EXPECT_EQ(held->kills, 1);
     h->backToIdle();
-    EXPECT_FALSE(h->BuAbbruch->isVisible());
-    EXPECT_TRUE(h->BuStart->isVisible() && h->BuOeffnen->isEnabled() && h->BuMProjekt->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("BuAbbruch")->isVisible());
+    EXPECT_TRUE(find<QPushButton>("BuStart")->isVisible() && find<QPushButton>("BuOeffnen")->isEnabled() &&
+                find<QPushButton>("BuMProjekt")->isEnabled());
 }
 
 // In every step of a run the controls that change the sources, the DVD structure or load a
 // project are locked: clicking them changes nothing the run converts.
 TEST_F(MainWindow, ClicksDuringEveryStepOfARunChangeNothingItConverts) {
-    h->Tools[Tool::mpgtx] = QStringLiteral("/usr/bin/mpgtx");
-    h->Tools[Tool::BeSweet] = QStringLiteral(TAV_TOOL_DIR "/BeSweet");
-    h->Tools[Tool::MPlex] = QStringLiteral("/usr/bin/mplex");
-    h->Tools[Tool::DVDauthor] = QStringLiteral("/usr/bin/dvdauthor");
-    h->Pfade.Arbeit = disk.file("Arbeit");
-    h->Pfade.DVDroot = disk.file("Dvd");
-    QDir().mkpath(h->Pfade.Arbeit);
+    h->settings().tools[Tool::mpgtx] = QStringLiteral("/usr/bin/mpgtx");
+    h->settings().tools[Tool::BeSweet] = QStringLiteral(TAV_TOOL_DIR "/BeSweet");
+    h->settings().tools[Tool::MPlex] = QStringLiteral("/usr/bin/mplex");
+    h->settings().tools[Tool::DVDauthor] = QStringLiteral("/usr/bin/dvdauthor");
+    find<QLineEdit>("EdArbeitDir")->setText(disk.file("Arbeit"));
+    find<QLineEdit>("EdDVDDir")->setText(disk.file("Dvd"));
+    QDir().mkpath(h->settings().work);
     for (const char* name : {"a.mpg", "b.mpg"})
-        ASSERT_TRUE(h->AddSource(copy(TestMedia::Vcd(), name)));
+        ASSERT_TRUE(h->addSource(copy(TestMedia::Vcd(), name)));
     showTab("tavTabAuthor");
-    const SourceTable before = h->Sources;
+    const SourceTable before = h->sources();
     std::set<int> steps;
-    auto runner = std::make_unique<HookedRunner>(h->log(), h->progress(), [] { return 2; });
+    auto runner = std::make_unique<HookedRunner>(h->log(), *find<LogTab>("tavTabLog"), [] { return 2; });
     runner->hook = [&] {
-        steps.insert(h->Run.processingState / 100);
-        clickRow(h->ListSVCD, 1);
+        steps.insert(h->runState().processingState / 100);
+        find<QLineEdit>("EdArbeitDir")->setText(disk.file("anders"));  // the run keeps its own folders
+        clickRow(find<QListWidget>("ListSVCD"), 1);
         for (const char* name :
              {"BuAdd", "BuDel", "BuDelAlle", "BuHoch", "BuRunter", "BuRecover", "BuOeffnen"}) {
             EXPECT_FALSE(find(name)->isEnabled()) << name;
             QTest::mouseClick(find(name), Qt::LeftButton);
         }
-        EXPECT_FALSE(h->Strukt->isEnabled());
-        QTest::mouseClick(h->Strukt->viewport(), Qt::LeftButton, {},
-                          h->Strukt->visualItemRect(h->Strukt->item(1, 0)).center());
+        EXPECT_FALSE(find<QTableWidget>("Strukt")->isEnabled());
+        QTest::mouseClick(
+            find<QTableWidget>("Strukt")->viewport(), Qt::LeftButton, {},
+            find<QTableWidget>("Strukt")->visualItemRect(find<QTableWidget>("Strukt")->item(1, 0)).center());
     };
     h->setRunner(std::move(runner));
     h->BuStartClick();
-    EXPECT_TRUE(h->LastRunCompleted);
+    EXPECT_TRUE(h->lastRunCompleted());
     EXPECT_EQ(steps, (std::set<int>{1, 2, 3, 4}));
-    ASSERT_EQ(h->Sources.count(), 2);
-    EXPECT_TRUE(h->Sources[1] == before[1] && h->Sources[2] == before[2]);
-    EXPECT_EQ(MediaCheck::Run("lsdvd", {h->Pfade.DVDroot}).count(QStringLiteral("\nTitle: ")), 1);
+    ASSERT_EQ(h->sources().count(), 2);
+    EXPECT_TRUE(h->sources()[1] == before[1] && h->sources()[2] == before[2]);
+    EXPECT_EQ(MediaCheck::Run("lsdvd", {h->settings().dvdRoot}).count(QStringLiteral("\nTitle: ")), 1);
     for (const char* name : {"BuAdd", "BuDelAlle", "BuRecover", "Strukt"})
         EXPECT_TRUE(find(name)->isEnabled()) << name;
 }
@@ -161,7 +167,7 @@ TEST_F(MainWindow, ClosingDuringARunAbortsItAndClosesWhenItHasEnded) {
     h->enterRunning();
     EXPECT_FALSE(h->close());
     EXPECT_TRUE(h->isVisible());
-    EXPECT_TRUE(h->Run.abortRequested);
+    EXPECT_TRUE(h->runState().abortRequested);
     EXPECT_EQ(held->kills, 1);
     h->backToIdle();
     pump();
@@ -171,11 +177,11 @@ TEST_F(MainWindow, ClosingDuringARunAbortsItAndClosesWhenItHasEnded) {
 
 TEST_F(MainWindow, ProductLabelAndTheAboutBoxNoticeOpenTheWebPage) {
     QList<QUrl> opened;
-    h->OpenUrlHandler = [&](const QUrl& url) {
+    openUrl = [&](const QUrl& url) {
         opened << url;
         return opened.size() < 3;
     };
-    QTest::mouseClick(h->LaProg, Qt::LeftButton);
+    QTest::mouseClick(find<QLabel>("LaProg"), Qt::LeftButton);
     OnNextModal<TAboutBox>([](TAboutBox& box) {
         EXPECT_EQ(box.VersionNr->text(), QStringLiteral("Version ") + ProgramVersion());
         EXPECT_FALSE(box.Lizenz->toPlainText().isEmpty());
@@ -184,8 +190,8 @@ TEST_F(MainWindow, ProductLabelAndTheAboutBoxNoticeOpenTheWebPage) {
         box.OKButton->click();
     });
     click("BuAbout");
-    EXPECT_EQ(h->LaProg->focusPolicy(), Qt::StrongFocus);
-    QTest::keyClick(h->LaProg, Qt::Key_Return);  // no browser could be started
+    EXPECT_EQ(find<QLabel>("LaProg")->focusPolicy(), Qt::StrongFocus);
+    QTest::keyClick(find<QLabel>("LaProg"), Qt::Key_Return);  // no browser could be started
     EXPECT_EQ(opened, QList<QUrl>(3, QUrl(ProductWebAddress())));
     EXPECT_EQ(dialogs.takeTexts(),
               QStringList{"Es konnte kein Browser gestartet werden. Die Adresse lautet:\r\n" +

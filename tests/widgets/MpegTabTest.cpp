@@ -1,13 +1,13 @@
 #include <QAccessible>
 #include <QGroupBox>
 
-#include "sources/LibraryCaption.h"
+#include "gui/window/LibraryCaption.h"
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"
 
 namespace {
 
-class MpegTab : public WindowTest {
+class MpegTabTest : public WindowTest {
   protected:
     void add(const QStringList& files) {
         dialogs.answer(files.join(QLatin1Char('|')));
@@ -19,18 +19,18 @@ class MpegTab : public WindowTest {
             holdSource(QStringLiteral("/quellen/") + name, QStringLiteral("10"), name);
     }
     void select(int row) {
-        clickRow(h->ListSVCD, row);
-        ASSERT_EQ(h->ListSVCD->currentRow(), row);
+        clickRow(find<QListWidget>("ListSVCD"), row);
+        ASSERT_EQ(find<QListWidget>("ListSVCD")->currentRow(), row);
     }
     QStringList marks() const {
         QStringList result;
-        for (int i = 1; i <= h->Sources.count(); ++i)
-            result << h->Sources[i].Kapitel;
+        for (int i = 1; i <= h->sources().count(); ++i)
+            result << h->sources()[i].Kapitel;
         return result;
     }
     void expectButtons(bool up, bool down) {
-        EXPECT_EQ(h->BuHoch->isEnabled(), up);
-        EXPECT_EQ(h->BuRunter->isEnabled(), down);
+        EXPECT_EQ(find<QPushButton>("BuHoch")->isEnabled(), up);
+        EXPECT_EQ(find<QPushButton>("BuRunter")->isEnabled(), down);
     }
     static QStringList labels(std::initializer_list<const QLabel*> shown) {
         QStringList result;
@@ -51,11 +51,11 @@ bool HasRed(const QImage& image, const QRect& area) {
 
 }  // namespace
 
-TEST_F(MpegTab, StartUpShowsTheLibraryVersion) {
-    EXPECT_EQ(h->MediaInfoApi, 5);
-    EXPECT_TRUE(h->GBox1->title().startsWith(QLatin1String("MediaInfoLib - v")))
-        << h->GBox1->title().toStdString();
-    EXPECT_FALSE(HasRed(h->GBox1->grab().toImage(), QRect(0, 0, h->GBox1->width(), 20)));
+TEST_F(MpegTabTest, StartUpShowsTheLibraryVersion) {
+    EXPECT_TRUE(find<QGroupBox>("GBox1")->title().startsWith(QLatin1String("MediaInfoLib - v")))
+        << find<QGroupBox>("GBox1")->title().toStdString();
+    EXPECT_FALSE(HasRed(find<QGroupBox>("GBox1")->grab().toImage(),
+                        QRect(0, 0, find<QGroupBox>("GBox1")->width(), 20)));
 }
 
 TEST(LibraryCaption, OnlyTheCaptionTurnsRed) {
@@ -73,31 +73,32 @@ TEST(LibraryCaption, OnlyTheCaptionTurnsRed) {
     EXPECT_FALSE(HasRed(box.grab().toImage(), QRect(0, 0, 300, 100)));
 }
 
-TEST_F(MpegTab, AddsOneFileWithItsChapterFile) {
+TEST_F(MpegTabTest, AddsOneFileWithItsChapterFile) {
     const QString path = copy(TestMedia::Svcd(), QStringLiteral("Prüfung mit Lücke.mpg"));
     QFile::copy(path, disk.file(QStringLiteral("andere.mpg")));
     disk.write(QStringLiteral("Prüfung mit Lücke.txt"), "1500\n3000\n");
-    h->Run.resumePoint = 500;
+    h->runState().resumePoint = 500;
     add({path});
     EXPECT_EQ(dialogs.lastFileRequest().title, QStringLiteral("Hinzufügen von MPEG-Dateien"));
     EXPECT_TRUE(dialogs.lastFileRequest().multiple);
-    EXPECT_EQ(texts(h->ListSVCD), QStringList{path});
-    EXPECT_EQ(h->Sources[1].Kapitel, QStringLiteral("00:01:00.000,00:02:00.000"));
-    EXPECT_EQ(h->Pfade.SVCD, disk.path());
-    EXPECT_EQ(h->Run.resumePoint, 0);
-    for (QPushButton* b : {h->BuStart, h->BuMProjekt, h->BuDelAlle})
+    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")), QStringList{path});
+    EXPECT_EQ(h->sources()[1].Kapitel, QStringLiteral("00:01:00.000,00:02:00.000"));
+    EXPECT_EQ(h->settings().svcd, disk.path());
+    EXPECT_EQ(h->runState().resumePoint, 0);
+    for (QPushButton* b :
+         {find<QPushButton>("BuStart"), find<QPushButton>("BuMProjekt"), find<QPushButton>("BuDelAlle")})
         EXPECT_TRUE(b->isEnabled()) << b->objectName().toStdString();
 
     add({disk.file(QStringLiteral("andere.mpg"))});
     EXPECT_EQ(dialogs.lastFileRequest().folder, disk.path()) << "the dialog starts in the last folder";
     EXPECT_TRUE(dialogs.lastFileRequest().showHidden);
-    EXPECT_EQ(h->Sources[2].VTS, 1) << "alike sources share a title set";
-    h->Pfade.SVCD = disk.file(QStringLiteral("gelöscht"));
+    EXPECT_EQ(h->sources()[2].VTS, 1) << "alike sources share a title set";
+    h->settings().svcd = disk.file(QStringLiteral("gelöscht"));
     add({});
     EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path()) << "a folder that is gone";
 }
 
-TEST_F(MpegTab, AddsSeveralFilesInCaseInsensitiveNameOrderAndReportsRefusals) {
+TEST_F(MpegTabTest, AddsSeveralFilesInCaseInsensitiveNameOrderAndReportsRefusals) {
     const QString a = copy(TestMedia::Vcd(), QStringLiteral("a.mpg"));
     const QString b = copy(TestMedia::Svcd(), QStringLiteral("B.mpg"));
     const QString c = copy(TestMedia::TextAsMpg(), QStringLiteral("c.mpg"));
@@ -107,22 +108,22 @@ TEST_F(MpegTab, AddsSeveralFilesInCaseInsensitiveNameOrderAndReportsRefusals) {
                                                 QStringLiteral("Die Datei ") + c +
                                                     QStringLiteral(" hat das Format\r\n\r\n\r\n\r\n"
                                                                    "Die Datei wird nicht geladen.")}));
-    EXPECT_EQ(texts(h->ListSVCD), (QStringList{a, b, d}));
+    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")), (QStringList{a, b, d}));
 }
 
-TEST_F(MpegTab, Ac3SourcesNeedJrDmux) {
+TEST_F(MpegTabTest, Ac3SourcesNeedJrDmux) {
     const QString path = copy(TestMedia::SvcdMp2Ac3(), QStringLiteral("ac3.mpg"));
-    h->Tools[Tool::jrDMUX].clear();
+    h->settings().tools[Tool::jrDMUX].clear();
     add({path});
     EXPECT_TRUE(dialogs.takeTexts().last().contains(QStringLiteral("jrDMUX.exe wurde nicht gefunden")));
-    EXPECT_TRUE(h->Sources.isEmpty());
-    h->Tools[Tool::jrDMUX] = QStringLiteral("/usr/bin/jrdmux");
+    EXPECT_TRUE(h->sources().isEmpty());
+    h->settings().tools[Tool::jrDMUX] = QStringLiteral("/usr/bin/jrdmux");
     add({path});
     dialogs.take();
-    EXPECT_EQ(h->Sources.count(), 1);
+    EXPECT_EQ(h->sources().count(), 1);
 }
 
-TEST_F(MpegTab, StopsAtThirtySources) {
+TEST_F(MpegTabTest, StopsAtThirtySources) {
     for (int i = 0; i < 28; ++i)
         hold({QStringLiteral("quelle-%1.mpg").arg(i, 2, 10, QLatin1Char('0'))});
     QStringList files;
@@ -132,65 +133,69 @@ TEST_F(MpegTab, StopsAtThirtySources) {
     EXPECT_EQ(dialogs.takeTexts(),
               (QStringList{QStringLiteral("Hinzufügen von MPEG-Dateien"),
                            QStringLiteral("Es wurde die maximale Anzahl von 30 Quelldateien erreicht.")}));
-    EXPECT_EQ(h->Sources.count(), 30);
-    EXPECT_EQ(texts(h->ListSVCD).mid(28), (QStringList{disk.file("a.mpg"), disk.file("B.mpg")}));
+    EXPECT_EQ(h->sources().count(), 30);
+    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")).mid(28),
+              (QStringList{disk.file("a.mpg"), disk.file("B.mpg")}));
 
     click("BuAdd");
     EXPECT_EQ(dialogs.takeTexts(),
               QStringList{QStringLiteral("Die maximale Anzahl von 30 Quelldateien wurde bereits erreicht.")});
 }
 
-TEST_F(MpegTab, ShowsThePropertiesOfTheSelectedSource) {
+TEST_F(MpegTabTest, ShowsThePropertiesOfTheSelectedSource) {
     holdSource(QStringLiteral("/quellen/eins.mpg"), QStringLiteral("3725"));
     holdSource(QStringLiteral("/quellen/zwei.mpg"), QString());
     select(0);
-    EXPECT_EQ(labels({h->LaDatei, h->LaVid0, h->LaFormat, h->LaZeit, h->LaBild, h->LaAR, h->LaAud00,
-                      h->LaFor0, h->LaBR0, h->LaFor1, h->LaBR1}),
+    EXPECT_EQ(labels({find<QLabel>("LaDatei"), find<QLabel>("LaVid0"), find<QLabel>("LaFormat"),
+                      find<QLabel>("LaZeit"), find<QLabel>("LaBild"), find<QLabel>("LaAR"),
+                      find<QLabel>("LaAud00"), find<QLabel>("LaFor0"), find<QLabel>("LaBR0"),
+                      find<QLabel>("LaFor1"), find<QLabel>("LaBR1")}),
               (QStringList{"/quellen/eins.mpg", "Dateiname", "MPEG-PS", "01:02:05", "480x576 @ 25 fps", "4:3",
                            "Tonspur 0", "MPEG-1 Audio Layer 2", "224kb/s @ 44.1 KHz", "---", "---"}));
-    EXPECT_EQ(h->LaZeit->palette().color(QPalette::WindowText), QColor(Qt::black));
-    EXPECT_EQ(h->LaNorm->text(),
+    EXPECT_EQ(find<QLabel>("LaZeit")->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(find<QLabel>("LaNorm")->text(),
               QStringLiteral("Bildgröße 480x576 ist nicht DVD-gerecht (PAL): viele, aber nicht "
                              "alle Player spielen das ab."));
-    EXPECT_TRUE(h->BuDel->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("BuDel")->isEnabled());
 
     select(1);
-    EXPECT_EQ(h->LaZeit->text(), QStringLiteral("Nicht verfügbar"));
-    EXPECT_EQ(h->LaZeit->palette().color(QPalette::WindowText), QColor(Qt::red));
+    EXPECT_EQ(find<QLabel>("LaZeit")->text(), QStringLiteral("Nicht verfügbar"));
+    EXPECT_EQ(find<QLabel>("LaZeit")->palette().color(QPalette::WindowText), QColor(Qt::red));
 }
 
-TEST_F(MpegTab, ShowsTheAudioFilesOfAnElementaryStream) {
+TEST_F(MpegTabTest, ShowsTheAudioFilesOfAnElementaryStream) {
     const QString video = copy(TestMedia::ElementaryM1v(), QStringLiteral("clip.m1v"));
     const QString dir = QFileInfo(TestMedia::ElementaryM1v()).absolutePath() + QLatin1Char('/');
     copy(dir + QStringLiteral("elem1-0.mp2"), QStringLiteral("clip.mp2"));
     copy(dir + QStringLiteral("elem1-1.mp2"), QStringLiteral("clip-1.mp2"));
     add({video});
     select(0);
-    EXPECT_EQ(labels({h->LaVid0, h->LaAud00, h->LaAud10, h->LaBR1, h->LaZeit}),
+    EXPECT_EQ(labels({find<QLabel>("LaVid0"), find<QLabel>("LaAud00"), find<QLabel>("LaAud10"),
+                      find<QLabel>("LaBR1"), find<QLabel>("LaZeit")}),
               (QStringList{"Videodatei", "Audiodatei 0", "Audiodatei 1", "192kb/s @ 44.1 KHz", "00:00:03"}));
     // Whole paths, elided in the middle where they do not fit, whole in the tooltip.
-    EXPECT_EQ(h->LaAudDat1->toolTip(), disk.file(QStringLiteral("clip-1.mp2")));
-    EXPECT_TRUE(h->LaAudDat1->text().endsWith(QStringLiteral("clip-1.mp2")));
+    EXPECT_EQ(find<QLabel>("LaAudDat1")->toolTip(), disk.file(QStringLiteral("clip-1.mp2")));
+    EXPECT_TRUE(find<QLabel>("LaAudDat1")->text().endsWith(QStringLiteral("clip-1.mp2")));
     const QString path =
         QStringLiteral("/quellen/") + QString(200, QLatin1Char('x')) + QStringLiteral(".mpg");
     holdSource(path);
     select(1);
-    EXPECT_EQ(h->LaDatei->toolTip(), path);
-    EXPECT_TRUE(h->LaDatei->text().startsWith(QStringLiteral("/quellen/")) &&
-                h->LaDatei->text().contains(QChar(0x2026)))
-        << h->LaDatei->text().toStdString();
+    EXPECT_EQ(find<QLabel>("LaDatei")->toolTip(), path);
+    EXPECT_TRUE(find<QLabel>("LaDatei")->text().startsWith(QStringLiteral("/quellen/")) &&
+                find<QLabel>("LaDatei")->text().contains(QChar(0x2026)))
+        << find<QLabel>("LaDatei")->text().toStdString();
 }
 
-TEST_F(MpegTab, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
+TEST_F(MpegTabTest, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
     hold({"a.mpg", "b.mpg", "c.mpg"});
     select(2);
     expectButtons(true, false);
-    h->Run.resumePoint = 500;
+    h->runState().resumePoint = 500;
     click("BuHoch");
-    EXPECT_EQ(h->Run.resumePoint, 0);
+    EXPECT_EQ(h->runState().resumePoint, 0);
     EXPECT_EQ(marks(), (QStringList{"a.mpg", "c.mpg", "b.mpg"}));
-    EXPECT_EQ(texts(h->ListSVCD).at(1), QStringLiteral("/quellen/c.mpg"));
-    EXPECT_EQ(h->ListSVCD->currentRow(), 1);
+    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")).at(1), QStringLiteral("/quellen/c.mpg"));
+    EXPECT_EQ(find<QListWidget>("ListSVCD")->currentRow(), 1);
     expectButtons(true, true);
     click("BuHoch");
     EXPECT_EQ(marks(), (QStringList{"c.mpg", "a.mpg", "b.mpg"}));
@@ -198,49 +203,54 @@ TEST_F(MpegTab, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
     click("BuRunter");
     click("BuRunter");
     EXPECT_EQ(marks(), (QStringList{"a.mpg", "b.mpg", "c.mpg"}));
-    EXPECT_EQ(h->ListSVCD->currentRow(), 2);
+    EXPECT_EQ(find<QListWidget>("ListSVCD")->currentRow(), 2);
     expectButtons(true, false);
 }
 
-TEST_F(MpegTab, RemovesTheSelectedSource) {
+TEST_F(MpegTabTest, RemovesTheSelectedSource) {
     hold({"a.mpg", "b.mpg", "c.mpg"});
-    h->BuStart->setEnabled(true);
-    h->BuDelAlle->setEnabled(true);
+    find<QPushButton>("BuStart")->setEnabled(true);
+    find<QPushButton>("BuDelAlle")->setEnabled(true);
     select(1);
-    h->Run.resumePoint = 500;
+    h->runState().resumePoint = 500;
     click("BuDel");
-    EXPECT_EQ(h->Run.resumePoint, 0);
+    EXPECT_EQ(h->runState().resumePoint, 0);
     EXPECT_EQ(marks(), (QStringList{"a.mpg", "c.mpg"}));
-    EXPECT_EQ(texts(h->ListSVCD), (QStringList{"/quellen/a.mpg", "/quellen/c.mpg"}));
-    EXPECT_EQ(labels({h->LaFormat, h->LaZeit, h->LaBR0}), (QStringList{"", "", ""}));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(h->LaFormat)->text(QAccessible::Name), "Format");
+    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")), (QStringList{"/quellen/a.mpg", "/quellen/c.mpg"}));
+    EXPECT_EQ(labels({find<QLabel>("LaFormat"), find<QLabel>("LaZeit"), find<QLabel>("LaBR0")}),
+              (QStringList{"", "", ""}));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(find<QLabel>("LaFormat"))->text(QAccessible::Name),
+              "Format");
     expectButtons(false, false);
-    EXPECT_FALSE(h->BuDel->isEnabled());
-    EXPECT_TRUE(h->BuStart->isEnabled() && h->BuDelAlle->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("BuDel")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("BuStart")->isEnabled() && find<QPushButton>("BuDelAlle")->isEnabled());
 
     // After a removal nothing is selected; clicking a source shows it again.
     select(0);
     click("BuDel");
-    EXPECT_TRUE(h->ListSVCD->selectedItems().isEmpty());
+    EXPECT_TRUE(find<QListWidget>("ListSVCD")->selectedItems().isEmpty());
     select(0);
-    EXPECT_EQ(h->LaDatei->text(), QStringLiteral("/quellen/c.mpg"));
+    EXPECT_EQ(find<QLabel>("LaDatei")->text(), QStringLiteral("/quellen/c.mpg"));
     expectButtons(false, false);  // a single source does not move
     click("BuDel");
-    EXPECT_TRUE(h->Sources.isEmpty());
-    for (QPushButton* b : {h->BuDel, h->BuDelAlle, h->BuStart, h->BuMProjekt})
+    EXPECT_TRUE(h->sources().isEmpty());
+    for (QPushButton* b : {find<QPushButton>("BuDel"), find<QPushButton>("BuDelAlle"),
+                           find<QPushButton>("BuStart"), find<QPushButton>("BuMProjekt")})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 }
 
-TEST_F(MpegTab, RemovesAllSources) {
+TEST_F(MpegTabTest, RemovesAllSources) {
     hold({"a.mpg", "b.mpg"});
-    h->BuDelAlle->setEnabled(true);
+    find<QPushButton>("BuDelAlle")->setEnabled(true);
     select(1);
-    h->Run.resumePoint = 500;
+    h->runState().resumePoint = 500;
     click("BuDelAlle");
-    EXPECT_EQ(h->Run.resumePoint, 0);
-    EXPECT_TRUE(h->Sources.isEmpty());
-    EXPECT_EQ(h->ListSVCD->count(), 0);
-    EXPECT_TRUE(h->LaZeit->text().isEmpty());
-    for (QPushButton* b : {h->BuHoch, h->BuRunter, h->BuDel, h->BuDelAlle, h->BuStart, h->BuMProjekt})
+    EXPECT_EQ(h->runState().resumePoint, 0);
+    EXPECT_TRUE(h->sources().isEmpty());
+    EXPECT_EQ(find<QListWidget>("ListSVCD")->count(), 0);
+    EXPECT_TRUE(find<QLabel>("LaZeit")->text().isEmpty());
+    for (QPushButton* b :
+         {find<QPushButton>("BuHoch"), find<QPushButton>("BuRunter"), find<QPushButton>("BuDel"),
+          find<QPushButton>("BuDelAlle"), find<QPushButton>("BuStart"), find<QPushButton>("BuMProjekt")})
         EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
 }

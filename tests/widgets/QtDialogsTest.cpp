@@ -2,8 +2,8 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include "gui/window/QtDialogs.h"
 #include "platform/Locale.h"
-#include "platform/QtDialogs.h"
 #include "support/WindowFixture.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <QProcess>
 
-#include "acquisition/RipTab.h"
+#include "gui/tabs/RipTab.h"
 #include "pipeline/RunLogFile.h"
 #include "support/WindowFixture.h"
 
@@ -23,9 +23,10 @@ class RipTabTest : public WindowTest {
         showTab("tavTabRip");
     }
     QList<QComboBox*> ripCombos() const {
-        return {h->CoLWRipA, h->CoLWRipB, h->CoLWRipC, h->CoLWRipD, h->CoLWRipE, h->CoLWRipF};
+        return {find<QComboBox>("CoLWRipA"), find<QComboBox>("CoLWRipB"), find<QComboBox>("CoLWRipC"),
+                find<QComboBox>("CoLWRipD"), find<QComboBox>("CoLWRipE"), find<QComboBox>("CoLWRipF")};
     }
-    QStringList images() const { return texts(h->ListImages); }
+    QStringList images() const { return texts(find<QListWidget>("ListImages")); }
     // Adds images through the dialog; questions are answered from answers.
     void addImages(const QStringList& files, const QStringList& answers = {}) {
         dialogs.answer(files.join(QLatin1Char('|')));
@@ -34,12 +35,13 @@ class RipTabTest : public WindowTest {
         click("BuImgAdd");
     }
     void selectImage(int row) {
-        clickRow(h->ListImages, row);
-        ASSERT_EQ(h->ListImages->currentRow(), row);
+        clickRow(find<QListWidget>("ListImages"), row);
+        ASSERT_EQ(find<QListWidget>("ListImages")->currentRow(), row);
     }
     // Which of the image buttons Del, Hoch, Runter are enabled.
     std::array<bool, 3> moveButtons() const {
-        return {h->BuImgDel->isEnabled(), h->BuImgHoch->isEnabled(), h->BuImgRunter->isEnabled()};
+        return {find<QPushButton>("BuImgDel")->isEnabled(), find<QPushButton>("BuImgHoch")->isEnabled(),
+                find<QPushButton>("BuImgRunter")->isEnabled()};
     }
 };
 
@@ -48,25 +50,26 @@ class RipTabTest : public WindowTest {
 TEST_F(RipTabTest, DriveListsFollowTheOpticalDrivesInSysfs) {
     for (const auto& [name, address, model] :
          {std::tuple{"sr1", "2:0:1:0", "BW-16D1HT"}, std::tuple{"sr0", "1:0:0:0", "DVDRAM GH24NS"}}) {
-        disk.write(QStringLiteral("sys/devices/%1/vendor").arg(address), "HL-DT-ST \n");
-        disk.write(QStringLiteral("sys/devices/%1/model").arg(address), model);
-        QDir().mkpath(disk.file(QStringLiteral("sys/class/block/") + name));
-        QFile::link(disk.file(QStringLiteral("sys/devices/") + address),
-                    disk.file(QStringLiteral("sys/class/block/%1/device").arg(name)));
+        sysfs.write(QStringLiteral("devices/%1/vendor").arg(address), "HL-DT-ST \n");
+        sysfs.write(QStringLiteral("devices/%1/model").arg(address), model);
+        QDir().mkpath(sysfs.file(QStringLiteral("class/block/") + name));
+        QFile::link(sysfs.file(QStringLiteral("devices/") + address),
+                    sysfs.file(QStringLiteral("class/block/%1/device").arg(name)));
     }
-    QDir().mkpath(disk.file("sys/class/block/vda"));
+    QDir().mkpath(sysfs.file("class/block/vda"));
 
-    h->ripTab->BuildDriveLists(disk.file("sys/class/block"));
+    sysClassBlock = sysfs.file("class/block");
+    open();
 
     const QStringList entries{"/dev/sr0: (1:0:0) HL-DT-ST DVDRAM GH24NS",
                               "/dev/sr1: (2:0:1) HL-DT-ST BW-16D1HT"};
-    EXPECT_EQ(texts(h->CoLW), entries);
+    EXPECT_EQ(texts(find<QComboBox>("CoLW")), entries);
     for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(texts(ripCombos()[k]), entries);
+        EXPECT_EQ(ripCombos()[k]->count(), 2) << "the same drives, shown with their discs' labels";
         EXPECT_EQ(ripCombos()[k]->isEnabled(), k < 2) << k;
     }
-    EXPECT_EQ(h->CoLWRipA->currentIndex(), 0);
-    EXPECT_EQ(h->CoLWRipB->currentIndex(), 1) << "the combos propose different drives";
+    EXPECT_EQ(find<QComboBox>("CoLWRipA")->currentIndex(), 0);
+    EXPECT_EQ(find<QComboBox>("CoLWRipB")->currentIndex(), 1) << "the combos propose different drives";
 }
 
 TEST_F(RipTabTest, RipListsShowTheDiscLabels) {
@@ -84,8 +87,8 @@ TEST_F(RipTabTest, RipListsShowTheDiscLabels) {
         combo->clear();
         combo->addItems(drives);
     }
-    h->CoLWRipB->setCurrentIndex(2);
-    h->RaRip2->setEnabled(true);
+    find<QComboBox>("CoLWRipB")->setCurrentIndex(2);
+    find<QRadioButton>("RaRip2")->setEnabled(true);
 
     click("RaRip2");
 
@@ -95,17 +98,17 @@ TEST_F(RipTabTest, RipListsShowTheDiscLabels) {
         EXPECT_EQ(texts(ripCombos()[k]), labelled) << k;
         EXPECT_EQ(ripCombos()[k]->isEnabled(), k < 3) << k;
     }
-    EXPECT_EQ(h->CoLWRipB->currentIndex(), 2) << "the selection stays";
-    EXPECT_TRUE(h->BuRipp->isEnabled());
+    EXPECT_EQ(find<QComboBox>("CoLWRipB")->currentIndex(), 2) << "the selection stays";
+    EXPECT_TRUE(find<QPushButton>("BuRipp")->isEnabled());
 
     // The refresh button and showing the tab read the drives again.
     QFile::remove(iso);
     click("SpAkt");
-    EXPECT_EQ(h->CoLWRipA->itemText(0), iso + ": (1:0:0) - Leer -");
+    EXPECT_EQ(find<QComboBox>("CoLWRipA")->itemText(0), iso + ": (1:0:0) - Leer -");
     QFile::copy(unlabelled, iso);
     showTab("tavTabMPEG");
     showTab("tavTabRip");
-    EXPECT_EQ(h->CoLWRipF->itemText(0), iso + ": (1:0:0) - Ohne Titel -");
+    EXPECT_EQ(find<QComboBox>("CoLWRipF")->itemText(0), iso + ": (1:0:0) - Ohne Titel -");
 }
 
 TEST_F(RipTabTest, ImagesAreTakenByExtensionAndContent) {
@@ -114,7 +117,7 @@ TEST_F(RipTabTest, ImagesAreTakenByExtensionAndContent) {
     EXPECT_EQ(dialogs.takeTexts(),
               QStringList({"Hinzufügen von Images", iso + "\r\nDie Dateierweiterung ist nicht gültig."}));
     EXPECT_TRUE(images().isEmpty());
-    EXPECT_FALSE(h->BuRipp->isEnabled());
+    EXPECT_FALSE(find<QPushButton>("BuRipp")->isEnabled());
 
     const Dialogs::FileRequest request = dialogs.lastFileRequest();
     EXPECT_EQ(request.filter, "Images (*.bin, *.nrg)|*.bin;*.nrg|Alle Dateien (*.*)|*.*");
@@ -133,10 +136,10 @@ TEST_F(RipTabTest, ImagesAreTakenByExtensionAndContent) {
                            iso + "\r\nDie Dateierweiterung ist nicht gültig."}))
         << "several files are handled in sorted order";
     EXPECT_EQ(images(), QStringList({real, anyway}));
-    EXPECT_EQ(h->Pfade.Images, disk.file("Bilder"));
+    EXPECT_EQ(h->settings().images, disk.file("Bilder"));
     EXPECT_EQ(dialogs.lastFileRequest().folder, disk.path()) << "the dialog starts in the last image folder";
-    EXPECT_TRUE(h->BuRipp->isEnabled());
-    EXPECT_TRUE(h->BuImgDelAlle->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("BuRipp")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("BuImgDelAlle")->isEnabled());
 }
 
 TEST_F(RipTabTest, ImagesMoveOnlyWhenTheyAreAddedToTheSourceList) {
@@ -151,13 +154,11 @@ TEST_F(RipTabTest, ImagesMoveOnlyWhenTheyAreAddedToTheSourceList) {
     click("ChRipDatei");
     selectImage(0);
     EXPECT_EQ(moveButtons(), (std::array<bool, 3>{true, false, true}));
-    h->ripTab->BuImgHochClick();
-    EXPECT_EQ(images(), files) << "the first image stays first";
 
     selectImage(1);
     click("BuImgHoch");
     EXPECT_EQ(images(), QStringList({files[1], files[0], files[2]}));
-    EXPECT_EQ(h->ListImages->currentRow(), 0);
+    EXPECT_EQ(find<QListWidget>("ListImages")->currentRow(), 0);
     EXPECT_EQ(moveButtons(), (std::array<bool, 3>{true, false, true}));
     click("BuImgRunter");
     click("BuImgRunter");
@@ -167,33 +168,34 @@ TEST_F(RipTabTest, ImagesMoveOnlyWhenTheyAreAddedToTheSourceList) {
     click("BuImgDel");
     EXPECT_EQ(images(), QStringList({files[0], files[2]}));
     EXPECT_EQ(moveButtons(), (std::array<bool, 3>{false, false, false}));
-    EXPECT_FALSE(h->BuImgDelAlle->isEnabled());
-    EXPECT_TRUE(h->BuRipp->isEnabled()) << "two images are left";
-    h->BuImgDelAlle->setEnabled(true);
+    EXPECT_FALSE(find<QPushButton>("BuImgDelAlle")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("BuRipp")->isEnabled()) << "two images are left";
+    find<QPushButton>("BuImgDelAlle")->setEnabled(true);
     click("BuImgDelAlle");
     EXPECT_TRUE(images().isEmpty());
-    EXPECT_FALSE(h->BuImgDelAlle->isEnabled());
-    EXPECT_TRUE(h->BuRipp->isEnabled()) << "Rippen is left as it was";
+    EXPECT_FALSE(find<QPushButton>("BuImgDelAlle")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("BuRipp")->isEnabled()) << "Rippen is left as it was";
 }
 
 TEST_F(RipTabTest, AFailedExtractionLeavesTheLogInSight) {
-    h->Pfade.RIProot = disk.path();
+    find<QLineEdit>("EdRipDir")->setText(disk.path());
     addImages({disk.write("film.bin", Mode2Image())});
     dialogs.take();
     click("BuRipp");
-    EXPECT_TRUE(h->MemoLog->toPlainText().contains("ist ein Fehler aufgetreten."));
-    EXPECT_EQ(h->tav->currentWidget(), h->tavTabLog);
-    EXPECT_TRUE(h->BuStart->isVisible() && !h->BuRipp->isVisible() && h->BuRipp->isEnabled());
+    EXPECT_TRUE(find<QPlainTextEdit>("MemoLog")->toPlainText().contains("ist ein Fehler aufgetreten."));
+    EXPECT_EQ(find<QTabWidget>("tav")->currentWidget(), find<QWidget>("tavTabLog"));
+    EXPECT_TRUE(find<QPushButton>("BuStart")->isVisible() && !find<QPushButton>("BuRipp")->isVisible() &&
+                find<QPushButton>("BuRipp")->isEnabled());
 }
 
 TEST_F(RipTabTest, AbortEndsTheHelperAndKeepsNothing) {
     const QString ready = disk.file("bereit");
-    h->Tools[Tool::lkVCDxRip] =
+    h->settings().tools[Tool::lkVCDxRip] =
         disk.executable("bin/lkVCDxRip",
                         "#!/bin/sh\n[ \"$1\" = -version ] && exit 0\nmkdir -p \"$2/mpegav\"\n"
                         "printf x > \"$2/mpegav/avseq01.mpg\"\ntouch '" +
                             ready.toUtf8() + "'\nwhile :; do sleep 0.01; done\n");
-    h->Pfade.RIProot = disk.file("Ripp");
+    find<QLineEdit>("EdRipDir")->setText(disk.file("Ripp"));
     QByteArray vcd = Mode2Image() + QByteArray(50000, '\0');
     vcd.replace(42400, 8, "\x06MPEGAV\x01");
     addImages({disk.write("film.bin", vcd), disk.write("zwei.bin", vcd)});
@@ -202,9 +204,12 @@ TEST_F(RipTabTest, AbortEndsTheHelperAndKeepsNothing) {
     bool running = false;
     WhenTrue([&] { return QFileInfo::exists(ready); },
              [&] {
-                 running = h->IsBusy() && h->BuAbbruch->isVisible() && !h->BuRipp->isVisible() &&
-                           !h->BuStart->isVisible() && !h->BuOeffnen->isEnabled() && h->GaFort->isVisible() &&
-                           h->tav->currentWidget() == h->tavTabLog;
+                 running = h->isBusy() && find<QPushButton>("BuAbbruch")->isVisible() &&
+                           !find<QPushButton>("BuRipp")->isVisible() &&
+                           !find<QPushButton>("BuStart")->isVisible() &&
+                           !find<QPushButton>("BuOeffnen")->isEnabled() &&
+                           find<QProgressBar>("GaFort")->isVisible() &&
+                           find<QTabWidget>("tav")->currentWidget() == find<QWidget>("tavTabLog");
                  dialogs.answer("yes");
                  click("BuAbbruch");
              });
@@ -212,21 +217,22 @@ TEST_F(RipTabTest, AbortEndsTheHelperAndKeepsNothing) {
 
     EXPECT_TRUE(running) << "the log shows, Abort stands in for Rippen";
     EXPECT_EQ(dialogs.takeTexts(), QStringList{"Sofort abbrechen?"});
-    const QString log = h->MemoLog->toPlainText();
+    const QString log = find<QPlainTextEdit>("MemoLog")->toPlainText();
     EXPECT_TRUE(log.contains("Abbruch:   Abbruch durch den Anwender.")) << log.toStdString();
-    EXPECT_TRUE(QFile(RunLogPath(h->ProgramDir)).size() > 0) << "the log is saved";
+    EXPECT_TRUE(QFile(RunLogPath(h->folders().programDir)).size() > 0) << "the log is saved";
     // Back to idle on the rip tab; no source to convert.
-    EXPECT_FALSE(h->IsBusy() || h->BuAbbruch->isVisible() || h->GaFort->isVisible() ||
-                 h->BuStart->isEnabled());
-    EXPECT_TRUE(h->BuRipp->isVisible() && h->BuRipp->isEnabled() && h->BuOeffnen->isEnabled());
-    EXPECT_EQ(h->tav->currentWidget(), h->tavTabRip);
+    EXPECT_FALSE(h->isBusy() || find<QPushButton>("BuAbbruch")->isVisible() ||
+                 find<QProgressBar>("GaFort")->isVisible() || find<QPushButton>("BuStart")->isEnabled());
+    EXPECT_TRUE(find<QPushButton>("BuRipp")->isVisible() && find<QPushButton>("BuRipp")->isEnabled() &&
+                find<QPushButton>("BuOeffnen")->isEnabled());
+    EXPECT_EQ(find<QTabWidget>("tav")->currentWidget(), find<QWidget>("tavTabRip"));
 }
 
 TEST_F(RipTabTest, RippedFileNeedsRoomInTheSourceList) {
     for (int i = 1; i <= 30; ++i)
-        h->Sources.append(QStringLiteral("/quellen/%1.mpg").arg(i));
-    EXPECT_FALSE(h->ripTab->AddRippedFile(disk.write("neu.mpg", "x")));
+        h->sources().append(QStringLiteral("/quellen/%1.mpg").arg(i));
+    EXPECT_FALSE(find<RipTab>("tavTabRip")->AddRippedFile(disk.write("neu.mpg", "x")));
     EXPECT_EQ(dialogs.takeTexts(),
               QStringList{"Die maximale Anzahl von 30 Quelldateien wurde bereits erreicht."});
-    EXPECT_EQ(h->Sources.count(), 30);
+    EXPECT_EQ(h->sources().count(), 30);
 }

@@ -1,9 +1,9 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "gui/tabs/AuthoringTab.h"
 #include "persistence/IniFile.h"
 #include "platform/Product.h"
-#include "sources/StructureTab.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -19,10 +19,10 @@ class SettingsWindow : public WindowTest {
 TEST_F(SettingsWindow, FirstStartShowsTheDefaults) {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(h->pos(), QPoint(screen.width() / 2 - 564 / 2, screen.height() / 2 - 392 / 2));
-    EXPECT_EQ(h->EdISODatei->text(), programDir.path() + QStringLiteral("/Meine_DVD.iso"));
-    EXPECT_EQ(h->EdDVDDir->text(), programDir.path() + QStringLiteral("/Dvd"));
-    EXPECT_EQ(h->ScLaut->value(), 700);
-    EXPECT_FALSE(h->EdHM->isEnabled());
+    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), programDir.path() + QStringLiteral("/Meine_DVD.iso"));
+    EXPECT_EQ(find<QLineEdit>("EdDVDDir")->text(), programDir.path() + QStringLiteral("/Dvd"));
+    EXPECT_EQ(find<QScrollBar>("ScLaut")->value(), 700);
+    EXPECT_FALSE(find<QLineEdit>("EdHM")->isEnabled());
     EXPECT_FALSE(QFileInfo::exists(settingsFile())) << "nothing is written before closing";
 }
 
@@ -34,15 +34,15 @@ TEST_F(SettingsWindow, ClosingSavesAndTheNextStartRestores) {
     h->move(40, 50);
     for (const char* name : boxes)
         find<QCheckBox>(name)->setChecked(true);
-    h->ChVorMenu->setChecked(false);
-    h->CoTempo->setCurrentIndex(2);
-    h->CoProcess->setCurrentIndex(4);
-    h->EdDVDLabel->setText(QStringLiteral("Urlaub"));
-    h->ScLaut->setValue(250);
-    h->EdAlle->setText(QStringLiteral("3"));
-    h->Author.Menue2 = menu;
-    h->structureTab->RaVar2Click();
-    h->Pfade.Arbeit = work;
+    find<QCheckBox>("ChVorMenu")->setChecked(false);
+    find<QComboBox>("CoTempo")->setCurrentIndex(2);
+    find<QComboBox>("CoProcess")->setCurrentIndex(4);
+    find<QLineEdit>("EdDVDLabel")->setText(QStringLiteral("Urlaub"));
+    find<QScrollBar>("ScLaut")->setValue(250);
+    find<QLineEdit>("EdAlle")->setText(QStringLiteral("3"));
+    h->settings().menu2 = menu;
+    click("RaVar2");
+    find<QLineEdit>("EdArbeitDir")->setText(work);
     closeWindow();
     EXPECT_EQ(IniFile(settingsFile()).value(QStringLiteral("Version"), QStringLiteral("Tavrolin")),
               ProgramVersion());
@@ -51,16 +51,16 @@ TEST_F(SettingsWindow, ClosingSavesAndTheNextStartRestores) {
     EXPECT_EQ(h->pos(), QPoint(40, 50));
     for (const char* name : boxes)
         EXPECT_TRUE(find<QCheckBox>(name)->isChecked()) << name;
-    EXPECT_FALSE(h->ChVorMenu->isChecked() || h->ChName->isChecked());
-    EXPECT_EQ(h->CoTempo->currentIndex(), 2);
-    EXPECT_EQ(h->CoProcess->currentIndex(), 4);
-    EXPECT_EQ(h->ScLaut->value(), 250);
-    EXPECT_EQ(h->EdAlle->text(), QStringLiteral("3"));
-    EXPECT_TRUE(h->RaVar2->isChecked());
-    EXPECT_EQ(h->EdHM->text(), menu);
-    EXPECT_EQ(h->EdUM->text(), QString()) << "a missing sub-menu file is emptied";
-    EXPECT_EQ(h->EdArbeitDir->text(), work);
-    EXPECT_EQ(h->EdISODatei->text(), work + QStringLiteral("/Urlaub.iso"));
+    EXPECT_FALSE(find<QCheckBox>("ChVorMenu")->isChecked() || find<QCheckBox>("ChName")->isChecked());
+    EXPECT_EQ(find<QComboBox>("CoTempo")->currentIndex(), 2);
+    EXPECT_EQ(find<QComboBox>("CoProcess")->currentIndex(), 4);
+    EXPECT_EQ(find<QScrollBar>("ScLaut")->value(), 250);
+    EXPECT_EQ(find<QLineEdit>("EdAlle")->text(), QStringLiteral("3"));
+    EXPECT_TRUE(find<QRadioButton>("RaVar2")->isChecked());
+    EXPECT_EQ(find<QLineEdit>("EdHM")->text(), menu);
+    EXPECT_EQ(find<QLineEdit>("EdUM")->text(), QString()) << "a missing sub-menu file is emptied";
+    EXPECT_EQ(find<QLineEdit>("EdArbeitDir")->text(), work);
+    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), work + QStringLiteral("/Urlaub.iso"));
 }
 
 TEST_F(SettingsWindow, FailingSaveOnClosingIsReported) {
@@ -73,9 +73,9 @@ TEST_F(SettingsWindow, FailingSaveOnClosingIsReported) {
 
 TEST_F(SettingsWindow, OpeningAProjectKeepsPositionToolsAndGeneralOptions) {
     h->move(70, 80);
-    h->Tools[Tool::MPlex] = QStringLiteral("/eigen/mplex");
-    h->ChEinzel->setChecked(true);
-    h->CoProcess->setCurrentIndex(4);
+    h->settings().tools[Tool::MPlex] = QStringLiteral("/eigen/mplex");
+    find<QCheckBox>("ChEinzel")->setChecked(true);
+    find<QComboBox>("CoProcess")->setCurrentIndex(4);
     const QString project =
         programDir.write(QStringLiteral("a.tvpr"),
                          "[Fenster]\r\nPosLinks=500\r\nPosOben=500\r\n"
@@ -83,18 +83,18 @@ TEST_F(SettingsWindow, OpeningAProjectKeepsPositionToolsAndGeneralOptions) {
                          "[Allgemein]\r\nMPlex=/fremd/mplex\r\n");
     h->LoadSettings(project, false);
     EXPECT_EQ(h->pos(), QPoint(70, 80));
-    EXPECT_EQ(h->Tools[Tool::MPlex], QStringLiteral("/eigen/mplex"));
-    EXPECT_TRUE(h->ChEinzel->isChecked());
-    EXPECT_EQ(h->CoProcess->currentIndex(), 4);
-    EXPECT_EQ(h->EdAlle->text(), QStringLiteral("4"));
-    EXPECT_TRUE(h->RaVar1->isChecked());
+    EXPECT_EQ(h->settings().tools[Tool::MPlex], QStringLiteral("/eigen/mplex"));
+    EXPECT_TRUE(find<QCheckBox>("ChEinzel")->isChecked());
+    EXPECT_EQ(find<QComboBox>("CoProcess")->currentIndex(), 4);
+    EXPECT_EQ(find<QLineEdit>("EdAlle")->text(), QStringLiteral("4"));
+    EXPECT_TRUE(find<QRadioButton>("RaVar1")->isChecked());
 }
 
 TEST_F(SettingsWindow, GaugeColoursAreShownAndKept) {
     programDir.write(QStringLiteral("tavrolin.ini"), "[Allgemein]\nGaugeFore=clRed\nGaugeBack=$00FF0000\n");
     open();
-    EXPECT_EQ(h->GaFort->palette().color(QPalette::Highlight), QColor(Qt::red));
-    EXPECT_EQ(h->GaFort->palette().color(QPalette::Base), QColor(Qt::blue));
+    EXPECT_EQ(find<QProgressBar>("GaFort")->palette().color(QPalette::Highlight), QColor(Qt::red));
+    EXPECT_EQ(find<QProgressBar>("GaFort")->palette().color(QPalette::Base), QColor(Qt::blue));
     closeWindow();
     const IniFile ini(settingsFile());
     EXPECT_EQ(ini.value(QStringLiteral("Allgemein"), QStringLiteral("GaugeFore")), QStringLiteral("clRed"));

@@ -1,4 +1,4 @@
-#include "pipeline/XMLEdit.h"
+#include "gui/windows/XMLEdit.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -8,7 +8,7 @@ class XmlEdit : public WindowTest {
     // Shows the editor on script and lets act work on it once it is open.
     void edit(QStringList& script, std::function<void(TFormXMLEdit&)> act) {
         OnNextModal(act);
-        h->editScript(script);
+        ShowXmlEditor(script, h.get());
     }
 
     const QStringList built{QStringLiteral("<dvdauthor dest =\"/dvd\">"), QStringLiteral("   <vmgm>"),

@@ -1,6 +1,0 @@
-#include "app/Tavrolin.h"
-#include "persistence/Project.h"
-
-bool THaupt::saveProject(const QString& file) {
-    return ProjectSave(file, Sources);
-}
