@@ -5,11 +5,9 @@
 #include <QStringDecoder>
 #include <QTimer>
 
-#include <sys/resource.h>
-#include <unistd.h>
-#include <csignal>
-
 #include "pipeline/FileHelpers.h"
+#include "pipeline/ToolPool.h"
+#include "pipeline/ToolProcess.h"
 
 namespace {
 
@@ -32,8 +30,7 @@ ProcessRunner::~ProcessRunner() {
 }
 
 int ProcessRunner::NiceValue(int priorityIndex) {
-    static constexpr int kNice[] = {19, 10, 0, -5, -10};
-    return priorityIndex >= 0 && priorityIndex < 5 ? kNice[priorityIndex] : 0;
+    return ToolNiceValue(priorityIndex);
 }
 
 bool ProcessRunner::RunToolPiped(const ToolCall& call) {
@@ -41,49 +38,21 @@ bool ProcessRunner::RunToolPiped(const ToolCall& call) {
 }
 
 bool ProcessRunner::RunTool(const ToolCall& call) {
-    WriteLog(log_, lmAdd,
-             QStringLiteral("Befehl:    \"") + call.program + QStringLiteral("\" ") + call.paramsText);
+    WriteLog(log_, lmAdd, HiddenCommandLine(call));
     return run(call, false);
 }
 
 bool ProcessRunner::KillTool() {
-    if (!process_ || process_->state() == QProcess::NotRunning) return false;
+    const bool poolKilled = pool_ && pool_->killAll();
+    if (!process_ || process_->state() == QProcess::NotRunning) return poolKilled;
     killed_ = true;
-    const qint64 pid = process_->processId();
-    // The tool runs in its own process group: end its children with it.
-    if (pid > 0 && ::kill(-static_cast<pid_t>(pid), SIGKILL) == 0) return true;
-    process_->kill();
+    KillToolProcess(*process_);
     return true;
-}
-
-qint64 ProcessRunner::exitCodeOf(const QProcess& process) const {
-    if (process.exitStatus() == QProcess::NormalExit) return process.exitCode();
-    // Ended by a signal: the runner's own kill counts as exit code 0.
-    return killed_ ? 0 : 128 + process.exitCode();
 }
 
 bool ProcessRunner::run(const ToolCall& call, bool piped) {
     QProcess process;
-    process.setProgram(call.program);
-    process.setArguments(call.arguments);
-    process.setStandardInputFile(QProcess::nullDevice());
-    if (piped) {
-        process.setProcessChannelMode(QProcess::MergedChannels);
-    } else {
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(QProcess::nullDevice());
-    }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& entry : call.environment) {
-        const int equals = entry.indexOf(QLatin1Char('='));
-        if (equals > 0) environment.insert(entry.left(equals), entry.mid(equals + 1));
-    }
-    process.setProcessEnvironment(environment);
-    const int nice = NiceValue(priorityIndex_ ? priorityIndex_() : -1);
-    process.setChildProcessModifier([nice] {
-        ::setpgid(0, 0);
-        ::setpriority(PRIO_PROCESS, 0, nice);  // a refused raise leaves the inherited value
-    });
+    PrepareToolProcess(process, call, piped, priorityIndex_ ? priorityIndex_() : -1);
 
     killed_ = false;
     pending_.clear();
@@ -109,7 +78,7 @@ bool ProcessRunner::run(const ToolCall& call, bool piped) {
     process_ = nullptr;
 
     if (!call.watchFile.isEmpty()) progress_.setGaugePosition(FileSizeKB(call.watchFile));
-    const qint64 code = exitCodeOf(process);
+    const qint64 code = ToolExitCode(process, killed_);
     const QString message = ExitCodeText(code);
     if (!message.isEmpty()) WriteLog(log_, lmIndent, message);
     if (piped) flushPending();

@@ -9,7 +9,8 @@
 
 class QProcess;
 
-// Runs one external tool at a time with QProcess. While it runs, a local event
+// Runs one external tool at a time with QProcess (and ends the tools of an
+// attached pool with its own). While it runs, a local event
 // loop keeps the window responsive; the gauge follows the watch file.
 class ProcessRunner : public ToolRunner {
   public:
@@ -22,6 +23,7 @@ class ProcessRunner : public ToolRunner {
     bool KillTool() override;
     bool isRunning() const override { return process_ != nullptr; }
     bool lastRunKilled() const override { return killed_; }
+    void attachPool(ToolPool* pool) override { pool_ = pool; }
 
     // The nice value for a CoProcess index (0 when none or out of range).
     static int NiceValue(int priorityIndex);
@@ -30,13 +32,13 @@ class ProcessRunner : public ToolRunner {
     bool run(const ToolCall& call, bool piped);
     void consume(const QByteArray& bytes);
     void flushPending();
-    qint64 exitCodeOf(const QProcess& process) const;
 
     LogSink& log_;
     ProgressView& progress_;
     std::function<int()> priorityIndex_;
     QProcess* process_ = nullptr;
     bool killed_ = false;
+    ToolPool* pool_ = nullptr;
     QByteArray pending_;
 };
 

@@ -34,8 +34,8 @@ QString Script(const QString& work) {
     return work + QStringLiteral("/tavrolin.xml");
 }
 
-QString UpmixLog(const QString& work) {
-    return work + QStringLiteral("/besweet.log");
+QString UpmixLog(const QString& work, int i, int j) {
+    return work + QStringLiteral("/besweet-%1-%2.log").arg(i).arg(j);
 }
 
 }  // namespace WorkFiles

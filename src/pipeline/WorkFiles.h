@@ -17,8 +17,9 @@ QString Upmixed(const QString& work, int i, int j);
 QString Muxed(const QString& work, int i);
 // The authoring script.
 QString Script(const QString& work);
-// The upmix tool's log file.
-QString UpmixLog(const QString& work);
+// besweet-i-j.log, the upmix tool's log file for track j (one per track, as
+// tracks are upmixed side by side).
+QString UpmixLog(const QString& work, int i, int j);
 
 }  // namespace WorkFiles
 
