@@ -105,12 +105,16 @@ std::string Resampler() {
 
 std::vector<std::string> FfmpegCommand(const Job& job, const std::string& encoder,
                                        const std::string& resampler) {
+    // Float out of the resampler: soxr dithers integer samples at random, which
+    // would make two runs over the same track differ.
     std::vector<std::string> command{
-        "ffmpeg", "-hide_banner", "-nostdin", "-y", "-i", job.input, "-map", "0:a:0",
-        // Float out of the resampler: soxr dithers integer samples at random,
-        // which would make two runs over the same track differ.
-        "-af", "aresample=" + std::to_string(job.rate) + ":resampler=" + resampler + ":osf=fltp", "-ac",
-        job.mode == "m" ? "1" : "2", "-c:a", encoder};
+        "ffmpeg",   "-hide_banner",
+        "-nostdin", "-y",
+        "-i",       job.input,
+        "-map",     "0:a:0",
+        "-af",      "aresample=" + std::to_string(job.rate) + ":resampler=" + resampler + ":osf=fltp",
+        "-ac",      job.mode == "m" ? "1" : "2",
+        "-c:a",     encoder};
     if (encoder == "libtwolame") {
         command.insert(command.end(), {"-mode", TwolameMode(job.mode)});
         if (job.crc) command.insert(command.end(), {"-error_protection", "1"});

@@ -125,7 +125,7 @@ class UpmixRun {
     bool finishEnded();
     bool prepareNext();
     void prepareTrack(Unit& unit);
-    void startTool(Unit& unit, const QString& bitrate, qint64 estimate);
+    void startTool(Unit& unit, const QString& bitrate);
     bool finish(Unit& unit);
 
     RunContext& ctx_;
@@ -224,17 +224,17 @@ void UpmixRun::prepareTrack(Unit& u) {
         Add(ctx, QStringLiteral("Fehler:    Für die Tonspur %1 ist keine DVD-Bitrate eingestellt.").arg(u.j));
         return;
     }
-    const qint64 estimate = Estimate(u.input, source, u.j);
-    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"), estimate);
-    startTool(u, bitrate, estimate);
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"),
+             Estimate(u.input, source, u.j));
+    startTool(u, bitrate);
 }
 
-void UpmixRun::startTool(Unit& u, const QString& bitrate, qint64 estimate) {
+void UpmixRun::startTool(Unit& u, const QString& bitrate) {
     RunContext& ctx = u.ahead;
     const ProgramSettings s = ctx.settings();
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("BeSweet"));
-    if (!gauge_) ctx.progress().showGauge(qMax(estimate, estimate_));
+    if (!gauge_) ctx.progress().showGauge(estimate_);
     gauge_ = true;
     u.kind = Unit::Kind::Tool;
     u.logFile = WorkFiles::UpmixLog(s.work, u.i, u.j);
