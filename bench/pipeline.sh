@@ -1,23 +1,26 @@
 #!/usr/bin/env bash
-# Measures, in one run, on three 2-minute VCD sources made here with ffmpeg:
-#  (a) the program's overhead: a full run (demultiplex .. ISO image) through the
-#      headless driver, against the same tool commands back to back in a script;
+# Measures, in one run, on three VCD sources of the given length made here with ffmpeg:
+#  (a) the program against the same tool commands back to back in a script: a
+#      full run (demultiplex .. ISO image) through the headless driver; the
+#      program upmixes the audio tracks side by side, the script one by one;
 #  (b) the program against re-encoding: ffmpeg -target pal-dvd + dvdauthor.
-# Prints the times and their ratios. Usage: bench/pipeline.sh [build folder]
+# Prints the times and their ratios. Usage: bench/pipeline.sh [build folder] [minutes, default 2]
 set -euo pipefail
 build=$(realpath "${1:-build}")
+minutes=${2:-2}
 work=$(mktemp -d /tmp/tavbench-XXXXXX)
 trap 'rm -rf "$work"' EXIT
 media="$build/bench-media"
 mkdir -p "$media"
 
+sources=()
 for n in 1 2 3; do
-  src="$media/vcd-2min-$n.mpg"
+  src="$media/vcd-${minutes}min-$n.mpg"
   [[ -f "$src" ]] || ffmpeg -nostdin -y -loglevel error \
       -f lavfi -i "testsrc=size=352x288:rate=25" -f lavfi -i "sine=frequency=$((300 * n)):sample_rate=44100" \
-      -t 120 -target pal-vcd "$src"
+      -t $((minutes * 60)) -target pal-vcd "$src.part.mpg" && mv "$src.part.mpg" "$src"
+  sources+=("$src")
 done
-sources=("$media"/vcd-2min-{1,2,3}.mpg)
 
 seconds() { local start=$SECONDS; "$@" >/dev/null 2>&1; echo $((SECONDS - start)); }
 now() { date +%s.%N; }
@@ -46,7 +49,7 @@ t0=$(now)
     i=$((i + 1))
     mpgtx -version </dev/null
     mpgtx -d "$src" -b "$plain/svcd-$i" </dev/null
-    "$bin/BeSweet" "-core( -input \"$plain/svcd-$i-0.mp2\" -output \"$plain/svcd-$i-0-48.mp2\" -logfile \"$plain/besweet.log\" ) -shibatch( --rate 48000 ) -2lame( -m s -b 256 -e )"
+    "$bin/BeSweet" "-core( -input \"$plain/svcd-$i-0.mp2\" -output \"$plain/svcd-$i-0-48.mp2\" -logfile \"$plain/besweet-$i-0.log\" ) -shibatch( --rate 48000 ) -2lame( -m s -b 256 -e )"
     mplex -v 1 -f 8 -o "$plain/dvd-$i.mpg" "$plain/svcd-$i-0.m1v" "$plain/svcd-$i-0-48.mp2"
     printf '<vob file="%s/dvd-%d.mpg" />\n' "$plain" "$i" >> "$xml"
   done
@@ -78,8 +81,8 @@ t0=$(now)
 t1=$(now)
 reencode=$(elapsed "$t0" "$t1")
 
-printf 'three 2-minute VCD sources to a DVD folder and ISO image\n'
+printf 'three %s-minute VCD sources to a DVD folder and ISO image, %s cores\n' "$minutes" "$(nproc)"
 printf '  program (headless driver):        %6.1f s\n' "$program"
-printf '  same tool commands in a script:   %6.1f s   overhead ratio %.2f\n' "$script" "$(echo "$program / $script" | bc -l)"
+printf '  same tool commands in a script:   %6.1f s   program / script: ratio %.2f\n' "$script" "$(echo "$program / $script" | bc -l)"
 printf '  re-encoding (ffmpeg pal-dvd):     %6.1f s   re-encoding takes %.1f times as long\n' \
     "$reencode" "$(echo "$reencode / $program" | bc -l)"
