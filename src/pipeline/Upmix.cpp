@@ -244,14 +244,12 @@ void UpmixRun::startTool(Unit& u, const QString& bitrate) {
                         u.output,
                         {}};
     u.ended = false;
-    const bool started = pool_.start(call, s.priority, ctx.log(), [&u](bool ok, bool killed) {
+    const auto ended = [this, &u](bool ok, bool killed) {
         u.ended = true;
         u.outcome = killed ? ToolOutcome::Aborted : ok ? ToolOutcome::Done : ToolOutcome::Failed;
-    });
-    if (!started) {
-        u.ended = true;
-        u.outcome = ToolOutcome::Failed;
-    }
+        if (u.outcome != ToolOutcome::Done) stopStarting_ = true;  // a failure starts no further tool
+    };
+    if (!pool_.start(call, s.priority, ctx.log(), ended)) ended(false, false);
 }
 
 // The unit's turn: its block into the run log, then what follows its tool.

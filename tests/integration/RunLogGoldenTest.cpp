@@ -67,21 +67,27 @@ TEST(RunLog, AFullRunOfTheFirstThreeStepsOverTwoSources) {
         ASSERT_EQ(actual.value(k).toStdString(), expected.value(k).toStdString()) << "line " << k + 1;
 }
 
-// Four sources (five tracks to upmix, "Sofort löschen") through demultiplexing,
-// upmix with the given number of tools side by side, multiplexing and authoring.
-// With abort, source 3's track runs until "Ja" to "Sofort abbrechen?" after [202].
-QStringList FourSources(FakeRunContext& ctx, const TempFolder& dir, int tools, bool abort) {
+// How the track of source 3 ends: as it should, by "Ja" to "Sofort abbrechen?"
+// once source 2 is recorded, or with exit code 1.
+enum class Track3 { Done, Aborted, Failed };
+
+// Four sources (five tracks to upmix) through demultiplexing, upmix with the
+// given number of tools side by side, multiplexing and authoring; "Sofort
+// löschen" when the upmix stops (the multiplexer's deletions take seconds).
+QStringList FourSources(FakeRunContext& ctx, const TempFolder& dir, int tools, Track3 track3) {
     ctx.useRealTools();
-    ctx.values.tempPolicy = kDeleteAtOnce;
+    ctx.values.tempPolicy = track3 == Track3::Done ? kKeepFiles : kDeleteAtOnce;
     LibMediaInfo library;
     for (const QString& source :
          {TestMedia::Vcd(), TestMedia::SvcdTwoTracks(), TestMedia::SvcdMp2Ac3(), TestMedia::Svcd()})
         EXPECT_GT(AnalyseSource(source, 5, library, ctx.table), 0);
     ctx.table.titleSetPass();
-    if (abort) {
-        ctx.values.tools[Tool::BeSweet] = dir.executable(
-            "BeSweet", "#!/bin/sh\ncase \"$*\" in *svcd-3-0.mp2*) exec sleep 60;; esac\nexec " TAV_TOOL_DIR
-                       "/BeSweet \"$@\"\n");
+    if (track3 != Track3::Done)
+        ctx.values.tools[Tool::BeSweet] =
+            dir.executable("BeSweet", QByteArray("#!/bin/sh\ncase \"$*\" in *svcd-3-0.mp2*) ") +
+                                          (track3 == Track3::Aborted ? "exec sleep 60" : "exit 1") +
+                                          ";; esac\nexec " TAV_TOOL_DIR "/BeSweet \"$@\"\n");
+    if (track3 == Track3::Aborted)
         WhenTrue(
             [&] {
                 return ctx.lines().contains(QStringLiteral("           [202] Bearbeitungsstand gesichert."));
@@ -90,24 +96,28 @@ QStringList FourSources(FakeRunContext& ctx, const TempFolder& dir, int tools, b
                 ctx.run.abortRequested = true;
                 ctx.runner().KillTool();
             });
-    }
-    EXPECT_EQ(Demultiplex(ctx) && UpmixWithTools(ctx, tools) && Multiplex(ctx) && Author(ctx), !abort);
+    EXPECT_EQ(Demultiplex(ctx) && UpmixWithTools(ctx, tools) && Multiplex(ctx) && Author(ctx),
+              track3 == Track3::Done);
     return Normalised(ctx.lines(), dir.path());
 }
 
-class UpmixSideBySide : public ::testing::TestWithParam<bool> {};
+class UpmixSideBySide : public ::testing::TestWithParam<Track3> {};
 
 TEST_P(UpmixSideBySide, WritesTheLogAndTheDiscOfOneToolAtATime) {
-    const bool abort = GetParam();
     TempFolder one, four;
     FakeRunContext sequential(one.path()), parallel(four.path());
-    const QStringList log = FourSources(sequential, one, 1, abort);
-    EXPECT_EQ(FourSources(parallel, four, 4, abort), log);
-    if (abort) {
-        EXPECT_EQ(log.last(), QStringLiteral("Abbruch:   Abbruch durch den Anwender."));
+    const QStringList log = FourSources(sequential, one, 1, GetParam());
+    EXPECT_EQ(FourSources(parallel, four, 4, GetParam()), log);
+    if (GetParam() != Track3::Done) {
+        const bool aborted = GetParam() == Track3::Aborted;
+        EXPECT_EQ(log.last() == QStringLiteral("Abbruch:   Abbruch durch den Anwender."), aborted);
         EXPECT_TRUE(log.contains(QStringLiteral("Von:       {dir}/Arbeit/svcd-3-0.mp2")))
-            << "source 2 was done";
-        EXPECT_EQ(StateRead(parallel.run.runProjectFile), 202);
+            << "source 2 is done";
+        EXPECT_EQ(StateRead(parallel.run.runProjectFile), 202) << "nothing later is recorded";
+        EXPECT_TRUE(QFile::exists(four.file("Arbeit/svcd-4-0.mp2"))) << "an unrecorded track keeps its input";
+        if (!aborted)
+            EXPECT_FALSE(QFile::exists(four.file("Arbeit/svcd-4-0-48.mp2")))
+                << "no tool starts after a failure";
         return;
     }
     const QString folder = QStringLiteral("/Dvd/VIDEO_TS/");
@@ -118,6 +128,7 @@ TEST_P(UpmixSideBySide, WritesTheLogAndTheDiscOfOneToolAtATime) {
             << vob.toStdString();
 }
 
-INSTANTIATE_TEST_SUITE_P(WholeAndAborted, UpmixSideBySide, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Track3, UpmixSideBySide,
+                         ::testing::Values(Track3::Done, Track3::Aborted, Track3::Failed));
 
 }  // namespace
