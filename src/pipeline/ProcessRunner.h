@@ -9,9 +9,9 @@
 
 class QProcess;
 
-// Runs one external tool at a time with QProcess (and ends the tools of an
-// attached pool with its own). While it runs, a local event
-// loop keeps the window responsive; the gauge follows the watch file.
+// Runs one external tool at a time with QProcess (KillTool also ends the tools
+// of an attached pool). While it runs, a local event loop keeps the window
+// responsive; the gauge follows the watch file.
 class ProcessRunner : public ToolRunner {
   public:
     // priorityIndex: the CoProcess index at the moment a tool starts.
