@@ -115,9 +115,8 @@ TEST_P(UpmixSideBySide, WritesTheLogAndTheDiscOfOneToolAtATime) {
             << "source 2 is done";
         EXPECT_EQ(StateRead(parallel.run.runProjectFile), 202) << "nothing later is recorded";
         EXPECT_TRUE(QFile::exists(four.file("Arbeit/svcd-4-0.mp2"))) << "an unrecorded track keeps its input";
-        if (!aborted)
-            EXPECT_FALSE(QFile::exists(four.file("Arbeit/svcd-4-0-48.mp2")))
-                << "no tool starts after a failure";
+        EXPECT_TRUE(aborted || !QFile::exists(four.file("Arbeit/svcd-4-0-48.mp2")))
+            << "no tool starts after a failure";
         return;
     }
     const QString folder = QStringLiteral("/Dvd/VIDEO_TS/");
