@@ -100,14 +100,18 @@ std::string TwolameMode(const std::string& mode) {
     return "stereo";
 }
 
-std::string Resampler() {
+// Whether ffmpeg's resampler has soxr. Asked only when a run fails, as the
+// question costs a start of ffmpeg.
+bool HasSoxr() {
     std::string help;
     CaptureTool({"ffmpeg", "-hide_banner", "-h", "filter=aresample"}, help);
-    return help.find("soxr") != std::string::npos ? "soxr" : "swr";
+    return help.find("soxr") != std::string::npos;
 }
 
 std::vector<std::string> FfmpegCommand(const Job& job, const std::string& encoder,
                                        const std::string& resampler) {
+    // Float out of the resampler: soxr dithers integer samples at random, which
+    // would make two runs over the same track differ.
     std::vector<std::string> command{
         "ffmpeg",
         "-hide_banner",
@@ -146,16 +150,25 @@ bool OutputWritten(const std::string& path) {
     return std::filesystem::is_regular_file(path, error) && std::filesystem::file_size(path, error) > 0;
 }
 
+bool TryEncode(const Job& job, const Encoding& encoding) {
+    if (RunTool(FfmpegCommand(job, encoding.encoder, encoding.resampler)).ok() && OutputWritten(job.output))
+        return true;
+    std::error_code error;
+    std::filesystem::remove(job.output, error);
+    return false;
+}
+
 Encoding Encode(const Job& job) {
-    Encoding encoding{"libtwolame", Resampler()};
-    for (const char* encoder : {"libtwolame", "mp2"}) {
-        encoding.encoder = encoder;
-        encoding.ok =
-            RunTool(FfmpegCommand(job, encoder, encoding.resampler)).ok() && OutputWritten(job.output);
-        if (encoding.ok) break;
-        std::error_code error;
-        std::filesystem::remove(job.output, error);
-        if (encoding.encoder == "libtwolame") Say("libtwolame failed, trying ffmpeg's own encoder.");
+    Encoding encoding;
+    for (const char* resampler : {"soxr", "swr"}) {
+        encoding.resampler = resampler;
+        for (const char* encoder : {"libtwolame", "mp2"}) {
+            encoding.encoder = encoder;
+            encoding.ok = TryEncode(job, encoding);
+            if (encoding.ok) return encoding;
+            if (encoding.encoder == "libtwolame") Say("libtwolame failed, trying ffmpeg's own encoder.");
+        }
+        if (HasSoxr()) break;  // the failure lies elsewhere
     }
     return encoding;
 }

@@ -60,6 +60,8 @@ class InterruptingRunner : public ToolRunner {
     bool KillTool() override { return runner_.KillTool(); }
     bool isRunning() const override { return runner_.isRunning(); }
     bool lastRunKilled() const override { return runner_.lastRunKilled(); }
+    void attachPool(ToolPool* pool) override { runner_.attachPool(pool); }
+    void poolToolStarting(const ToolCall&) override { count(); }
 
   private:
     // Runs once the tool runs: in the event loop that waits for it.

@@ -229,7 +229,7 @@ bool CleanUp(RunContext& ctx) {
 bool StartChecks(RunContext& ctx) {
     const QString work = ctx.settings().work;
     const SourceTable& table = ctx.sources();
-    QStringList planned{WorkFiles::Script(work), WorkFiles::UpmixLog(work)};
+    QStringList planned{WorkFiles::Script(work)};
     for (int i = 1; i <= table.count(); ++i)
         planned << PlannedFiles(work, i, table[i]);
     for (const QString& file : planned) {

@@ -4,13 +4,9 @@
 #include <QProcess>
 #include <QTimer>
 
-#include <sys/prctl.h>
-#include <sys/resource.h>
-#include <unistd.h>
-#include <csignal>
-
 #include "pipeline/FileHelpers.h"
-#include "pipeline/Format.h"
+#include "pipeline/ToolPool.h"
+#include "pipeline/ToolProcess.h"
 
 namespace {
 
@@ -27,8 +23,7 @@ ProcessRunner::~ProcessRunner() {
 }
 
 int ProcessRunner::NiceValue(int priorityIndex) {
-    static constexpr int kNice[] = {19, 10, 0, -5, -10};
-    return priorityIndex >= 0 && priorityIndex < 5 ? kNice[priorityIndex] : 0;
+    return ToolNiceValue(priorityIndex);
 }
 
 bool ProcessRunner::RunToolPiped(const ToolCall& call) {
@@ -36,63 +31,31 @@ bool ProcessRunner::RunToolPiped(const ToolCall& call) {
 }
 
 bool ProcessRunner::RunTool(const ToolCall& call) {
-    WriteLog(log_, lmAdd,
-             QStringLiteral("Befehl:    \"") + call.program + QStringLiteral("\" ") + call.paramsText);
+    WriteLog(log_, lmAdd, HiddenCommandLine(call));
     return run(call, false);
 }
 
+bool ProcessRunner::isRunning() const {
+    return process_ != nullptr || (pool_ && pool_->running() > 0);
+}
+
 bool ProcessRunner::KillTool() {
-    if (!process_ || process_->state() == QProcess::NotRunning) return false;
+    const bool poolKilled = pool_ && pool_->killAll();
+    if (!process_ || process_->state() == QProcess::NotRunning) return poolKilled;
     killed_ = true;
-    endGroup();
+    KillToolProcess(*process_);
     return true;
 }
 
-void ProcessRunner::endGroup() {
-    const qint64 pid = process_->processId();
-    // The tool runs in its own process group: end its children with it.
-    if (pid > 0 && ::kill(-static_cast<pid_t>(pid), SIGKILL) == 0) return;
-    process_->kill();
-}
-
 void ProcessRunner::guard(const ToolCall& call) {
-    if (call.limitKB <= 0 || overrun_ || OutputSizeKB(call.outputs) <= call.limitKB) return;
+    if (overrun_ || !OutputOverrun(call.outputs, call.limitKB)) return;
     overrun_ = true;
-    if (process_ && process_->state() != QProcess::NotRunning) endGroup();
-}
-
-qint64 ProcessRunner::exitCodeOf(const QProcess& process) const {
-    if (process.exitStatus() == QProcess::NormalExit) return process.exitCode();
-    // Ended by a signal: the runner's own kill counts as exit code 0.
-    return killed_ ? 0 : 128 + process.exitCode();
+    if (process_ && process_->state() != QProcess::NotRunning) KillToolProcess(*process_);
 }
 
 bool ProcessRunner::run(const ToolCall& call, bool piped) {
     QProcess process;
-    process.setProgram(call.program);
-    process.setArguments(call.arguments);
-    process.setStandardInputFile(QProcess::nullDevice());
-    if (piped) {
-        process.setProcessChannelMode(QProcess::MergedChannels);
-    } else {
-        process.setStandardOutputFile(QProcess::nullDevice());
-        process.setStandardErrorFile(QProcess::nullDevice());
-    }
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const QString& entry : call.environment) {
-        const int equals = entry.indexOf(QLatin1Char('='));
-        if (equals > 0) environment.insert(entry.left(equals), entry.mid(equals + 1));
-    }
-    process.setProcessEnvironment(environment);
-    const int nice = NiceValue(priorityIndex_ ? priorityIndex_() : -1);
-    const pid_t program = ::getpid();
-    process.setChildProcessModifier([nice, program] {
-        // Die with the program, also when it is killed or crashes.
-        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
-        if (::getppid() != program) ::_exit(127);
-        ::setpgid(0, 0);
-        ::setpriority(PRIO_PROCESS, 0, nice);  // a refused raise leaves the inherited value
-    });
+    PrepareToolProcess(process, call, piped, priorityIndex_ ? priorityIndex_() : -1);
 
     killed_ = false;
     overrun_ = false;
@@ -121,15 +84,12 @@ bool ProcessRunner::run(const ToolCall& call, bool piped) {
     process_ = nullptr;
 
     if (!call.watchFile.isEmpty()) progress_.setGaugePosition(FileSizeKB(call.watchFile));
+    const qint64 code = ToolExitCode(process, killed_);
     if (overrun_) {
-        WriteLog(log_, lmAdd,
-                 FormatSize(QStringLiteral("Fehler:    Die Ausgabe ist auf über %1.0n MB angewachsen, "
-                                           "weit mehr als erwartet."),
-                            call.limitKB / 1024.0));
-        WriteLog(log_, lmIndent, QStringLiteral("Das Programm wurde beendet."));
-    } else if (const QString message = ExitCodeText(exitCodeOf(process)); !message.isEmpty()) {
+        WriteOverrun(log_, call.limitKB);
+    } else if (const QString message = ExitCodeText(code); !message.isEmpty()) {
         WriteLog(log_, lmIndent, message);
     }
     if (piped) lines.flush();
-    return !overrun_ && exitCodeOf(process) == 0;
+    return !overrun_ && code == 0;
 }

@@ -10,9 +10,10 @@
 
 class QProcess;
 
-// Runs one external tool at a time with QProcess. While it runs, a local event
-// loop keeps the window responsive; the gauge follows the watch file. A tool
-// runs in its own process group and dies with the program (parent-death signal).
+// Runs one external tool at a time with QProcess (KillTool also ends the tools
+// of an attached pool). While it runs, a local event loop keeps the window
+// responsive; the gauge follows the watch file. A tool runs in its own process
+// group and dies with the program (parent-death signal).
 class ProcessRunner : public ToolRunner {
   public:
     // priorityIndex: the CoProcess index at the moment a tool starts.
@@ -22,19 +23,17 @@ class ProcessRunner : public ToolRunner {
     bool RunToolPiped(const ToolCall& call) override;
     bool RunTool(const ToolCall& call) override;
     bool KillTool() override;
-    bool isRunning() const override { return process_ != nullptr; }
+    bool isRunning() const override;
     bool lastRunKilled() const override { return killed_; }
+    void attachPool(ToolPool* pool) override { pool_ = pool; }
 
     // The nice value for a CoProcess index (0 when none or out of range).
     static int NiceValue(int priorityIndex);
 
   private:
     bool run(const ToolCall& call, bool piped);
-    // Ends the running tool with its process group.
-    void endGroup();
     // Stops the tool when its output has grown past the call's limit.
     void guard(const ToolCall& call);
-    qint64 exitCodeOf(const QProcess& process) const;
 
     LogSink& log_;
     ProgressView& progress_;
@@ -42,4 +41,5 @@ class ProcessRunner : public ToolRunner {
     QProcess* process_ = nullptr;
     bool killed_ = false;
     bool overrun_ = false;
+    ToolPool* pool_ = nullptr;
 };

@@ -145,7 +145,7 @@ UnitStart BeginSourceUnit(RunContext& ctx, int i, int base) {
     }
     RunState& run = ctx.state();
     run.processingState = base + i;
-    if (run.resumePoint > 0 && run.resumePoint >= run.processingState) {
+    if (UnitDone(run, run.processingState)) {
         Indented(ctx, QString::asprintf("[%.3d] bereits abgearbeitet.", run.processingState));
         return UnitStart::Skip;
     }

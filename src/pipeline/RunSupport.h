@@ -68,6 +68,10 @@ enum class UnitStart { Run, Skip, Stop };
 // missing); a unit already done on resume is skipped; otherwise the resume point
 // is cleared and the unit runs.
 UnitStart BeginSourceUnit(RunContext& ctx, int i, int base);
+// Whether the resume point covers the unit.
+inline bool UnitDone(const RunState& run, int unit) {
+    return run.resumePoint > 0 && run.resumePoint >= unit;
+}
 // Stops the step for an abort request: logs it and resumes after the last unit.
 bool StopForAbort(RunContext& ctx);
 

@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class ToolPool;
+
 // One run of an external tool. The program and its arguments reach the tool as
 // they are: no shell, no re-splitting, standard input closed.
 struct ToolCall {
@@ -30,6 +32,11 @@ class ToolRunner {
     virtual bool isRunning() const = 0;
     // Whether the last run was ended by KillTool.
     virtual bool lastRunKilled() const = 0;
+    // While a step runs tools side by side, KillTool ends them too and isRunning
+    // counts them (null: no pool).
+    virtual void attachPool(ToolPool* pool) { (void)pool; }
+    // A tool of the attached pool is about to start.
+    virtual void poolToolStarting(const ToolCall& call) { (void)call; }
 };
 
 // The log text for a tool's exit code; empty for 0.

@@ -5,10 +5,14 @@
 // Resamples every audio track that is not 48 kHz at its DVD bitrate to 48 kHz
 // MPEG audio (BeSweet). False = failed or stopped by the user, reason logged.
 bool Upmix(RunContext& ctx);
+// The same with up to tools BeSweet runs side by side (Upmix: one per processor
+// core, one with single-step confirmation). The log is the one of a run one
+// track after another.
+bool UpmixWithTools(RunContext& ctx, int tools);
 
 // The BeSweet argument string for one track, as the log shows it.
-QString UpmixArguments(const QString& input, const QString& output, const QString& work,
+QString UpmixArguments(const QString& input, const QString& output, const QString& logFile,
                        const QString& bitrate);
 // The same, one value per argument (paths unquoted, whatever they contain).
-QStringList UpmixArgumentList(const QString& input, const QString& output, const QString& work,
+QStringList UpmixArgumentList(const QString& input, const QString& output, const QString& logFile,
                               const QString& bitrate);

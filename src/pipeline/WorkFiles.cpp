@@ -34,8 +34,8 @@ QString Script(const QString& work) {
     return work + QStringLiteral("/tavrolin.xml");
 }
 
-QString UpmixLog(const QString& work) {
-    return work + QStringLiteral("/besweet.log");
+QString UpmixLog(const QString& work, int i, int j) {
+    return work + QStringLiteral("/besweet-%1-%2.log").arg(i).arg(j);
 }
 
 }  // namespace WorkFiles
@@ -50,7 +50,7 @@ QStringList PlannedFiles(const QString& work, int i, const MPEGInfo& source) {
             files << WorkFiles::DemuxAudio(work, i, j, source.TonFormat[j]);
     }
     for (int j = 0; j < tracks; ++j)
-        files << WorkFiles::Upmixed(work, i, j);
+        files << WorkFiles::Upmixed(work, i, j) << WorkFiles::UpmixLog(work, i, j);
     files << WorkFiles::Muxed(work, i);
     files.removeAll(QString());
     return files;

@@ -18,14 +18,15 @@ QString Upmixed(const QString& work, int i, int j);
 QString Muxed(const QString& work, int i);
 // The authoring script.
 QString Script(const QString& work);
-// The upmix tool's log file.
-QString UpmixLog(const QString& work);
+// besweet-i-j.log, the upmix tool's log file for track j (one per track, as
+// tracks are upmixed side by side).
+QString UpmixLog(const QString& work, int i, int j);
 
 }  // namespace WorkFiles
 
 // The files the run writes for source i in the working folder: the demultiplexed
-// streams (not for an elementary source), the upmixed tracks and the program
-// stream; none for a source with navigation packets.
+// streams (not for an elementary source), the upmixed tracks with their tool logs
+// and the program stream; none for a source with navigation packets.
 QStringList PlannedFiles(const QString& work, int i, const MPEGInfo& source);
 // The audio file that the multiplexer takes for track j.
 QString MuxAudioInput(const QString& work, int i, int j, const MPEGInfo& source);

@@ -96,9 +96,10 @@ TEST_F(PipelineTest, ResumeSkipsFinishedUnitsAndImmediateDeletionKeepsSources) {
 TEST_F(PipelineTest, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource) {
     add(TestMedia::SvcdTwoTracks());
     step(Demultiplex);
-    // "Nein" to "Sofort abbrechen?" while track 0 is upmixed: the tool ends, the step stops.
+    // "Nein" to "Sofort abbrechen?" while track 0 is upmixed (one tool at a time):
+    // the tool ends, the step stops.
     WhenTrue([&] { return ctx.runner().isRunning(); }, [&] { ctx.run.abortRequested = true; });
-    EXPECT_FALSE(Upmix(ctx));
+    EXPECT_FALSE(UpmixWithTools(ctx, 1));
     ctx.run.abortRequested = false;
     ctx.run.resumePoint = StateRead(ctx.run.runProjectFile);
     EXPECT_EQ(ctx.run.resumePoint, 101);

@@ -72,8 +72,9 @@ TEST_P(ResumeProof, GivesTheVobsOfAnUninterruptedRun) {
 
 INSTANTIATE_TEST_SUITE_P(EveryUnit, ResumeProof,
                          ::testing::Combine(::testing::Values(Unit{"101", 2}, Unit{"102", 4}, Unit{"201", 5},
-                                                              Unit{"202", 7}, Unit{"301", 8}, Unit{"302", 9},
-                                                              Unit{"401", 10}, Unit{"501", 12}),
+                                                              Unit{"201Track2", 6}, Unit{"202", 7},
+                                                              Unit{"301", 8}, Unit{"302", 9}, Unit{"401", 10},
+                                                              Unit{"501", 12}),
                                             ::testing::Values("abort", "kill")),
                          [](const auto& info) {
                              return std::get<1>(info.param) + std::string("At") +

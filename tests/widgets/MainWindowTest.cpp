@@ -33,6 +33,7 @@ class HookedRunner : public ProcessRunner {
     using ProcessRunner::ProcessRunner;
     bool RunToolPiped(const ToolCall& call) override { return hook(), ProcessRunner::RunToolPiped(call); }
     bool RunTool(const ToolCall& call) override { return hook(), ProcessRunner::RunTool(call); }
+    void poolToolStarting(const ToolCall&) override { hook(); }
     std::function<void()> hook;
 };
 
