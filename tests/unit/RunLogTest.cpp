@@ -1,7 +1,7 @@
 #include <QRegularExpression>
 
-#include "pipeline/Format.h"
-#include "pipeline/FreeSpace.h"
+#include "base/Format.h"
+#include "base/FreeSpace.h"
 #include "pipeline/RunLogFile.h"
 #include "pipeline/RunSupport.h"
 #include "pipeline/StepConfirm.h"

@@ -13,10 +13,10 @@
 #include "acquisition/DriveList.h"
 #include "acquisition/Rippen.h"
 #include "acquisition/VcdImage.h"
+#include "base/Dialogs.h"
 #include "gui/tabs/TabHost.h"
 #include "gui/window/Ui.h"
 #include "persistence/ProgramSettings.h"
-#include "platform/Dialogs.h"
 #include "sources/SourceTable.h"
 
 using namespace ui;

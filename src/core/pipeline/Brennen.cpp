@@ -1,0 +1,113 @@
+#include "pipeline/Brennen.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "acquisition/DriveList.h"
+#include "base/FileWrite.h"
+#include "pipeline/RunSupport.h"
+#include "platform/Paths.h"
+
+bool UpdateDeviceLines(const QString& iniPath, const QString& device) {
+    QFile in(iniPath);
+    if (!in.open(QIODevice::ReadOnly)) return false;
+    QStringList lines = QString::fromUtf8(in.readAll()).split(QLatin1Char('\n'));
+    in.close();
+    for (QString& line : lines) {
+        const bool crlf = line.endsWith(QLatin1Char('\r'));
+        if (line.contains(QLatin1String("Device")))
+            line = QStringLiteral("Device: ") + device + (crlf ? QStringLiteral("\r") : QString());
+    }
+    return WriteFileWhole(iniPath, lines.join(QLatin1Char('\n')).toUtf8());
+}
+
+QString ImgToolDevice(const QString& driveEntry) {
+    const DriveEntryParts parts = ParseDriveEntry(driveEntry);
+    if (!parts.valid) return driveEntry;
+    return parts.text.isEmpty() ? parts.device
+                                : parts.device + QStringLiteral(" (") + parts.text + QLatin1Char(')');
+}
+
+QString SpeedText(int index) {
+    const QStringList speeds{"Max", "1x", "2x", "4x", "8x", "16x"};
+    return index >= 0 && index < speeds.size() ? speeds[index] : QString();
+}
+
+namespace {
+
+void AppendResult(RunContext& ctx, bool ok) {
+    Log(ctx, lmAppend, ok ? QStringLiteral("...OK.") : QStringLiteral("...Fehler."));
+}
+
+}  // namespace
+
+bool BurnWithImgTool(RunContext& ctx) {
+    if (!ConfirmStep(ctx, QStringLiteral("DVD brennen"))) return false;
+    const ProgramSettings s = ctx.settings();
+    const ControlState c = ctx.controls();
+    Add(ctx, QStringLiteral("Wurzel:    ") + s.dvdRoot);
+    Add(ctx, QStringLiteral("Label:     ") + s.label);
+    QString text =
+        QStringLiteral("-d \"") + s.dvdRoot + QStringLiteral("\" -v \"") + s.label + QLatin1Char('"');
+    QStringList arguments{QStringLiteral("-d"), s.dvdRoot, QStringLiteral("-v"), s.label};
+    const std::tuple<bool, const char*, const char*> options[] = {
+        {s.erase, "-o", "Option:    DVD-RW ohne Nachfrage löschen."},
+        {s.eject, "-e", "Option:    DVD nach dem Brennen nicht auswerfen."},
+        {s.burnLog, "-l", "Option:    Log speichern."}};
+    for (const auto& [on, flag, line] : options) {
+        if (!on) continue;
+        text += QLatin1Char(' ') + QLatin1String(flag);
+        arguments << QLatin1String(flag);
+        Add(ctx, QString::fromUtf8(line));
+    }
+    const QString tool = s.tools[Tool::ImgTool];
+    const QString ini = JoinPath(QFileInfo(tool).absolutePath(), QStringLiteral("ImgTool.ini"));
+    Add(ctx, QStringLiteral("Laufwerk:  ") + c.burnerText);
+    if (c.burnerEnabled && c.burnerText.size() > 4 && FileExists(ini))
+        UpdateDeviceLines(ini, ImgToolDevice(c.burnerText));
+    const ToolOutcome outcome = RunHidden(ctx, ToolCall{tool, arguments, text, QString(), {}});
+    AppendResult(ctx, outcome == ToolOutcome::Done);
+    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
+    if (outcome != ToolOutcome::Done) return false;
+    StateWrite(ctx, 510);
+    return SaveLogFile(ctx);
+}
+
+bool BurnWithDecrypter(RunContext& ctx) {
+    StateWrite(ctx, 600);
+    if (!ConfirmStep(ctx, QStringLiteral("Image brennen"))) return false;
+    const ProgramSettings s = ctx.settings();
+    const ControlState c = ctx.controls();
+    QString image = s.isoPath;
+    if (!FileExists(image)) {
+        if (!FileExists(image + QStringLiteral("_00"))) {
+            Add(ctx, QStringLiteral("Fehler:    Das Image ") + image +
+                         QStringLiteral("_00 wurde nicht gefunden."));
+            return false;
+        }
+        image += QStringLiteral("_00");
+    }
+    Add(ctx, QStringLiteral("Image:     ") + image);
+    const QString drive = ParseDriveEntry(c.burnerText).device;
+    Add(ctx, QStringLiteral("Laufwerk:  ") + c.burnerText);
+    const QString speed = SpeedText(s.speed);
+    Add(ctx, QStringLiteral("Geschw.:   ") + speed);
+    QString text = QStringLiteral("/MODE ISOWRITE /START /CLOSE");
+    QStringList arguments{QStringLiteral("/MODE"), QStringLiteral("ISOWRITE"), QStringLiteral("/START"),
+                          QStringLiteral("/CLOSE")};
+    if (s.erase) {
+        text += QStringLiteral(" /ERASE");
+        arguments << QStringLiteral("/ERASE");
+        Add(ctx, QStringLiteral("Option;    CD/DVD-RW ohne Nachfrage löschen."));
+    }
+    text += QStringLiteral(" /SRC \"") + image + QStringLiteral("\" /DEST \"") + drive +
+            QStringLiteral("\" /SPEED \"") + speed + QLatin1Char('"');
+    arguments << QStringLiteral("/SRC") << image << QStringLiteral("/DEST") << drive
+              << QStringLiteral("/SPEED") << speed;
+    const ToolOutcome outcome =
+        RunHidden(ctx, ToolCall{s.tools[Tool::Decrypter], arguments, text, QString(), {}});
+    AppendResult(ctx, outcome == ToolOutcome::Done);
+    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
+    if (outcome != ToolOutcome::Done) return false;
+    return SaveLogFile(ctx);
+}

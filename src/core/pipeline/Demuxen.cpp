@@ -1,0 +1,193 @@
+#include "pipeline/Demuxen.h"
+
+#include <array>
+
+#include "base/FileHelpers.h"
+#include "pipeline/RunSupport.h"
+#include "pipeline/SizeEstimate.h"
+#include "pipeline/WorkFiles.h"
+#include "platform/Paths.h"
+#include "sources/SourceTable.h"
+
+namespace {
+
+struct Outputs {
+    std::array<QString, 2> audio;
+    QString video;
+
+    QStringList named() const {
+        QStringList names;
+        for (const QString& name : {audio[0], audio[1], video})
+            if (!name.isEmpty()) names << name;
+        return names;
+    }
+};
+
+Outputs OutputsOf(const QString& work, int i, const MPEGInfo& source) {
+    Outputs outputs;
+    const int tracks = qMin(source.trackCount(), 2);
+    for (int j = 0; j < tracks; ++j)
+        outputs.audio[j] = WorkFiles::DemuxAudio(work, i, j, source.TonFormat[j]);
+    outputs.video = WorkFiles::DemuxVideo(work, i, source.Format);
+    return outputs;
+}
+
+// Estimate, its log line and the free-space check. False = stop.
+bool EstimateFits(RunContext& ctx, const QString& path, bool mpgtx, qint64* estimate) {
+    *estimate = DemuxEstimateKB(FileSizeKB(path), mpgtx);
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"), *estimate);
+    return !CheckFreeSpace(ctx, ctx.settings().work, *estimate);
+}
+
+ToolOutcome RunMpgtx(RunContext& ctx, const QString& path, const QString& stem, qint64* estimate) {
+    const QString mpgtx = ctx.settings().tools[Tool::mpgtx];
+    if (!FileExists(mpgtx)) {
+        Add(ctx, QStringLiteral("Fehler:    Die mpgtx.exe wurde nicht gefunden."));
+        return ToolOutcome::Failed;
+    }
+    if (!EstimateFits(ctx, path, true, estimate)) return ToolOutcome::Failed;
+    // Whatever mpgtx writes under the stem counts for the guard.
+    const ToolCall demux =
+        Guarded({mpgtx, {QStringLiteral("-d"), path, QStringLiteral("-b"), stem}, {}, {}, {}},
+                {stem + QStringLiteral("-*")}, *estimate);
+    Add(ctx, QStringLiteral("Befehl:    ") + mpgtx + QStringLiteral(" -d \"") + path +
+                 QStringLiteral("\" -b \"") + stem + QLatin1Char('"'));
+    Add(ctx, QString());
+    StartBanner(ctx, QStringLiteral("MPGTX"));
+    // The version query's result does not count, but an abort during it does.
+    ToolOutcome outcome =
+        RunPiped(ctx, ToolCall{mpgtx, {QStringLiteral("-version")}, QString(), QString(), {}});
+    Add(ctx, QString());
+    Add(ctx, QString());
+    if (outcome != ToolOutcome::Aborted) outcome = RunPiped(ctx, demux);
+    EndBanner(ctx, EndLine(QStringLiteral("MPGTX")));
+    Add(ctx, QString());
+    return outcome;
+}
+
+// The jrdmux stream selection of one output: text between source and output,
+// text after the output, and the arguments they become.
+struct Selection {
+    QString id;
+    QString sub;
+};
+
+std::array<Selection, 2> AudioSelections(const MPEGInfo& source) {
+    std::array<Selection, 2> selections;
+    int mpeg = 0;
+    int ac3 = 0;
+    for (int j = 0; j < 2; ++j) {
+        if (source.TonFormat[j] == 0) {
+            selections[j] = {mpeg++ == 0 ? QStringLiteral("0xc0") : QStringLiteral("0xc1"), QString()};
+        } else if (source.TonFormat[j] == 1) {
+            selections[j] = {QStringLiteral("0xbd"),
+                             ac3++ == 0 ? QStringLiteral("0x80") : QStringLiteral("0x81")};
+        }
+    }
+    return selections;
+}
+
+QString JrdmuxText(const QString& jrdmux, const QString& path, int j, const Selection& selection,
+                   const QString& output) {
+    QString text =
+        jrdmux + QLatin1Char(' ') + path + QLatin1Char(' ') + selection.id + QLatin1Char(' ') + output;
+    if (!selection.sub.isEmpty()) {
+        // The sub-stream of the first AC-3 stream ends the line for track 0 but not for track 1.
+        text += QLatin1Char(' ') + selection.sub;
+        if (j == 1 || selection.sub == QLatin1String("0x81")) text += QLatin1Char(' ');
+    }
+    return text;
+}
+
+ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& source, const Outputs& outputs,
+                      qint64* estimateKB) {
+    const QString jrdmux = ctx.settings().tools[Tool::jrDMUX];
+    if (!FileExists(jrdmux)) {
+        Add(ctx, QStringLiteral("Fehler:    Die jrdmux.exe wurde nicht gefunden."));
+        return ToolOutcome::Failed;
+    }
+    if (!EstimateFits(ctx, path, false, estimateKB)) return ToolOutcome::Failed;
+    const qint64 estimate = *estimateKB;
+
+    const std::array<Selection, 2> audio = AudioSelections(source);
+    QList<std::pair<ToolCall, QString>> runs;
+    for (int j = 0; j < 2; ++j) {
+        if (outputs.audio[j].isEmpty()) continue;
+        QStringList arguments{path, audio[j].id, outputs.audio[j]};
+        if (!audio[j].sub.isEmpty()) arguments << audio[j].sub;
+        runs.append(
+            {Guarded({jrdmux, arguments, QString(), outputs.audio[j], {}}, {outputs.audio[j]}, estimate),
+             JrdmuxText(jrdmux, path, j, audio[j], outputs.audio[j])});
+    }
+    if (!outputs.video.isEmpty()) {
+        const Selection video{QStringLiteral("0xe0"), QString()};
+        runs.append({Guarded({jrdmux, {path, video.id, outputs.video}, QString(), outputs.video, {}},
+                             {outputs.video}, estimate),
+                     JrdmuxText(jrdmux, path, 0, video, outputs.video)});
+    }
+    for (const auto& [call, text] : runs) {
+        ctx.progress().showGauge(estimate);
+        Add(ctx, QStringLiteral("Befehl:   ") + text);
+        Add(ctx, QString());
+        StartBanner(ctx, QStringLiteral("jrDMUX"));
+        const ToolOutcome outcome = RunPiped(ctx, call);
+        ctx.progress().hideGauge();
+        EndBanner(ctx, EndLine(QStringLiteral("jrDMUX")));
+        Add(ctx, QString());
+        if (outcome != ToolOutcome::Done) return outcome;
+        if (ctx.state().abortRequested) return ToolOutcome::Aborted;
+    }
+    return ToolOutcome::Done;
+}
+
+// One source; false ends the step.
+bool DemuxSource(RunContext& ctx, int i) {
+    const UnitStart start = BeginSourceUnit(ctx, i, 100);
+    if (start != UnitStart::Run) return start == UnitStart::Skip;
+    if (StopForAbort(ctx)) return false;
+    const MPEGInfo& source = ctx.sources()[i];
+    const QString& path = source.Datei;
+    Add(ctx, QStringLiteral("Von:       ") + path);
+    if (!FileExists(path)) return SourceMissing(ctx, path), false;
+    Indented(ctx, QStringLiteral("... gefunden."));
+    if (source.Elementar) {
+        Indented(ctx, QStringLiteral("Elementarstream."));
+        Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
+        Add(ctx, QString());
+        return true;
+    }
+
+    const QString work = ctx.settings().work;
+    const Outputs outputs = OutputsOf(work, i, source);
+    for (const QString& name : outputs.named()) {
+        Add(ctx, QStringLiteral("Nach:      ") + name);
+        if (!DeleteOldOutput(ctx, name, 1000)) return false;
+    }
+
+    const bool mpgtx = DemuxesWithMpgtx(source, FileSizeKB(path), ctx.settings().tools);
+    qint64 estimate = 0;
+    const ToolOutcome outcome =
+        mpgtx ? RunMpgtx(ctx, path, work + QStringLiteral("/svcd-") + QString::number(i), &estimate)
+              : RunJrdmux(ctx, path, source, outputs, &estimate);
+    if (outcome == ToolOutcome::Failed) return false;
+    if (outcome == ToolOutcome::Aborted) {
+        if (ctx.runner().lastRunKilled()) Add(ctx, AbortLine());
+        return false;
+    }
+    qint64 actual = 0;
+    for (const QString& name : outputs.named())
+        actual += FileSizeKB(name);
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), actual);
+    if (!ResultComplete(ctx, outputs.named(), MinimumResultKB(estimate))) return false;
+    StateWrite(ctx, ctx.state().processingState);
+    return SaveLogFile(ctx);
+}
+
+}  // namespace
+
+bool Demultiplex(RunContext& ctx) {
+    if (!ConfirmStep(ctx, QStringLiteral("SVCD MPEG Demuxen"))) return false;
+    for (int i = 1; i <= ctx.sources().count(); ++i)
+        if (!DemuxSource(ctx, i)) return false;
+    return true;
+}

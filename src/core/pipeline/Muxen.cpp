@@ -1,0 +1,96 @@
+#include "pipeline/Muxen.h"
+
+#include <cmath>
+
+#include "base/FileHelpers.h"
+#include "pipeline/RunSupport.h"
+#include "pipeline/SizeEstimate.h"
+#include "pipeline/SourceGuard.h"
+#include "pipeline/WorkFiles.h"
+#include "platform/Paths.h"
+#include "sources/SourceTable.h"
+
+namespace {
+
+// Under "Sofort löschen": the inputs go once the program stream exists; the
+// user's own files (those of an elementary source) stay.
+void DeleteInputs(RunContext& ctx, const QString& video, const QStringList& audio) {
+    for (const QString& track : audio) {
+        Wait(1000);
+        if (DeleteRunFile(ctx, track) == Removal::SourceKept) continue;
+        Wait(1000);
+        ReportDeletion(ctx, track);
+    }
+    if (DeleteRunFile(ctx, video) != Removal::SourceKept) ReportDeletion(ctx, video);
+}
+
+bool MuxSource(RunContext& ctx, int i) {
+    const UnitStart start = BeginSourceUnit(ctx, i, 300);
+    if (start != UnitStart::Run) return start == UnitStart::Skip;
+    if (StopForAbort(ctx)) return false;
+    const MPEGInfo& source = ctx.sources()[i];
+    const QString work = ctx.settings().work;
+    const QString video = MuxVideoInput(work, i, source);
+    Add(ctx, QStringLiteral("Von:       ") + video);
+    if (!FileExists(video)) return SourceMissing(ctx, video), false;
+    Indented(ctx, QStringLiteral("... gefunden."));
+    QStringList audio;
+    const int tracks = qMin(source.trackCount(), 2);
+    for (int j = 0; j < tracks; ++j) {
+        audio << MuxAudioInput(work, i, j, source);
+        Indented(ctx, audio.last());
+        if (!FileExists(audio.last())) return SourceMissing(ctx, audio.last()), false;
+        Indented(ctx, QStringLiteral("... gefunden."));
+    }
+    const QString output = WorkFiles::Muxed(work, i);
+    Add(ctx, QStringLiteral("Nach:      ") + output);
+    if (!DeleteOldOutput(ctx, output)) return false;
+    const QString mplex = ctx.settings().tools[Tool::MPlex];
+    if (!FileExists(mplex)) {
+        Add(ctx, QStringLiteral("Fehler:    Die mplex.exe wurde nicht gefunden."));
+        return false;
+    }
+    QString text =
+        QStringLiteral("-v 1 -f 8 -o \"") + output + QStringLiteral("\" \"") + video + QLatin1Char('"');
+    QStringList arguments{QStringLiteral("-v"),
+                          QStringLiteral("1"),
+                          QStringLiteral("-f"),
+                          QStringLiteral("8"),
+                          QStringLiteral("-o"),
+                          output,
+                          video};
+    qint64 inputs = FileSizeKB(video);
+    for (const QString& track : audio) {
+        text += QStringLiteral(" \"") + track + QLatin1Char('"');
+        arguments << track;
+        inputs += FileSizeKB(track);
+    }
+    const qint64 estimate = MuxEstimateKB(inputs);
+    SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
+    if (CheckFreeSpace(ctx, work, estimate)) return false;
+    ctx.progress().showGauge(estimate);
+    Add(ctx, QStringLiteral("Befehl:    ") + mplex + QLatin1Char(' ') + text);
+    Add(ctx, QString());
+    StartBanner(ctx, QStringLiteral("MPlex"));
+    const ToolOutcome outcome =
+        RunPiped(ctx, Guarded({mplex, arguments, text, output, {}}, {output}, estimate));
+    ctx.progress().hideGauge();
+    EndBanner(ctx, EndLine(QStringLiteral("MPlex")));
+    Add(ctx, QString());
+    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
+    if (outcome != ToolOutcome::Done) return false;
+    SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), FileSizeKB(output));
+    if (!ResultComplete(ctx, {output}, MinimumResultKB(estimate))) return false;
+    if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteInputs(ctx, video, audio);
+    StateWrite(ctx, ctx.state().processingState);
+    return true;
+}
+
+}  // namespace
+
+bool Multiplex(RunContext& ctx) {
+    if (!ConfirmStep(ctx, QStringLiteral("DVD MPEG muxen"))) return false;
+    for (int i = 1; i <= ctx.sources().count(); ++i)
+        if (!MuxSource(ctx, i)) return false;
+    return SaveLogFile(ctx);
+}
