@@ -46,7 +46,7 @@ bool BeginAcquisition(RunContext& ctx) {
         Add(ctx, QStringLiteral("Fehler:    Die lkVCDxRip.exe wurde nicht gefunden."));
         return false;
     }
-    RunPiped(ctx, ToolCall{helper, {QStringLiteral("-version")}, QStringLiteral(" -version"), QString(), {}});
+    RunPiped(ctx, VersionQuery(helper).call());
     Add(ctx, QString());
     QCoreApplication::processEvents();
     return true;
@@ -134,23 +134,6 @@ ToolOutcome RunFollowingTrack(RunContext& ctx, const ToolCall& call, const QStri
     return RunHidden(ctx, call);
 }
 
-ToolCall ExtractionCall(const QString& helper, const QString& temp, const QString& image,
-                        const QString& track) {
-    const QString extension = QFileInfo(image).suffix().toLower();
-    QString option;
-    if (extension == QLatin1String("bin"))
-        option = QStringLiteral("/b");
-    else if (extension == QLatin1String("nrg"))
-        option = QStringLiteral("/n");
-    if (option.isEmpty()) return ToolCall{helper, {}, QString(), temp + track, {}};
-    // The image path stands unquoted at the end, as the helper expects it.
-    return ToolCall{helper,
-                    {QStringLiteral("/o"), temp, option, image},
-                    QStringLiteral(" /o \"%1\" %2 %3").arg(temp, option, image),
-                    temp + track,
-                    {}};
-}
-
 void RemoveTemp(RunContext& ctx, const QString& temp) {
     Add(ctx, QString());
     Add(ctx, QStringLiteral("Temporär:  ") + temp);
@@ -182,6 +165,30 @@ bool Finish(RunContext& ctx, const RipJob& job, const QString& target, const QSt
 }
 
 }  // namespace
+
+CommandPlan DiscRipPlan(const QString& helper, const QString& temp, const QString& address) {
+    CommandPlan plan{helper};
+    // The log's argument text begins with a blank.
+    plan.shownAs(QStringLiteral("/o"), QStringLiteral(" /o")).quoted(temp);
+    return plan.arg(QStringLiteral("/c"))
+        .arg(address)
+        .arg(QStringLiteral("/d"))
+        .arg(QStringLiteral("GENERIC"));
+}
+
+CommandPlan ExtractionPlan(const QString& helper, const QString& temp, const QString& image) {
+    const QString extension = QFileInfo(image).suffix().toLower();
+    QString option;
+    if (extension == QLatin1String("bin"))
+        option = QStringLiteral("/b");
+    else if (extension == QLatin1String("nrg"))
+        option = QStringLiteral("/n");
+    CommandPlan plan{helper};
+    if (option.isEmpty()) return plan;
+    // The image path stands unquoted at the end, as the helper expects it.
+    plan.shownAs(QStringLiteral("/o"), QStringLiteral(" /o")).quoted(temp);
+    return plan.arg(option).arg(image);
+}
 
 ToolOutcome RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& job) {
     if (!BeginAcquisition(ctx)) return ToolOutcome::Failed;
@@ -215,12 +222,7 @@ bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job
     const QString target = DiscTargetPath(rip, job.ripName.isEmpty() ? drive.text : job.ripName, index);
     if (!MayReplaceTarget(ctx, target)) return false;
     const QString address = QString(drive.address).replace(QLatin1Char(':'), QLatin1Char(','));
-    const ToolCall call{Helper(ctx),
-                        {QStringLiteral("/o"), temp, QStringLiteral("/c"), address, QStringLiteral("/d"),
-                         QStringLiteral("GENERIC")},
-                        QStringLiteral(" /o \"%1\" /c %2 /d GENERIC").arg(temp, address),
-                        QString(),
-                        {}};
+    const ToolCall call = DiscRipPlan(Helper(ctx), temp, address).call();
     if (!PrepareTemp(ctx, temp)) return false;
     Add(ctx, QString());
     ToolCall guarded = call;
@@ -270,7 +272,7 @@ bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob
     const QString target = ImageTargetPath(rip, image, index);
     if (!MayReplaceTarget(ctx, target)) return false;
     const QString track = ImageTrack(image);
-    ToolCall call = ExtractionCall(Helper(ctx), temp, image, track);
+    ToolCall call = ExtractionPlan(Helper(ctx), temp, image).call(temp + track);
     if (!PrepareTemp(ctx, temp)) return false;
     Add(ctx, QString());
     if (!PrepareRun(ctx, rip, Estimate(FileSizeOf(image), 0.992), call)) return false;

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <functional>
 
+#include "base/CommandPlan.h"
 #include "pipeline/RunSupport.h"
 
 class RunContext;
@@ -40,3 +41,9 @@ bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job
 ToolOutcome ExtractImages(RunContext& ctx, const QStringList& images, const RipJob& job);
 // Extracts one image; index is its position in the image list.
 bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob& job);
+
+// The helper's call that rips the disc at the SCSI address ("1,0,0") into temp.
+CommandPlan DiscRipPlan(const QString& helper, const QString& temp, const QString& address);
+// The helper's call that extracts a .bin (/b) or .nrg (/n) image into temp; no
+// arguments for any other image.
+CommandPlan ExtractionPlan(const QString& helper, const QString& temp, const QString& image);

@@ -13,6 +13,7 @@
 void PrepareToolProcess(QProcess& process, const ToolCall& call, bool piped, int priorityIndex) {
     process.setProgram(call.program);
     process.setArguments(call.arguments);
+    if (!call.workFolder.isEmpty()) process.setWorkingDirectory(call.workFolder);
     process.setStandardInputFile(QProcess::nullDevice());
     if (piped) {
         process.setProcessChannelMode(QProcess::MergedChannels);

@@ -18,6 +18,7 @@ struct ToolCall {
     // stopped and fails with a "Fehler:" line. 0: no guard.
     QStringList outputs = {};
     qint64 limitKB = 0;
+    QString workFolder = {};  // empty: the program's own
 };
 
 class ToolRunner {

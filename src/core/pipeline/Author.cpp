@@ -146,6 +146,12 @@ void DeleteProgramStreams(RunContext& ctx, const QString& work) {
 
 }  // namespace
 
+CommandPlan DvdauthorPlan(const QString& dvdauthor, const QString& script) {
+    CommandPlan plan{dvdauthor};
+    plan.environment << QStringLiteral("VIDEO_FORMAT=PAL");
+    return plan.arg(QStringLiteral("-x")).quoted(script);
+}
+
 bool Author(RunContext& ctx) {
     if (!ConfirmStep(ctx, QStringLiteral("Authoring"))) return false;
     if (!AbortTest(ctx)) return false;
@@ -192,7 +198,6 @@ bool Author(RunContext& ctx) {
         Add(ctx, NowText() + QStringLiteral(" - Fenster XML Edit geschlossen."));
     }
     if (!SaveScript(ctx, script, lines)) return false;
-    const QString arguments = QStringLiteral("-x \"") + script + QLatin1Char('"');
     CopyScriptToLog(ctx, lines);
     run.processingState = 401;
     StateWrite(ctx, 401);
@@ -201,16 +206,12 @@ bool Author(RunContext& ctx) {
     const qint64 estimate = EstimateKB(ctx, s);
     SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Voraussichtlich etwa %1.0n MB"), estimate);
     if (CheckFreeSpace(ctx, dvd, estimate)) return false;
-    Add(ctx, QStringLiteral("Befehl:    ") + dvdauthor + QLatin1Char(' ') + arguments);
+    const CommandPlan plan = DvdauthorPlan(dvdauthor, script);
+    Add(ctx, QStringLiteral("Befehl:    ") + plan.commandLine());
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("DVDauthor"));
-    const ToolCall call{dvdauthor,
-                        {QStringLiteral("-x"), script},
-                        arguments,
-                        QString(),
-                        {QStringLiteral("VIDEO_FORMAT=PAL")}};
     const ToolOutcome outcome =
-        RunPiped(ctx, Guarded(call, {JoinPath(dvd, QStringLiteral("VIDEO_TS"))}, estimate));
+        RunPiped(ctx, Guarded(plan.call(), {JoinPath(dvd, QStringLiteral("VIDEO_TS"))}, estimate));
     EndBanner(ctx, EndLine(QStringLiteral("DVDauthor")));
     Add(ctx, QString());
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());

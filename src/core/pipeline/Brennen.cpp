@@ -2,6 +2,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <array>
+#include <tuple>
 
 #include "acquisition/DriveList.h"
 #include "base/FileWrite.h"
@@ -35,11 +37,37 @@ QString SpeedText(int index) {
 
 namespace {
 
+// The options of ImgTool Burn: whether set, flag, log line.
+std::array<std::tuple<bool, const char*, const char*>, 3> Options(const ImgToolOptions& o) {
+    return {{{o.erase, "-o", "Option:    DVD-RW ohne Nachfrage löschen."},
+             {o.eject, "-e", "Option:    DVD nach dem Brennen nicht auswerfen."},
+             {o.log, "-l", "Option:    Log speichern."}}};
+}
+
 void AppendResult(RunContext& ctx, bool ok) {
     Log(ctx, lmAppend, ok ? QStringLiteral("...OK.") : QStringLiteral("...Fehler."));
 }
 
 }  // namespace
+
+CommandPlan ImgToolPlan(const QString& tool, const QString& root, const QString& label,
+                        const ImgToolOptions& options) {
+    CommandPlan plan{tool};
+    plan.arg(QStringLiteral("-d")).quoted(root).arg(QStringLiteral("-v")).quoted(label);
+    for (const auto& [on, flag, line] : Options(options))
+        if (on) plan.arg(QLatin1String(flag));
+    return plan;
+}
+
+CommandPlan DecrypterPlan(const QString& tool, const QString& image, const QString& drive,
+                          const QString& speed, bool erase) {
+    CommandPlan plan{tool};
+    for (const char* word : {"/MODE", "ISOWRITE", "/START", "/CLOSE"})
+        plan.arg(QLatin1String(word));
+    if (erase) plan.arg(QStringLiteral("/ERASE"));
+    plan.arg(QStringLiteral("/SRC")).quoted(image).arg(QStringLiteral("/DEST")).quoted(drive);
+    return plan.arg(QStringLiteral("/SPEED")).quoted(speed);
+}
 
 bool BurnWithImgTool(RunContext& ctx) {
     if (!ConfirmStep(ctx, QStringLiteral("DVD brennen"))) return false;
@@ -47,25 +75,15 @@ bool BurnWithImgTool(RunContext& ctx) {
     const ControlState c = ctx.controls();
     Add(ctx, QStringLiteral("Wurzel:    ") + s.dvdRoot);
     Add(ctx, QStringLiteral("Label:     ") + s.label);
-    QString text =
-        QStringLiteral("-d \"") + s.dvdRoot + QStringLiteral("\" -v \"") + s.label + QLatin1Char('"');
-    QStringList arguments{QStringLiteral("-d"), s.dvdRoot, QStringLiteral("-v"), s.label};
-    const std::tuple<bool, const char*, const char*> options[] = {
-        {s.erase, "-o", "Option:    DVD-RW ohne Nachfrage löschen."},
-        {s.eject, "-e", "Option:    DVD nach dem Brennen nicht auswerfen."},
-        {s.burnLog, "-l", "Option:    Log speichern."}};
-    for (const auto& [on, flag, line] : options) {
-        if (!on) continue;
-        text += QLatin1Char(' ') + QLatin1String(flag);
-        arguments << QLatin1String(flag);
-        Add(ctx, QString::fromUtf8(line));
-    }
+    const ImgToolOptions options{s.erase, s.eject, s.burnLog};
+    for (const auto& [on, flag, line] : Options(options))
+        if (on) Add(ctx, QString::fromUtf8(line));
     const QString tool = s.tools[Tool::ImgTool];
     const QString ini = JoinPath(QFileInfo(tool).absolutePath(), QStringLiteral("ImgTool.ini"));
     Add(ctx, QStringLiteral("Laufwerk:  ") + c.burnerText);
     if (c.burnerEnabled && c.burnerText.size() > 4 && FileExists(ini))
         UpdateDeviceLines(ini, ImgToolDevice(c.burnerText));
-    const ToolOutcome outcome = RunHidden(ctx, ToolCall{tool, arguments, text, QString(), {}});
+    const ToolOutcome outcome = RunHidden(ctx, ImgToolPlan(tool, s.dvdRoot, s.label, options).call());
     AppendResult(ctx, outcome == ToolOutcome::Done);
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
     if (outcome != ToolOutcome::Done) return false;
@@ -92,20 +110,9 @@ bool BurnWithDecrypter(RunContext& ctx) {
     Add(ctx, QStringLiteral("Laufwerk:  ") + c.burnerText);
     const QString speed = SpeedText(s.speed);
     Add(ctx, QStringLiteral("Geschw.:   ") + speed);
-    QString text = QStringLiteral("/MODE ISOWRITE /START /CLOSE");
-    QStringList arguments{QStringLiteral("/MODE"), QStringLiteral("ISOWRITE"), QStringLiteral("/START"),
-                          QStringLiteral("/CLOSE")};
-    if (s.erase) {
-        text += QStringLiteral(" /ERASE");
-        arguments << QStringLiteral("/ERASE");
-        Add(ctx, QStringLiteral("Option;    CD/DVD-RW ohne Nachfrage löschen."));
-    }
-    text += QStringLiteral(" /SRC \"") + image + QStringLiteral("\" /DEST \"") + drive +
-            QStringLiteral("\" /SPEED \"") + speed + QLatin1Char('"');
-    arguments << QStringLiteral("/SRC") << image << QStringLiteral("/DEST") << drive
-              << QStringLiteral("/SPEED") << speed;
+    if (s.erase) Add(ctx, QStringLiteral("Option;    CD/DVD-RW ohne Nachfrage löschen."));
     const ToolOutcome outcome =
-        RunHidden(ctx, ToolCall{s.tools[Tool::Decrypter], arguments, text, QString(), {}});
+        RunHidden(ctx, DecrypterPlan(s.tools[Tool::Decrypter], image, drive, speed, s.erase).call());
     AppendResult(ctx, outcome == ToolOutcome::Done);
     if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
     if (outcome != ToolOutcome::Done) return false;

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "base/CommandPlan.h"
 #include "pipeline/RunContext.h"
 
 // Burns the DVD folder with ImgTool Burn. False = refused or failed.
@@ -16,3 +17,17 @@ bool UpdateDeviceLines(const QString& iniPath, const QString& device);
 QString ImgToolDevice(const QString& driveEntry);
 // The speed text for a CoSpeed index ("Max", "1x", ... "16x"; empty for "20x").
 QString SpeedText(int index);
+
+// ImgTool Burn's options, each with its flag.
+struct ImgToolOptions {
+    bool erase = false;  // -o: erase a DVD-RW without asking
+    bool eject = false;  // -e: leave the disc in the drive
+    bool log = false;    // -l: keep the tool's log
+};
+// The ImgTool Burn call that burns the DVD folder root with the volume label.
+CommandPlan ImgToolPlan(const QString& tool, const QString& root, const QString& label,
+                        const ImgToolOptions& options);
+// The DVD Decrypter call that writes image to drive at speed (erase: a rewritable
+// disc is erased without asking).
+CommandPlan DecrypterPlan(const QString& tool, const QString& image, const QString& drive,
+                          const QString& speed, bool erase);

@@ -46,57 +46,20 @@ ToolOutcome RunMpgtx(RunContext& ctx, const QString& path, const QString& stem, 
         return ToolOutcome::Failed;
     }
     if (!EstimateFits(ctx, path, true, estimate)) return ToolOutcome::Failed;
-    // Whatever mpgtx writes under the stem counts for the guard.
-    const ToolCall demux =
-        Guarded({mpgtx, {QStringLiteral("-d"), path, QStringLiteral("-b"), stem}, {}, {}, {}},
-                {stem + QStringLiteral("-*")}, *estimate);
-    Add(ctx, QStringLiteral("Befehl:    ") + mpgtx + QStringLiteral(" -d \"") + path +
-                 QStringLiteral("\" -b \"") + stem + QLatin1Char('"'));
+    const CommandPlan plan = MpgtxPlan(mpgtx, path, stem);
+    Add(ctx, QStringLiteral("Befehl:    ") + plan.commandLine());
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("MPGTX"));
     // The version query's result does not count, but an abort during it does.
-    ToolOutcome outcome =
-        RunPiped(ctx, ToolCall{mpgtx, {QStringLiteral("-version")}, QString(), QString(), {}});
+    ToolOutcome outcome = RunPiped(ctx, VersionQuery(mpgtx).call());
     Add(ctx, QString());
     Add(ctx, QString());
-    if (outcome != ToolOutcome::Aborted) outcome = RunPiped(ctx, demux);
+    // Whatever mpgtx writes under the stem counts for the guard.
+    if (outcome != ToolOutcome::Aborted)
+        outcome = RunPiped(ctx, Guarded(plan.call(), {stem + QStringLiteral("-*")}, *estimate));
     EndBanner(ctx, EndLine(QStringLiteral("MPGTX")));
     Add(ctx, QString());
     return outcome;
-}
-
-// The jrdmux stream selection of one output: text between source and output,
-// text after the output, and the arguments they become.
-struct Selection {
-    QString id;
-    QString sub;
-};
-
-std::array<Selection, 2> AudioSelections(const MPEGInfo& source) {
-    std::array<Selection, 2> selections;
-    int mpeg = 0;
-    int ac3 = 0;
-    for (int j = 0; j < 2; ++j) {
-        if (source.TonFormat[j] == 0) {
-            selections[j] = {mpeg++ == 0 ? QStringLiteral("0xc0") : QStringLiteral("0xc1"), QString()};
-        } else if (source.TonFormat[j] == 1) {
-            selections[j] = {QStringLiteral("0xbd"),
-                             ac3++ == 0 ? QStringLiteral("0x80") : QStringLiteral("0x81")};
-        }
-    }
-    return selections;
-}
-
-QString JrdmuxText(const QString& jrdmux, const QString& path, int j, const Selection& selection,
-                   const QString& output) {
-    QString text =
-        jrdmux + QLatin1Char(' ') + path + QLatin1Char(' ') + selection.id + QLatin1Char(' ') + output;
-    if (!selection.sub.isEmpty()) {
-        // The sub-stream of the first AC-3 stream ends the line for track 0 but not for track 1.
-        text += QLatin1Char(' ') + selection.sub;
-        if (j == 1 || selection.sub == QLatin1String("0x81")) text += QLatin1Char(' ');
-    }
-    return text;
 }
 
 ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& source, const Outputs& outputs,
@@ -108,29 +71,14 @@ ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& sour
     }
     if (!EstimateFits(ctx, path, false, estimateKB)) return ToolOutcome::Failed;
     const qint64 estimate = *estimateKB;
-
-    const std::array<Selection, 2> audio = AudioSelections(source);
-    QList<std::pair<ToolCall, QString>> runs;
-    for (int j = 0; j < 2; ++j) {
-        if (outputs.audio[j].isEmpty()) continue;
-        QStringList arguments{path, audio[j].id, outputs.audio[j]};
-        if (!audio[j].sub.isEmpty()) arguments << audio[j].sub;
-        runs.append(
-            {Guarded({jrdmux, arguments, QString(), outputs.audio[j], {}}, {outputs.audio[j]}, estimate),
-             JrdmuxText(jrdmux, path, j, audio[j], outputs.audio[j])});
-    }
-    if (!outputs.video.isEmpty()) {
-        const Selection video{QStringLiteral("0xe0"), QString()};
-        runs.append({Guarded({jrdmux, {path, video.id, outputs.video}, QString(), outputs.video, {}},
-                             {outputs.video}, estimate),
-                     JrdmuxText(jrdmux, path, 0, video, outputs.video)});
-    }
-    for (const auto& [call, text] : runs) {
+    for (const CommandPlan& plan : JrdmuxPlans(jrdmux, path, source, outputs.audio, outputs.video)) {
+        // Each call writes the file that ends its arguments.
+        const QString output = plan.arguments[2];
         ctx.progress().showGauge(estimate);
-        Add(ctx, QStringLiteral("Befehl:   ") + text);
+        Add(ctx, QStringLiteral("Befehl:   ") + plan.commandLine());
         Add(ctx, QString());
         StartBanner(ctx, QStringLiteral("jrDMUX"));
-        const ToolOutcome outcome = RunPiped(ctx, call);
+        const ToolOutcome outcome = RunPiped(ctx, Guarded(plan.call(output), {output}, estimate));
         ctx.progress().hideGauge();
         EndBanner(ctx, EndLine(QStringLiteral("jrDMUX")));
         Add(ctx, QString());
@@ -184,6 +132,36 @@ bool DemuxSource(RunContext& ctx, int i) {
 }
 
 }  // namespace
+
+CommandPlan MpgtxPlan(const QString& mpgtx, const QString& path, const QString& stem) {
+    return CommandPlan{mpgtx}.arg(QStringLiteral("-d")).quoted(path).arg(QStringLiteral("-b")).quoted(stem);
+}
+
+QList<CommandPlan> JrdmuxPlans(const QString& jrdmux, const QString& path, const MPEGInfo& source,
+                               const std::array<QString, 2>& audio, const QString& video) {
+    const auto plan = [&](const QString& stream, const QString& output) {
+        return CommandPlan{jrdmux}.arg(path).arg(stream).arg(output);
+    };
+    QList<CommandPlan> plans;
+    int mpeg = 0;
+    int ac3 = 0;
+    for (int j = 0; j < 2; ++j) {
+        const quint8 format = source.TonFormat[j];
+        if (format > 1) continue;
+        const int earlier = format == 0 ? mpeg++ : ac3++;  // streams of the same format before it
+        if (audio[j].isEmpty()) continue;
+        if (format == 0) {
+            plans << plan(earlier == 0 ? QStringLiteral("0xc0") : QStringLiteral("0xc1"), audio[j]);
+            continue;
+        }
+        const QString sub = earlier == 0 ? QStringLiteral("0x80") : QStringLiteral("0x81");
+        // The sub-stream of the first AC-3 stream ends the line for track 0 but not for track 1.
+        const bool blank = j == 1 || earlier > 0;
+        plans << plan(QStringLiteral("0xbd"), audio[j]).shownAs(sub, blank ? sub + QLatin1Char(' ') : sub);
+    }
+    if (!video.isEmpty()) plans << plan(QStringLiteral("0xe0"), video);
+    return plans;
+}
 
 bool Demultiplex(RunContext& ctx) {
     if (!ConfirmStep(ctx, QStringLiteral("SVCD MPEG Demuxen"))) return false;

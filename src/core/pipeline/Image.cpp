@@ -51,10 +51,15 @@ bool Rename(const QString& temporary, const QString& image) {
 
 }  // namespace
 
-QString ImageArguments(const QString& label, bool split, const QString& image, const QString& dvd) {
-    QString text = QStringLiteral(" -dvd-video -V \"") + label + QLatin1Char('"');
-    if (split) text += QStringLiteral(" -split-output");
-    return text + QStringLiteral(" -o \"") + image + QStringLiteral("\" \"") + dvd + QLatin1Char('"');
+CommandPlan MkisofsPlan(const QString& mkisofs, const QString& label, bool split, const QString& image,
+                        const QString& written, const QString& dvd) {
+    CommandPlan plan{mkisofs};
+    // The log's argument text begins with a blank.
+    plan.shownAs(QStringLiteral("-dvd-video"), QStringLiteral(" -dvd-video"));
+    plan.arg(QStringLiteral("-V")).quoted(label);
+    if (split) plan.arg(QStringLiteral("-split-output"));
+    plan.arg(QStringLiteral("-o")).shownAs(written, QLatin1Char('"') + image + QLatin1Char('"'));
+    return plan.quoted(dvd);
 }
 
 qint64 ImageSizeKB(const QString& image) {
@@ -89,25 +94,21 @@ bool MakeImage(RunContext& ctx) {
     // Written under a temporary name, the image gets its name only when complete.
     const QString temporary = image + QStringLiteral(".part");
     RemoveFiles(ImageFiles(temporary));
-    const QString arguments = ImageArguments(s.label, split, image, dvd);
     const qint64 estimate = std::llround(DirSize(dvd, true) / 1024.0) + 1;
     SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
     if (CheckFreeSpace(ctx, QFileInfo(image).absolutePath(), estimate)) return false;
 
     const QString mkisofs = s.tools[Tool::mkisofs];
-    Add(ctx, QStringLiteral("Befehl:    ") + mkisofs + QLatin1Char(' ') + arguments);
+    const CommandPlan plan = MkisofsPlan(mkisofs, s.label, split, image, temporary, dvd);
+    Add(ctx, QStringLiteral("Befehl:    ") + plan.commandLine());
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("MKISOFS"));
     // The version query's result does not count, but an abort during it does.
-    ToolOutcome outcome =
-        RunPiped(ctx, ToolCall{mkisofs, {QStringLiteral("-version")}, QString(), QString(), {}});
+    ToolOutcome outcome = RunPiped(ctx, VersionQuery(mkisofs).call());
     Add(ctx, QString());
-    QStringList list{QStringLiteral("-dvd-video"), QStringLiteral("-V"), s.label};
-    if (split) list << QStringLiteral("-split-output");
-    list << QStringLiteral("-o") << temporary << dvd;
-    const ToolCall call{mkisofs, list, arguments, QString(), {}};
     if (outcome != ToolOutcome::Aborted)
-        outcome = RunPiped(ctx, Guarded(call, {temporary, temporary + QStringLiteral("_*")}, estimate));
+        outcome =
+            RunPiped(ctx, Guarded(plan.call(), {temporary, temporary + QStringLiteral("_*")}, estimate));
     if (outcome != ToolOutcome::Done) {
         RemoveFiles(ImageFiles(temporary));
         EndBanner(ctx, QStringLiteral(" \\\\ MKISOFS - Ende"));

@@ -50,30 +50,18 @@ bool MuxSource(RunContext& ctx, int i) {
         Add(ctx, QStringLiteral("Fehler:    Die mplex.exe wurde nicht gefunden."));
         return false;
     }
-    QString text =
-        QStringLiteral("-v 1 -f 8 -o \"") + output + QStringLiteral("\" \"") + video + QLatin1Char('"');
-    QStringList arguments{QStringLiteral("-v"),
-                          QStringLiteral("1"),
-                          QStringLiteral("-f"),
-                          QStringLiteral("8"),
-                          QStringLiteral("-o"),
-                          output,
-                          video};
     qint64 inputs = FileSizeKB(video);
-    for (const QString& track : audio) {
-        text += QStringLiteral(" \"") + track + QLatin1Char('"');
-        arguments << track;
+    for (const QString& track : audio)
         inputs += FileSizeKB(track);
-    }
     const qint64 estimate = MuxEstimateKB(inputs);
     SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
     if (CheckFreeSpace(ctx, work, estimate)) return false;
     ctx.progress().showGauge(estimate);
-    Add(ctx, QStringLiteral("Befehl:    ") + mplex + QLatin1Char(' ') + text);
+    const CommandPlan plan = MplexPlan(mplex, output, video, audio);
+    Add(ctx, QStringLiteral("Befehl:    ") + plan.commandLine());
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("MPlex"));
-    const ToolOutcome outcome =
-        RunPiped(ctx, Guarded({mplex, arguments, text, output, {}}, {output}, estimate));
+    const ToolOutcome outcome = RunPiped(ctx, Guarded(plan.call(output), {output}, estimate));
     ctx.progress().hideGauge();
     EndBanner(ctx, EndLine(QStringLiteral("MPlex")));
     Add(ctx, QString());
@@ -87,6 +75,19 @@ bool MuxSource(RunContext& ctx, int i) {
 }
 
 }  // namespace
+
+CommandPlan MplexPlan(const QString& mplex, const QString& output, const QString& video,
+                      const QStringList& audio) {
+    CommandPlan plan{mplex};
+    plan.arg(QStringLiteral("-v"))
+        .arg(QStringLiteral("1"))
+        .arg(QStringLiteral("-f"))
+        .arg(QStringLiteral("8"));
+    plan.arg(QStringLiteral("-o")).quoted(output).quoted(video);
+    for (const QString& track : audio)
+        plan.quoted(track);
+    return plan;
+}
 
 bool Multiplex(RunContext& ctx) {
     if (!ConfirmStep(ctx, QStringLiteral("DVD MPEG muxen"))) return false;

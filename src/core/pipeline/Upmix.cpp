@@ -18,35 +18,15 @@
 #include "sources/SourceTable.h"
 #include "sources/Tables.h"
 
-QString UpmixArguments(const QString& input, const QString& output, const QString& logFile,
-                       const QString& bitrate) {
-    return QStringLiteral("-core( -input \"") + input + QStringLiteral("\" -output \"") + output +
-           QStringLiteral("\" -logfile \"") + logFile +
-           QStringLiteral("\" ) -shibatch( --rate 48000 ) -2lame( -m s -b ") + bitrate +
-           QStringLiteral(" -e )");
-}
-
-QStringList UpmixArgumentList(const QString& input, const QString& output, const QString& logFile,
-                              const QString& bitrate) {
-    return {QStringLiteral("-core("),
-            QStringLiteral("-input"),
-            input,
-            QStringLiteral("-output"),
-            output,
-            QStringLiteral("-logfile"),
-            logFile,
-            QStringLiteral(")"),
-            QStringLiteral("-shibatch("),
-            QStringLiteral("--rate"),
-            QStringLiteral("48000"),
-            QStringLiteral(")"),
-            QStringLiteral("-2lame("),
-            QStringLiteral("-m"),
-            QStringLiteral("s"),
-            QStringLiteral("-b"),
-            bitrate,
-            QStringLiteral("-e"),
-            QStringLiteral(")")};
+CommandPlan BeSweetPlan(const QString& besweet, const QString& input, const QString& output,
+                        const QString& logFile, const QString& bitrate) {
+    CommandPlan plan{besweet};
+    plan.arg(QStringLiteral("-core(")).arg(QStringLiteral("-input")).quoted(input);
+    plan.arg(QStringLiteral("-output")).quoted(output).arg(QStringLiteral("-logfile")).quoted(logFile);
+    plan.arg(QStringLiteral(")"));
+    for (const char* word : {"-shibatch(", "--rate", "48000", ")", "-2lame(", "-m", "s", "-b"})
+        plan.arg(QLatin1String(word));
+    return plan.arg(bitrate).arg(QStringLiteral("-e")).arg(QStringLiteral(")"));
 }
 
 namespace {
@@ -236,12 +216,8 @@ void UpmixRun::startTool(Unit& u, const QString& bitrate) {
     gauge_ = true;
     u.kind = Unit::Kind::Tool;
     u.logFile = WorkFiles::UpmixLog(s.work, u.i, u.j);
-    const ToolCall call = Guarded({s.tools[Tool::BeSweet],
-                                   UpmixArgumentList(u.input, u.output, u.logFile, bitrate),
-                                   UpmixArguments(u.input, u.output, u.logFile, bitrate),
-                                   u.output,
-                                   {}},
-                                  {u.output}, u.estimateKB);
+    const CommandPlan plan = BeSweetPlan(s.tools[Tool::BeSweet], u.input, u.output, u.logFile, bitrate);
+    const ToolCall call = Guarded(plan.call(u.output), {u.output}, u.estimateKB);
     u.ended = false;
     const auto ended = [this, &u](bool ok, bool killed) {
         u.ended = true;

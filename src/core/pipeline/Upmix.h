@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/CommandPlan.h"
 #include "pipeline/RunContext.h"
 
 // Resamples every audio track that is not 48 kHz at its DVD bitrate to 48 kHz
@@ -10,9 +11,6 @@ bool Upmix(RunContext& ctx);
 // track after another.
 bool UpmixWithTools(RunContext& ctx, int tools);
 
-// The BeSweet argument string for one track, as the log shows it.
-QString UpmixArguments(const QString& input, const QString& output, const QString& logFile,
-                       const QString& bitrate);
-// The same, one value per argument (paths unquoted, whatever they contain).
-QStringList UpmixArgumentList(const QString& input, const QString& output, const QString& logFile,
-                              const QString& bitrate);
+// The BeSweet call for one track: 48 kHz, stereo MPEG audio at bitrate.
+CommandPlan BeSweetPlan(const QString& besweet, const QString& input, const QString& output,
+                        const QString& logFile, const QString& bitrate);
