@@ -110,7 +110,7 @@ bool PrepareTemp(RunContext& ctx, const QString& temp) {
 bool PrepareRun(RunContext& ctx, const QString& ripFolder, qint64 estimateKB, ToolCall& call) {
     call = Guarded(call, {TempFolderOf(ripFolder)}, estimateKB);
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"), estimateKB);
-    if (CheckFreeSpace(ctx, ripFolder, estimateKB)) return false;
+    if (SpaceFor(ctx, ripFolder, estimateKB) != Outcome::Done) return false;
     ctx.progress().showGauge(estimateKB);
     SaveLogFile(ctx);
     return true;
@@ -126,7 +126,7 @@ qint64 DiscEstimateKB(const QString& device) {
 }
 
 // Runs the helper on a disc; the gauge follows whichever main track it writes.
-ToolOutcome RunFollowingTrack(RunContext& ctx, const ToolCall& call, const QString& temp) {
+Outcome RunFollowingTrack(RunContext& ctx, const ToolCall& call, const QString& temp) {
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout,
                      [&] { ctx.progress().setGaugePosition(FileSizeKB(temp + FoundTrack(temp))); });
@@ -190,8 +190,8 @@ CommandPlan ExtractionPlan(const QString& helper, const QString& temp, const QSt
     return plan.arg(option).arg(image);
 }
 
-ToolOutcome RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& job) {
-    if (!BeginAcquisition(ctx)) return ToolOutcome::Failed;
+Outcome RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& job) {
+    if (!BeginAcquisition(ctx)) return Outcome::Failed;
     QStringList discs;
     for (const QString& entry : entries)
         if (!entry.contains(NoMediumText())) discs << entry;
@@ -199,17 +199,17 @@ ToolOutcome RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& 
         ctx.dialogs().tell(Dialogs::Kind::Information,
                            QStringLiteral("Es sind keine Datenträger eingelegt."));
         Add(ctx, QStringLiteral("Fehler:    Es sind keine Datenträger eingelegt."));
-        return ToolOutcome::Failed;
+        return Outcome::Failed;
     }
-    ToolOutcome outcome = ToolOutcome::Done;
+    Outcome outcome = Outcome::Done;
     for (int k = 0; k < discs.size(); ++k) {
-        if (AbortBetweenItems(ctx)) return ToolOutcome::Aborted;
+        if (AbortBetweenItems(ctx)) return Outcome::Aborted;
         if (RipDisc(ctx, discs[k], k, job)) continue;
-        if (AbortBetweenItems(ctx)) return ToolOutcome::Aborted;
+        if (AbortBetweenItems(ctx)) return Outcome::Aborted;
         Add(ctx, QStringLiteral("Rippen:    Beim Extrahieren des Images"));
         Indented(ctx, discs[k]);
         Indented(ctx, QStringLiteral("ist ein Fehler aufgetreten."));
-        outcome = ToolOutcome::Failed;
+        outcome = Outcome::Failed;
     }
     return outcome;
 }
@@ -229,15 +229,15 @@ bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job
     if (!PrepareRun(ctx, rip, DiscEstimateKB(drive.device), guarded)) return false;
 
     // The disc's files are not mounted: the main track is the one the helper wrote.
-    const ToolOutcome outcome = RunFollowingTrack(ctx, guarded, temp);
-    if (outcome == ToolOutcome::Aborted) return false;
+    const Outcome outcome = RunFollowingTrack(ctx, guarded, temp);
+    if (outcome == Outcome::Aborted) return false;
     const QString track = FoundTrack(temp);
     if (track.isEmpty()) {
         Add(ctx, QStringLiteral("Fehler:    Die Quelle ist keine (S)VCD."));
         return false;
     }
     // A disc may hold further tracks: only an empty main track is known to be wrong.
-    if (outcome == ToolOutcome::Failed || !ResultComplete(ctx, {temp + track}, 0)) return false;
+    if (outcome == Outcome::Failed || !ResultComplete(ctx, {temp + track}, 0)) return false;
 
     Add(ctx, QString());
     Add(ctx, QStringLiteral("Ziel:      ") + target);
@@ -249,18 +249,18 @@ bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job
     return Finish(ctx, job, target, temp);
 }
 
-ToolOutcome ExtractImages(RunContext& ctx, const QStringList& images, const RipJob& job) {
-    if (!BeginAcquisition(ctx)) return ToolOutcome::Failed;
-    ToolOutcome outcome = ToolOutcome::Done;
+Outcome ExtractImages(RunContext& ctx, const QStringList& images, const RipJob& job) {
+    if (!BeginAcquisition(ctx)) return Outcome::Failed;
+    Outcome outcome = Outcome::Done;
     for (int i = 0; i < images.size(); ++i) {
-        if (AbortBetweenItems(ctx)) return ToolOutcome::Aborted;
+        if (AbortBetweenItems(ctx)) return Outcome::Aborted;
         if (ExtractImage(ctx, images[i], i, job)) continue;
-        if (AbortBetweenItems(ctx)) return ToolOutcome::Aborted;
+        if (AbortBetweenItems(ctx)) return Outcome::Aborted;
         Add(ctx, QStringLiteral("Extract:   Beim Extrahieren des Images"));
         Indented(ctx, images[i]);
         Indented(ctx, QStringLiteral("ist ein Fehler aufgetreten."));
         Add(ctx, QString());
-        outcome = ToolOutcome::Failed;
+        outcome = Outcome::Failed;
     }
     return outcome;
 }
@@ -276,7 +276,7 @@ bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob
     if (!PrepareTemp(ctx, temp)) return false;
     Add(ctx, QString());
     if (!PrepareRun(ctx, rip, Estimate(FileSizeOf(image), 0.992), call)) return false;
-    if (RunHidden(ctx, call) != ToolOutcome::Done) return false;
+    if (RunHidden(ctx, call) != Outcome::Done) return false;
 
     const QString extract = temp + track;
     Add(ctx, QString());

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "base/CommandPlan.h"
+#include "base/Outcome.h"
 #include "pipeline/RunSupport.h"
 
 class RunContext;
@@ -33,12 +34,12 @@ struct RipJob {
 // Rips the discs of the selected drive entries (those of the usable combos
 // CoLWRipA..C, in order); entries of empty drives are left out. Failed when
 // any disc failed (or nothing could be ripped), Aborted when the user stopped it.
-ToolOutcome RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& job);
+Outcome RipDiscs(RunContext& ctx, const QStringList& entries, const RipJob& job);
 // Rips one drive entry; index is its position among the discs taken.
 bool RipDisc(RunContext& ctx, const QString& entry, int index, const RipJob& job);
 
 // Extracts the images in list order; the outcome as for RipDiscs.
-ToolOutcome ExtractImages(RunContext& ctx, const QStringList& images, const RipJob& job);
+Outcome ExtractImages(RunContext& ctx, const QStringList& images, const RipJob& job);
 // Extracts one image; index is its position in the image list.
 bool ExtractImage(RunContext& ctx, const QString& image, int index, const RipJob& job);
 

@@ -31,12 +31,13 @@ QString EntryIgnoringCase(const QString& folder, const QString& name) {
     return EntriesIgnoringCase(folder, name).value(0);
 }
 
-bool AbortTest(RunContext& ctx) {
+// Whether the user asked to abort; if so, logs it and resumes at the current unit.
+bool StoppedHereForAbort(RunContext& ctx) {
     RunState& run = ctx.state();
-    if (!run.abortRequested) return true;
+    if (!run.abortRequested) return false;
     Add(ctx, AbortLine());
     run.resumePoint = run.processingState;
-    return false;
+    return true;
 }
 
 // Removes an old video_ts or audio_ts folder in every letter case (dvdauthor would
@@ -56,7 +57,7 @@ bool RemoveOld(RunContext& ctx, const QString& dvd, const QString& name) {
         }
         Wait(2000);
         Indented(ctx, QStringLiteral("... gelöscht."));
-        CheckFreeSpace(ctx, dvd, 0);
+        LogFreeSpace(ctx, dvd);
     }
     return true;
 }
@@ -135,7 +136,7 @@ QStringList DvdFiles(const QString& dvd, int titleSets) {
 }
 
 void DeleteProgramStreams(RunContext& ctx, const QString& work) {
-    CheckFreeSpace(ctx, work, 0);
+    LogFreeSpace(ctx, work);
     const SourceTable& table = ctx.sources();
     for (int i = 1; i <= table.count(); ++i) {
         if (table[i].NavPacks) continue;  // its own file went onto the DVD
@@ -152,9 +153,9 @@ CommandPlan DvdauthorPlan(const QString& dvdauthor, const QString& script) {
     return plan.arg(QStringLiteral("-x")).quoted(script);
 }
 
-bool Author(RunContext& ctx) {
-    if (!ConfirmStep(ctx, QStringLiteral("Authoring"))) return false;
-    if (!AbortTest(ctx)) return false;
+Outcome Author(RunContext& ctx) {
+    if (const Outcome go = ConfirmStep(ctx, QStringLiteral("Authoring")); go != Outcome::Done) return go;
+    if (StoppedHereForAbort(ctx)) return Outcome::Aborted;
     ProgramSettings s = ctx.settings();
     const QString dvd = s.dvdRoot;
     RunState& run = ctx.state();
@@ -162,67 +163,68 @@ bool Author(RunContext& ctx) {
     // The inputs are checked before the old structure goes: a resumed run
     // whose inputs were deleted after authoring keeps the finished DVD.
     if (const QString missing = MissingInput(ctx, s.work); !missing.isEmpty()) {
-        if (run.resumePoint < 402 || !HasVideoManager(dvd)) return SourceMissing(ctx, missing), false;
+        if (run.resumePoint < 402 || !HasVideoManager(dvd))
+            return SourceMissing(ctx, missing), Outcome::Failed;
         Add(ctx, QStringLiteral("Hinweis:   ") + missing + QStringLiteral(" ist nicht mehr vorhanden."));
         Indented(ctx, QStringLiteral("Das Authoring wurde bereits abgeschlossen, die DVD-Struktur bleibt."));
         run.processingState = 402;
         StateWrite(ctx, 402);
-        return true;
+        return Outcome::Done;
     }
     Add(ctx, QStringLiteral("Prüfung:   Alte DVD-Struktur vorhanden?"));
     if (!RemoveOld(ctx, dvd, QStringLiteral("video_ts")) || !RemoveOld(ctx, dvd, QStringLiteral("audio_ts")))
-        return false;
+        return Outcome::Failed;
     run.processingState = 400;
     StateWrite(ctx, 400);
 
     const QString dvdauthor = s.tools[Tool::DVDauthor];
     if (!FileExists(dvdauthor)) {
         Add(ctx, QStringLiteral("Fehler:    Die dvdauthor.exe wurde nicht gefunden."));
-        return false;
+        return Outcome::Failed;
     }
     QDir().mkpath(dvd);
     if (!QFileInfo(dvd).isDir()) {
         Add(ctx,
             QStringLiteral("Fehler:    Das Verzeichnis ") + dvd + QStringLiteral(" wurde nicht gefunden."));
-        return false;
+        return Outcome::Failed;
     }
     const QString script = WorkFiles::Script(s.work);
-    if (!PrepareScriptFile(ctx, script)) return false;
-    if (!AbortTest(ctx)) return false;
+    if (!PrepareScriptFile(ctx, script)) return Outcome::Failed;
+    if (StoppedHereForAbort(ctx)) return Outcome::Aborted;
 
     QStringList lines;
-    if (!BuildAuthorScript(ctx, lines)) return false;
+    if (!BuildAuthorScript(ctx, lines)) return Outcome::Failed;
     if (s.editScript) {
         Add(ctx, NowText() + QStringLiteral(" - Fenster XML Edit göffnet."));
         ctx.editScript(lines);
         Add(ctx, NowText() + QStringLiteral(" - Fenster XML Edit geschlossen."));
     }
-    if (!SaveScript(ctx, script, lines)) return false;
+    if (!SaveScript(ctx, script, lines)) return Outcome::Failed;
     CopyScriptToLog(ctx, lines);
     run.processingState = 401;
     StateWrite(ctx, 401);
-    if (!AbortTest(ctx)) return false;
+    if (StoppedHereForAbort(ctx)) return Outcome::Aborted;
 
     const qint64 estimate = EstimateKB(ctx, s);
     SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Voraussichtlich etwa %1.0n MB"), estimate);
-    if (CheckFreeSpace(ctx, dvd, estimate)) return false;
+    if (const Outcome room = SpaceFor(ctx, dvd, estimate); room != Outcome::Done) return room;
     const CommandPlan plan = DvdauthorPlan(dvdauthor, script);
     Add(ctx, QStringLiteral("Befehl:    ") + plan.commandLine());
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("DVDauthor"));
-    const ToolOutcome outcome =
+    const Outcome outcome =
         RunPiped(ctx, Guarded(plan.call(), {JoinPath(dvd, QStringLiteral("VIDEO_TS"))}, estimate));
     EndBanner(ctx, EndLine(QStringLiteral("DVDauthor")));
     Add(ctx, QString());
-    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
-    if (outcome != ToolOutcome::Done) return false;
+    if (outcome == Outcome::Aborted) Add(ctx, AbortLine());
+    if (outcome != Outcome::Done) return outcome;
 
     const SourceTable& table = ctx.sources();
     const int titleSets = table[table.count()].VTS;
     SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Tatsächlich %1.0n MB"), ActualKB(dvd, titleSets));
-    if (!ResultComplete(ctx, DvdFiles(dvd, titleSets), MinimumResultKB(estimate))) return false;
+    if (!ResultComplete(ctx, DvdFiles(dvd, titleSets), MinimumResultKB(estimate))) return Outcome::Failed;
     if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteProgramStreams(ctx, s.work);
     run.processingState = 402;
     StateWrite(ctx, 402);
-    return true;
+    return Outcome::Done;
 }

@@ -69,8 +69,8 @@ CommandPlan DecrypterPlan(const QString& tool, const QString& image, const QStri
     return plan.arg(QStringLiteral("/SPEED")).quoted(speed);
 }
 
-bool BurnWithImgTool(RunContext& ctx) {
-    if (!ConfirmStep(ctx, QStringLiteral("DVD brennen"))) return false;
+Outcome BurnWithImgTool(RunContext& ctx) {
+    if (const Outcome go = ConfirmStep(ctx, QStringLiteral("DVD brennen")); go != Outcome::Done) return go;
     const ProgramSettings s = ctx.settings();
     const ControlState c = ctx.controls();
     Add(ctx, QStringLiteral("Wurzel:    ") + s.dvdRoot);
@@ -83,17 +83,17 @@ bool BurnWithImgTool(RunContext& ctx) {
     Add(ctx, QStringLiteral("Laufwerk:  ") + c.burnerText);
     if (c.burnerEnabled && c.burnerText.size() > 4 && FileExists(ini))
         UpdateDeviceLines(ini, ImgToolDevice(c.burnerText));
-    const ToolOutcome outcome = RunHidden(ctx, ImgToolPlan(tool, s.dvdRoot, s.label, options).call());
-    AppendResult(ctx, outcome == ToolOutcome::Done);
-    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
-    if (outcome != ToolOutcome::Done) return false;
+    const Outcome outcome = RunHidden(ctx, ImgToolPlan(tool, s.dvdRoot, s.label, options).call());
+    AppendResult(ctx, outcome == Outcome::Done);
+    if (outcome == Outcome::Aborted) Add(ctx, AbortLine());
+    if (outcome != Outcome::Done) return outcome;
     StateWrite(ctx, 510);
-    return SaveLogFile(ctx);
+    return DoneIf(SaveLogFile(ctx));
 }
 
-bool BurnWithDecrypter(RunContext& ctx) {
+Outcome BurnWithDecrypter(RunContext& ctx) {
     StateWrite(ctx, 600);
-    if (!ConfirmStep(ctx, QStringLiteral("Image brennen"))) return false;
+    if (const Outcome go = ConfirmStep(ctx, QStringLiteral("Image brennen")); go != Outcome::Done) return go;
     const ProgramSettings s = ctx.settings();
     const ControlState c = ctx.controls();
     QString image = s.isoPath;
@@ -101,7 +101,7 @@ bool BurnWithDecrypter(RunContext& ctx) {
         if (!FileExists(image + QStringLiteral("_00"))) {
             Add(ctx, QStringLiteral("Fehler:    Das Image ") + image +
                          QStringLiteral("_00 wurde nicht gefunden."));
-            return false;
+            return Outcome::Failed;
         }
         image += QStringLiteral("_00");
     }
@@ -111,10 +111,10 @@ bool BurnWithDecrypter(RunContext& ctx) {
     const QString speed = SpeedText(s.speed);
     Add(ctx, QStringLiteral("Geschw.:   ") + speed);
     if (s.erase) Add(ctx, QStringLiteral("Option;    CD/DVD-RW ohne Nachfrage löschen."));
-    const ToolOutcome outcome =
+    const Outcome outcome =
         RunHidden(ctx, DecrypterPlan(s.tools[Tool::Decrypter], image, drive, speed, s.erase).call());
-    AppendResult(ctx, outcome == ToolOutcome::Done);
-    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
-    if (outcome != ToolOutcome::Done) return false;
-    return SaveLogFile(ctx);
+    AppendResult(ctx, outcome == Outcome::Done);
+    if (outcome == Outcome::Aborted) Add(ctx, AbortLine());
+    if (outcome != Outcome::Done) return outcome;
+    return DoneIf(SaveLogFile(ctx));
 }

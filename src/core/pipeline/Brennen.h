@@ -3,12 +3,13 @@
 #include <QString>
 
 #include "base/CommandPlan.h"
+#include "base/Outcome.h"
 #include "pipeline/RunContext.h"
 
-// Burns the DVD folder with ImgTool Burn. False = refused or failed.
-bool BurnWithImgTool(RunContext& ctx);
-// Burns the ISO image with DVD Decrypter. False = refused, no image or failed.
-bool BurnWithDecrypter(RunContext& ctx);
+// Burns the DVD folder with ImgTool Burn; a stop is logged.
+Outcome BurnWithImgTool(RunContext& ctx);
+// Burns the ISO image with DVD Decrypter; a stop (also: no image) is logged.
+Outcome BurnWithDecrypter(RunContext& ctx);
 
 // Rewrites every line of ImgTool.ini that contains "Device" as "Device: " + device.
 bool UpdateDeviceLines(const QString& iniPath, const QString& device);

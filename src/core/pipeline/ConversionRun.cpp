@@ -189,8 +189,10 @@ void Header(RunContext& ctx) {
 }
 
 // Deletes the intermediate files after authoring ("Nach Muxen löschen").
-bool CleanUp(RunContext& ctx) {
-    if (!ConfirmStep(ctx, QStringLiteral("Temporäre Dateien löschen."))) return false;
+Outcome CleanUp(RunContext& ctx) {
+    if (const Outcome go = ConfirmStep(ctx, QStringLiteral("Temporäre Dateien löschen."));
+        go != Outcome::Done)
+        return go;
     Add(ctx, QStringLiteral("Hinweis:   Dateien löschen."));
     const QString work = ctx.settings().work;
     const SourceTable& table = ctx.sources();
@@ -219,7 +221,7 @@ bool CleanUp(RunContext& ctx) {
     }
     ctx.state().processingState = 402;
     StateWrite(ctx, 402);
-    return SaveLogFile(ctx);
+    return DoneIf(SaveLogFile(ctx));
 }
 
 // What must hold before the first step: nothing the run writes in the working
@@ -248,20 +250,22 @@ bool StartChecks(RunContext& ctx) {
     return false;
 }
 
-// Runs one step under its section header; false ends the run (end block written).
-bool Step(RunContext& ctx, const QString& header, const std::function<bool(RunContext&)>& step,
+// Runs one step under its section header; false, with the end block written,
+// when it did not get done.
+bool Step(RunContext& ctx, const QString& header, const std::function<Outcome(RunContext&)>& step,
           bool doubleRule = false) {
     SectionHeader(ctx, header, doubleRule);
-    if (step(ctx)) return true;
+    if (step(ctx) == Outcome::Done) return true;
     LogRunEnd(ctx);
     return false;
 }
 
-bool AbortTest(RunContext& ctx) {
-    if (!ctx.state().abortRequested) return true;
+// Whether the user asked to abort between two steps; if so, the run ends.
+bool EndedForAbort(RunContext& ctx) {
+    if (!ctx.state().abortRequested) return false;
     Add(ctx, AbortLine());
     LogRunEnd(ctx);
-    return false;
+    return true;
 }
 
 // After the end block: the computer is shut down and the program ends. A
@@ -305,11 +309,11 @@ bool RunConversion(RunContext& ctx) {
     if (stage <= kUpmix && !Step(ctx, QStringLiteral(" - Audio Upmix:"), Upmix)) return false;
     if (stage <= kMux && !Step(ctx, QStringLiteral(" - Muxen:"), Multiplex)) return false;
     if (stage <= kAuthor && !Step(ctx, QStringLiteral(" - Authoring:"), Author, true)) return false;
-    if (ctx.settings().tempPolicy == kDeleteAfterMux && stage <= kAuthor && !CleanUp(ctx)) {
+    if (ctx.settings().tempPolicy == kDeleteAfterMux && stage <= kAuthor && CleanUp(ctx) != Outcome::Done) {
         LogRunEnd(ctx);
         return false;
     }
-    if (!AbortTest(ctx)) return false;
+    if (EndedForAbort(ctx)) return false;
 
     if (stage <= kImage) {
         if (ctx.controls().imageEnabled && ctx.settings().image &&
@@ -318,7 +322,7 @@ bool RunConversion(RunContext& ctx) {
         const ProgramSettings s = ctx.settings();
         if (s.imgTool && s.burn) {
             // An abort while the image was made must never lead to a burn.
-            if (!AbortTest(ctx)) return false;
+            if (EndedForAbort(ctx)) return false;
             if (!Step(ctx, QStringLiteral(" - DVD brennen:"), BurnWithImgTool)) return false;
             if (ctx.settings().shutdown) {
                 SaveSettingsBeforeShutdown(ctx);
@@ -327,7 +331,7 @@ bool RunConversion(RunContext& ctx) {
             }
         }
     }
-    if (!AbortTest(ctx)) return false;
+    if (EndedForAbort(ctx)) return false;
     const ProgramSettings s = ctx.settings();
     if (s.decrypter && s.burn) {
         if (!Step(ctx, QStringLiteral(" - Image brennen:"), BurnWithDecrypter)) return false;

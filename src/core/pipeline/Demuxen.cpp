@@ -32,44 +32,45 @@ Outputs OutputsOf(const QString& work, int i, const MPEGInfo& source) {
     return outputs;
 }
 
-// Estimate, its log line and the free-space check. False = stop.
-bool EstimateFits(RunContext& ctx, const QString& path, bool mpgtx, qint64* estimate) {
+// Estimate, its log line and the room for it.
+Outcome RoomForEstimate(RunContext& ctx, const QString& path, bool mpgtx, qint64* estimate) {
     *estimate = DemuxEstimateKB(FileSizeKB(path), mpgtx);
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Voraussichtlich %1.0n MB"), *estimate);
-    return !CheckFreeSpace(ctx, ctx.settings().work, *estimate);
+    return SpaceFor(ctx, ctx.settings().work, *estimate);
 }
 
-ToolOutcome RunMpgtx(RunContext& ctx, const QString& path, const QString& stem, qint64* estimate) {
+Outcome RunMpgtx(RunContext& ctx, const QString& path, const QString& stem, qint64* estimate) {
     const QString mpgtx = ctx.settings().tools[Tool::mpgtx];
     if (!FileExists(mpgtx)) {
         Add(ctx, QStringLiteral("Fehler:    Die mpgtx.exe wurde nicht gefunden."));
-        return ToolOutcome::Failed;
+        return Outcome::Failed;
     }
-    if (!EstimateFits(ctx, path, true, estimate)) return ToolOutcome::Failed;
+    if (const Outcome room = RoomForEstimate(ctx, path, true, estimate); room != Outcome::Done) return room;
     const CommandPlan plan = MpgtxPlan(mpgtx, path, stem);
     Add(ctx, QStringLiteral("Befehl:    ") + plan.commandLine());
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("MPGTX"));
     // The version query's result does not count, but an abort during it does.
-    ToolOutcome outcome = RunPiped(ctx, VersionQuery(mpgtx).call());
+    Outcome outcome = RunPiped(ctx, VersionQuery(mpgtx).call());
     Add(ctx, QString());
     Add(ctx, QString());
     // Whatever mpgtx writes under the stem counts for the guard.
-    if (outcome != ToolOutcome::Aborted)
+    if (outcome != Outcome::Aborted)
         outcome = RunPiped(ctx, Guarded(plan.call(), {stem + QStringLiteral("-*")}, *estimate));
     EndBanner(ctx, EndLine(QStringLiteral("MPGTX")));
     Add(ctx, QString());
     return outcome;
 }
 
-ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& source, const Outputs& outputs,
-                      qint64* estimateKB) {
+Outcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& source, const Outputs& outputs,
+                  qint64* estimateKB) {
     const QString jrdmux = ctx.settings().tools[Tool::jrDMUX];
     if (!FileExists(jrdmux)) {
         Add(ctx, QStringLiteral("Fehler:    Die jrdmux.exe wurde nicht gefunden."));
-        return ToolOutcome::Failed;
+        return Outcome::Failed;
     }
-    if (!EstimateFits(ctx, path, false, estimateKB)) return ToolOutcome::Failed;
+    if (const Outcome room = RoomForEstimate(ctx, path, false, estimateKB); room != Outcome::Done)
+        return room;
     const qint64 estimate = *estimateKB;
     for (const CommandPlan& plan : JrdmuxPlans(jrdmux, path, source, outputs.audio, outputs.video)) {
         // Each call writes the file that ends its arguments.
@@ -78,57 +79,50 @@ ToolOutcome RunJrdmux(RunContext& ctx, const QString& path, const MPEGInfo& sour
         Add(ctx, QStringLiteral("Befehl:   ") + plan.commandLine());
         Add(ctx, QString());
         StartBanner(ctx, QStringLiteral("jrDMUX"));
-        const ToolOutcome outcome = RunPiped(ctx, Guarded(plan.call(output), {output}, estimate));
+        const Outcome outcome = RunPiped(ctx, Guarded(plan.call(output), {output}, estimate));
         ctx.progress().hideGauge();
         EndBanner(ctx, EndLine(QStringLiteral("jrDMUX")));
         Add(ctx, QString());
-        if (outcome != ToolOutcome::Done) return outcome;
-        if (ctx.state().abortRequested) return ToolOutcome::Aborted;
+        if (outcome != Outcome::Done) return outcome;
+        if (ctx.state().abortRequested) return Outcome::Aborted;
     }
-    return ToolOutcome::Done;
+    return Outcome::Done;
 }
 
-// One source; false ends the step.
-bool DemuxSource(RunContext& ctx, int i) {
-    const UnitStart start = BeginSourceUnit(ctx, i, 100);
-    if (start != UnitStart::Run) return start == UnitStart::Skip;
-    if (StopForAbort(ctx)) return false;
+Outcome DemuxSource(RunContext& ctx, int i) {
     const MPEGInfo& source = ctx.sources()[i];
     const QString& path = source.Datei;
     Add(ctx, QStringLiteral("Von:       ") + path);
-    if (!FileExists(path)) return SourceMissing(ctx, path), false;
+    if (!FileExists(path)) return SourceMissing(ctx, path), Outcome::Failed;
     Indented(ctx, QStringLiteral("... gefunden."));
     if (source.Elementar) {
         Indented(ctx, QStringLiteral("Elementarstream."));
         Indented(ctx, QStringLiteral("Bearbeitung nicht notwendig."));
         Add(ctx, QString());
-        return true;
+        return Outcome::Done;
     }
 
     const QString work = ctx.settings().work;
     const Outputs outputs = OutputsOf(work, i, source);
     for (const QString& name : outputs.named()) {
         Add(ctx, QStringLiteral("Nach:      ") + name);
-        if (!DeleteOldOutput(ctx, name, 1000)) return false;
+        if (!DeleteOldOutput(ctx, name, 1000)) return Outcome::Failed;
     }
 
     const bool mpgtx = DemuxesWithMpgtx(source, FileSizeKB(path), ctx.settings().tools);
     qint64 estimate = 0;
-    const ToolOutcome outcome =
+    const Outcome outcome =
         mpgtx ? RunMpgtx(ctx, path, work + QStringLiteral("/svcd-") + QString::number(i), &estimate)
               : RunJrdmux(ctx, path, source, outputs, &estimate);
-    if (outcome == ToolOutcome::Failed) return false;
-    if (outcome == ToolOutcome::Aborted) {
-        if (ctx.runner().lastRunKilled()) Add(ctx, AbortLine());
-        return false;
-    }
+    if (outcome == Outcome::Aborted && ctx.runner().lastRunKilled()) Add(ctx, AbortLine());
+    if (outcome != Outcome::Done) return outcome;
     qint64 actual = 0;
     for (const QString& name : outputs.named())
         actual += FileSizeKB(name);
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), actual);
-    if (!ResultComplete(ctx, outputs.named(), MinimumResultKB(estimate))) return false;
+    if (!ResultComplete(ctx, outputs.named(), MinimumResultKB(estimate))) return Outcome::Failed;
     StateWrite(ctx, ctx.state().processingState);
-    return SaveLogFile(ctx);
+    return DoneIf(SaveLogFile(ctx));
 }
 
 }  // namespace
@@ -163,9 +157,8 @@ QList<CommandPlan> JrdmuxPlans(const QString& jrdmux, const QString& path, const
     return plans;
 }
 
-bool Demultiplex(RunContext& ctx) {
-    if (!ConfirmStep(ctx, QStringLiteral("SVCD MPEG Demuxen"))) return false;
-    for (int i = 1; i <= ctx.sources().count(); ++i)
-        if (!DemuxSource(ctx, i)) return false;
-    return true;
+Outcome Demultiplex(RunContext& ctx) {
+    if (const Outcome go = ConfirmStep(ctx, QStringLiteral("SVCD MPEG Demuxen")); go != Outcome::Done)
+        return go;
+    return ForEachSource(ctx, 100, DemuxSource);
 }

@@ -4,14 +4,14 @@
 #include <array>
 
 #include "base/CommandPlan.h"
+#include "base/Outcome.h"
 #include "pipeline/RunContext.h"
 
 struct MPEGInfo;
 
 // Splits every source program stream into its elementary streams in the working
-// folder (mpgtx, or jrdmux for AC-3 and files over 2 GiB). False = failed or
-// stopped by the user, with the reason logged.
-bool Demultiplex(RunContext& ctx);
+// folder (mpgtx, or jrdmux for AC-3 and files over 2 GiB); a stop is logged.
+Outcome Demultiplex(RunContext& ctx);
 
 // The mpgtx call that splits path into files named stem-*.
 CommandPlan MpgtxPlan(const QString& mpgtx, const QString& path, const QString& stem);

@@ -69,14 +69,15 @@ qint64 ImageSizeKB(const QString& image) {
     return sum;
 }
 
-bool MakeImage(RunContext& ctx) {
-    if (!ConfirmStep(ctx, QStringLiteral("Image erstellen"))) return false;
+Outcome MakeImage(RunContext& ctx) {
+    if (const Outcome go = ConfirmStep(ctx, QStringLiteral("Image erstellen")); go != Outcome::Done)
+        return go;
     const ProgramSettings s = ctx.settings();
     const QString dvd = s.dvdRoot;
     Add(ctx, QStringLiteral("Wurzel:    ") + dvd);
     if (!HasVideoManager(dvd)) {
         Add(ctx, QStringLiteral("Fehler:    ... nicht gefunden."));
-        return false;
+        return Outcome::Failed;
     }
     Indented(ctx, QStringLiteral("... gefunden."));
     const QString image = s.isoPath;
@@ -84,19 +85,20 @@ bool MakeImage(RunContext& ctx) {
     if (image.isEmpty()) {
         Add(ctx, QStringLiteral("Fehler:    Es wurde nicht angegeben, in welche Datei das Image"));
         Indented(ctx, QStringLiteral("gespeichert werden soll."));
-        return false;
+        return Outcome::Failed;
     }
-    if (!DeleteOldOutput(ctx, image)) return false;
+    if (!DeleteOldOutput(ctx, image)) return Outcome::Failed;
     const bool split = ctx.controls().splitEnabled && s.split;
     // Old parts of a split image would be counted as part of the new one.
     for (int part = 0; part < 100 && FileExists(SplitPart(image, part)); ++part)
-        if (!DeleteOldOutput(ctx, SplitPart(image, part))) return false;
+        if (!DeleteOldOutput(ctx, SplitPart(image, part))) return Outcome::Failed;
     // Written under a temporary name, the image gets its name only when complete.
     const QString temporary = image + QStringLiteral(".part");
     RemoveFiles(ImageFiles(temporary));
     const qint64 estimate = std::llround(DirSize(dvd, true) / 1024.0) + 1;
     SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
-    if (CheckFreeSpace(ctx, QFileInfo(image).absolutePath(), estimate)) return false;
+    if (const Outcome room = SpaceFor(ctx, QFileInfo(image).absolutePath(), estimate); room != Outcome::Done)
+        return room;
 
     const QString mkisofs = s.tools[Tool::mkisofs];
     const CommandPlan plan = MkisofsPlan(mkisofs, s.label, split, image, temporary, dvd);
@@ -104,17 +106,17 @@ bool MakeImage(RunContext& ctx) {
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("MKISOFS"));
     // The version query's result does not count, but an abort during it does.
-    ToolOutcome outcome = RunPiped(ctx, VersionQuery(mkisofs).call());
+    Outcome outcome = RunPiped(ctx, VersionQuery(mkisofs).call());
     Add(ctx, QString());
-    if (outcome != ToolOutcome::Aborted)
+    if (outcome != Outcome::Aborted)
         outcome =
             RunPiped(ctx, Guarded(plan.call(), {temporary, temporary + QStringLiteral("_*")}, estimate));
-    if (outcome != ToolOutcome::Done) {
+    if (outcome != Outcome::Done) {
         RemoveFiles(ImageFiles(temporary));
         EndBanner(ctx, QStringLiteral(" \\\\ MKISOFS - Ende"));
         Add(ctx, QString());
-        if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
-        return false;
+        if (outcome == Outcome::Aborted) Add(ctx, AbortLine());
+        return outcome;
     }
     EndBanner(ctx, QStringLiteral(" \\\\  MKOSOFS - Ende"));
     Add(ctx, QString());
@@ -122,13 +124,13 @@ bool MakeImage(RunContext& ctx) {
     const QStringList written = ImageFiles(temporary);
     if (!ResultComplete(ctx, written.isEmpty() ? QStringList{image} : written, MinimumResultKB(estimate))) {
         RemoveFiles(written);
-        return false;
+        return Outcome::Failed;
     }
     if (!Rename(temporary, image)) {
         Add(ctx, QStringLiteral("Fehler:    Das Image konnte nicht unter ") + image +
                      QStringLiteral(" gespeichert werden."));
-        return false;
+        return Outcome::Failed;
     }
     StateWrite(ctx, 501);
-    return SaveLogFile(ctx);
+    return DoneIf(SaveLogFile(ctx));
 }

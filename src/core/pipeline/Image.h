@@ -1,11 +1,12 @@
 #pragma once
 
 #include "base/CommandPlan.h"
+#include "base/Outcome.h"
 #include "pipeline/RunContext.h"
 
 // Makes the ISO image of the DVD folder (mkisofs), optionally split.
-// False = failed or stopped by the user, reason logged.
-bool MakeImage(RunContext& ctx);
+// A stop is logged.
+Outcome MakeImage(RunContext& ctx);
 
 // Whether the DVD folder holds VIDEO_TS/VIDEO_TS.IFO, in any letter case.
 bool HasVideoManager(const QString& dvd);

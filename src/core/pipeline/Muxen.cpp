@@ -24,54 +24,51 @@ void DeleteInputs(RunContext& ctx, const QString& video, const QStringList& audi
     if (DeleteRunFile(ctx, video) != Removal::SourceKept) ReportDeletion(ctx, video);
 }
 
-bool MuxSource(RunContext& ctx, int i) {
-    const UnitStart start = BeginSourceUnit(ctx, i, 300);
-    if (start != UnitStart::Run) return start == UnitStart::Skip;
-    if (StopForAbort(ctx)) return false;
+Outcome MuxSource(RunContext& ctx, int i) {
     const MPEGInfo& source = ctx.sources()[i];
     const QString work = ctx.settings().work;
     const QString video = MuxVideoInput(work, i, source);
     Add(ctx, QStringLiteral("Von:       ") + video);
-    if (!FileExists(video)) return SourceMissing(ctx, video), false;
+    if (!FileExists(video)) return SourceMissing(ctx, video), Outcome::Failed;
     Indented(ctx, QStringLiteral("... gefunden."));
     QStringList audio;
     const int tracks = qMin(source.trackCount(), 2);
     for (int j = 0; j < tracks; ++j) {
         audio << MuxAudioInput(work, i, j, source);
         Indented(ctx, audio.last());
-        if (!FileExists(audio.last())) return SourceMissing(ctx, audio.last()), false;
+        if (!FileExists(audio.last())) return SourceMissing(ctx, audio.last()), Outcome::Failed;
         Indented(ctx, QStringLiteral("... gefunden."));
     }
     const QString output = WorkFiles::Muxed(work, i);
     Add(ctx, QStringLiteral("Nach:      ") + output);
-    if (!DeleteOldOutput(ctx, output)) return false;
+    if (!DeleteOldOutput(ctx, output)) return Outcome::Failed;
     const QString mplex = ctx.settings().tools[Tool::MPlex];
     if (!FileExists(mplex)) {
         Add(ctx, QStringLiteral("Fehler:    Die mplex.exe wurde nicht gefunden."));
-        return false;
+        return Outcome::Failed;
     }
     qint64 inputs = FileSizeKB(video);
     for (const QString& track : audio)
         inputs += FileSizeKB(track);
     const qint64 estimate = MuxEstimateKB(inputs);
     SizeLine(ctx, lmIndent, QStringLiteral("Voraussichtliche Größe %1.0n MB"), estimate);
-    if (CheckFreeSpace(ctx, work, estimate)) return false;
+    if (const Outcome room = SpaceFor(ctx, work, estimate); room != Outcome::Done) return room;
     ctx.progress().showGauge(estimate);
     const CommandPlan plan = MplexPlan(mplex, output, video, audio);
     Add(ctx, QStringLiteral("Befehl:    ") + plan.commandLine());
     Add(ctx, QString());
     StartBanner(ctx, QStringLiteral("MPlex"));
-    const ToolOutcome outcome = RunPiped(ctx, Guarded(plan.call(output), {output}, estimate));
+    const Outcome outcome = RunPiped(ctx, Guarded(plan.call(output), {output}, estimate));
     ctx.progress().hideGauge();
     EndBanner(ctx, EndLine(QStringLiteral("MPlex")));
     Add(ctx, QString());
-    if (outcome == ToolOutcome::Aborted) Add(ctx, AbortLine());
-    if (outcome != ToolOutcome::Done) return false;
+    if (outcome == Outcome::Aborted) Add(ctx, AbortLine());
+    if (outcome != Outcome::Done) return outcome;
     SizeLine(ctx, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), FileSizeKB(output));
-    if (!ResultComplete(ctx, {output}, MinimumResultKB(estimate))) return false;
+    if (!ResultComplete(ctx, {output}, MinimumResultKB(estimate))) return Outcome::Failed;
     if (ctx.settings().tempPolicy == kDeleteAtOnce) DeleteInputs(ctx, video, audio);
     StateWrite(ctx, ctx.state().processingState);
-    return true;
+    return Outcome::Done;
 }
 
 }  // namespace
@@ -89,9 +86,8 @@ CommandPlan MplexPlan(const QString& mplex, const QString& output, const QString
     return plan;
 }
 
-bool Multiplex(RunContext& ctx) {
-    if (!ConfirmStep(ctx, QStringLiteral("DVD MPEG muxen"))) return false;
-    for (int i = 1; i <= ctx.sources().count(); ++i)
-        if (!MuxSource(ctx, i)) return false;
-    return SaveLogFile(ctx);
+Outcome Multiplex(RunContext& ctx) {
+    if (const Outcome go = ConfirmStep(ctx, QStringLiteral("DVD MPEG muxen")); go != Outcome::Done) return go;
+    if (const Outcome outcome = ForEachSource(ctx, 300, MuxSource); outcome != Outcome::Done) return outcome;
+    return DoneIf(SaveLogFile(ctx));
 }

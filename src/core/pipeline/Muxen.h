@@ -1,11 +1,12 @@
 #pragma once
 
 #include "base/CommandPlan.h"
+#include "base/Outcome.h"
 #include "pipeline/RunContext.h"
 
 // Joins every source's video and audio into a DVD program stream (mplex).
-// False = failed or stopped by the user, with the reason logged.
-bool Multiplex(RunContext& ctx);
+// A stop is logged.
+Outcome Multiplex(RunContext& ctx);
 
 // The mplex call that joins video and the audio tracks into a DVD program stream.
 CommandPlan MplexPlan(const QString& mplex, const QString& output, const QString& video,

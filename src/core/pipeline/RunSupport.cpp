@@ -21,12 +21,16 @@ constexpr qint64 kFullDiskBytes = 64 * 1024;
 
 }  // namespace
 
-bool ConfirmStep(RunContext& ctx, const QString& stepName) {
+Outcome ConfirmStep(RunContext& ctx, const QString& stepName) {
     return ConfirmStep(ctx.log(), ctx.dialogs(), ctx.settings().singleStep, stepName);
 }
 
-bool CheckFreeSpace(RunContext& ctx, const QString& folder, qint64 neededKB) {
-    return CheckFreeSpace(ctx.log(), ctx.dialogs(), folder, neededKB);
+Outcome SpaceFor(RunContext& ctx, const QString& folder, qint64 neededKB) {
+    return SpaceFor(ctx.log(), ctx.dialogs(), folder, neededKB);
+}
+
+void LogFreeSpace(RunContext& ctx, const QString& folder) {
+    LogFreeSpace(ctx.log(), folder);
 }
 
 bool SaveLogFile(RunContext& ctx) {
@@ -40,7 +44,7 @@ bool SaveLogFile(RunContext& ctx) {
 void LogRunEnd(RunContext& ctx) {
     Log(ctx, lmAdd, QStringLiteral("-----------------------------"));
     Log(ctx, lmAdd, QStringLiteral("Ende:      ") + NowText());
-    CheckFreeSpace(ctx, ctx.settings().work, 0);
+    LogFreeSpace(ctx, ctx.settings().work);
     Log(ctx, lmAdd, QString());
     ctx.backToIdle();
     SaveLogFile(ctx);
@@ -48,19 +52,18 @@ void LogRunEnd(RunContext& ctx) {
 
 namespace {
 
-ToolOutcome Outcome(RunContext& ctx, bool ok) {
-    if (ctx.runner().lastRunKilled()) return ToolOutcome::Aborted;
-    return ok ? ToolOutcome::Done : ToolOutcome::Failed;
+Outcome ToolEnd(RunContext& ctx, bool ok) {
+    return ctx.runner().lastRunKilled() ? Outcome::Aborted : DoneIf(ok);
 }
 
 }  // namespace
 
-ToolOutcome RunPiped(RunContext& ctx, const ToolCall& call) {
-    return Outcome(ctx, ctx.runner().RunToolPiped(call));
+Outcome RunPiped(RunContext& ctx, const ToolCall& call) {
+    return ToolEnd(ctx, ctx.runner().RunToolPiped(call));
 }
 
-ToolOutcome RunHidden(RunContext& ctx, const ToolCall& call) {
-    return Outcome(ctx, ctx.runner().RunTool(call));
+Outcome RunHidden(RunContext& ctx, const ToolCall& call) {
+    return ToolEnd(ctx, ctx.runner().RunTool(call));
 }
 
 ToolCall Guarded(ToolCall call, const QStringList& outputs, qint64 estimateKB) {
@@ -153,12 +156,23 @@ UnitStart BeginSourceUnit(RunContext& ctx, int i, int base) {
     return UnitStart::Run;
 }
 
-bool StopForAbort(RunContext& ctx) {
+bool StoppedForAbort(RunContext& ctx) {
     RunState& run = ctx.state();
     if (!run.abortRequested) return false;
     Add(ctx, AbortLine());
     run.resumePoint = run.processingState - 1;
     return true;
+}
+
+Outcome ForEachSource(RunContext& ctx, int base, const std::function<Outcome(RunContext&, int)>& unit) {
+    for (int i = 1; i <= ctx.sources().count(); ++i) {
+        const UnitStart start = BeginSourceUnit(ctx, i, base);
+        if (start == UnitStart::Skip) continue;
+        if (start == UnitStart::Stop) return Outcome::Failed;
+        if (StoppedForAbort(ctx)) return Outcome::Aborted;
+        if (const Outcome outcome = unit(ctx, i); outcome != Outcome::Done) return outcome;
+    }
+    return Outcome::Done;
 }
 
 bool DeleteOldOutput(RunContext& ctx, const QString& path, int waitMs) {

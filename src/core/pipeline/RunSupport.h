@@ -1,14 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
+#include "base/Outcome.h"
 #include "pipeline/RunContext.h"
 
 // The shared helpers of the run and its steps, bound to a run context.
 
-bool ConfirmStep(RunContext& ctx, const QString& stepName);
-// True = stop (see CheckFreeSpace in FreeSpace.h).
-bool CheckFreeSpace(RunContext& ctx, const QString& folder, qint64 neededKB);
+// See StepConfirm.h.
+Outcome ConfirmStep(RunContext& ctx, const QString& stepName);
+// Room for neededKB in folder, or the user goes on anyway (see FreeSpace.h).
+Outcome SpaceFor(RunContext& ctx, const QString& folder, qint64 neededKB);
+// The free space of folder's volume into the log.
+void LogFreeSpace(RunContext& ctx, const QString& folder);
 // Saves the run log file; a failure is logged and returns false.
 bool SaveLogFile(RunContext& ctx);
 // The end-of-run block: rule, end time, free space of the working folder, blank
@@ -19,9 +24,8 @@ void LogRunEnd(RunContext& ctx);
 // reports success to the runner; here it is Aborted, so the step neither records
 // the unit as done nor deletes anything. A tool that finished after Abort was
 // answered "Nein" counts as done; the step stops at its next abort test.
-enum class ToolOutcome { Done, Failed, Aborted };
-ToolOutcome RunPiped(RunContext& ctx, const ToolCall& call);
-ToolOutcome RunHidden(RunContext& ctx, const ToolCall& call);
+Outcome RunPiped(RunContext& ctx, const ToolCall& call);
+Outcome RunHidden(RunContext& ctx, const ToolCall& call);
 
 // A tool's exit code is not the whole truth. A tool run whose output grows past
 // three times the step's estimate (plus 1 MiB) is stopped and fails: a broken
@@ -72,8 +76,13 @@ UnitStart BeginSourceUnit(RunContext& ctx, int i, int base);
 inline bool UnitDone(const RunState& run, int unit) {
     return run.resumePoint > 0 && run.resumePoint >= unit;
 }
-// Stops the step for an abort request: logs it and resumes after the last unit.
-bool StopForAbort(RunContext& ctx);
+// Whether the user asked to abort; if so, logs it and sets the resume point
+// after the last unit done.
+bool StoppedForAbort(RunContext& ctx);
+// The per-source loop of a step: each source is a unit (numbered base + i) that
+// begins with BeginSourceUnit and an abort test and then runs unit(ctx, i). The
+// first outcome that is not Done ends the loop.
+Outcome ForEachSource(RunContext& ctx, int base, const std::function<Outcome(RunContext&, int)>& unit);
 
 // Deletes an output left by an earlier run ("... bereits vorhanden.", "... gelöscht.").
 // False, with the error logged, when it could not be deleted or is a source's own

@@ -2,22 +2,22 @@
 
 #include "base/Format.h"
 
-bool ConfirmStep(LogSink& log, Dialogs& dialogs, bool singleStep, const QString& stepName) {
-    if (!singleStep) return true;
+Outcome ConfirmStep(LogSink& log, Dialogs& dialogs, bool singleStep, const QString& stepName) {
+    if (!singleStep) return Outcome::Done;
     WriteLog(log, lmAdd, NowText() + QStringLiteral(" - Einzelschrittbestätigung"));
     const QString question = QStringLiteral("Der Schritt \"") + stepName +
                              QStringLiteral("\" soll ausgeführt werden.\rAusführen?");
     switch (dialogs.ask(Dialogs::Kind::Confirmation, question)) {
         case Dialogs::Answer::Yes:
             WriteLog(log, lmAdd, QStringLiteral("-----------------------------"));
-            return true;
+            return Outcome::Done;
         case Dialogs::Answer::No:
             WriteLog(log, lmAdd, QStringLiteral("Abbruch:   Abbruch durch den Anwender."));
-            return false;
+            return Outcome::Aborted;
         case Dialogs::Answer::None:
             break;
     }
     WriteLog(log, lmAdd, QStringLiteral("Fehler:    Bei der Bestätigung des Einzelschritts ist ein Fehler"));
     WriteLog(log, lmIndent, QStringLiteral("aufgetreten."));
-    return false;
+    return Outcome::Failed;
 }

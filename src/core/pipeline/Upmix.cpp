@@ -83,7 +83,7 @@ struct Unit {
     bool aborted = false;       // stopped before its track began
     bool lastOfSource = false;  // its end records the source's state
     bool ended = true;
-    ToolOutcome outcome = ToolOutcome::Done;
+    Outcome outcome = Outcome::Done;
     QString input, output, logFile;
     qint64 estimateKB = 0;
 };
@@ -95,14 +95,14 @@ class UpmixRun {
     ~UpmixRun() {
         if (gauge_) ctx_.progress().hideGauge();
     }
-    bool run();
+    Outcome run();
 
   private:
-    bool finishEnded();
+    Outcome finishEnded();
     bool prepareNext();
     void prepareTrack(Unit& unit);
     void startTool(Unit& unit, const QString& bitrate);
-    bool finish(Unit& unit);
+    Outcome finish(Unit& unit);
     void deleteInputs(const MPEGInfo& source);
 
     RunContext& ctx_;
@@ -117,31 +117,32 @@ class UpmixRun {
     bool gauge_ = false;      // shown when the first tool starts
 };
 
-bool UpmixRun::run() {
+Outcome UpmixRun::run() {
     for (;;) {
-        bool ok = finishEnded();
-        while (ok && !stopStarting_ && pool_.running() < tools_ && prepareNext()) {
+        Outcome outcome = finishEnded();
+        while (outcome == Outcome::Done && !stopStarting_ && pool_.running() < tools_ && prepareNext()) {
         }
-        if (!ok || !finishEnded()) {
+        if (outcome == Outcome::Done) outcome = finishEnded();
+        if (outcome != Outcome::Done) {
             // A failure or an abort stops the step once the running tools have ended.
             stopStarting_ = true;
             while (pool_.running() > 0)
                 pool_.wait();
-            return false;
+            return outcome;
         }
-        if (units_.empty() && source_ > ctx_.sources().count()) return true;
+        if (units_.empty() && source_ > ctx_.sources().count()) return Outcome::Done;
         pool_.wait();
     }
 }
 
-// Writes, in order, every unit whose turn has come; false when one stops the step.
-bool UpmixRun::finishEnded() {
+// Writes, in order, every unit whose turn has come, until one stops the step.
+Outcome UpmixRun::finishEnded() {
     while (!units_.empty() && units_.front()->ended) {
         const std::unique_ptr<Unit> unit = std::move(units_.front());
         units_.pop_front();
-        if (!finish(*unit)) return false;
+        if (const Outcome outcome = finish(*unit); outcome != Outcome::Done) return outcome;
     }
-    return true;
+    return Outcome::Done;
 }
 
 // Begins the next unit in the order of a sequential run; false when none is left.
@@ -221,38 +222,40 @@ void UpmixRun::startTool(Unit& u, const QString& bitrate) {
     u.ended = false;
     const auto ended = [this, &u](bool ok, bool killed) {
         u.ended = true;
-        u.outcome = killed ? ToolOutcome::Aborted : ok ? ToolOutcome::Done : ToolOutcome::Failed;
-        if (u.outcome != ToolOutcome::Done) stopStarting_ = true;  // a failure starts no further tool
+        u.outcome = killed ? Outcome::Aborted : DoneIf(ok);
+        if (u.outcome != Outcome::Done) stopStarting_ = true;  // a failure starts no further tool
     };
     if (!pool_.start(call, s.priority, ctx.log(), ended)) ended(false, false);
 }
 
 // The unit's turn: its block into the run log, then what follows its tool.
-bool UpmixRun::finish(Unit& u) {
+Outcome UpmixRun::finish(Unit& u) {
     u.ahead.flush();
     if (u.aborted) {
         ctx_.state().processingState = kBase + u.i;
-        StopForAbort(ctx_);
+        StoppedForAbort(ctx_);
+        return Outcome::Aborted;
     }
-    if (u.kind == Unit::Kind::Stop) return false;
+    if (u.kind == Unit::Kind::Stop) return Outcome::Failed;
     if (u.kind == Unit::Kind::Tool) {
         EndBanner(ctx_, EndLine(QStringLiteral("BeSweet")));
         Add(ctx_, QString());
-        const bool success = u.outcome == ToolOutcome::Done;
+        const bool success = u.outcome == Outcome::Done;
         if (success)
             SizeLine(ctx_, lmAdd, QStringLiteral("Größe:     Tatsächlich %1.0n MB"), FileSizeKB(u.output));
         CopyToolLog(ctx_, u.logFile, success);
-        if (u.outcome == ToolOutcome::Aborted) Add(ctx_, AbortLine());
-        if (!success || !ResultComplete(ctx_, {u.output}, MinimumResultKB(u.estimateKB))) return false;
+        if (u.outcome == Outcome::Aborted) Add(ctx_, AbortLine());
+        if (!success) return u.outcome;
+        if (!ResultComplete(ctx_, {u.output}, MinimumResultKB(u.estimateKB))) return Outcome::Failed;
         doneInputs_ << u.input;
     }
-    if (!u.lastOfSource) return true;
+    if (!u.lastOfSource) return Outcome::Done;
     // A source counts as done only when all its tracks are; until then a resume
     // needs every input of it.
     if (ctx_.settings().tempPolicy == kDeleteAtOnce) deleteInputs(ctx_.sources()[u.i]);
     doneInputs_.clear();
     StateWrite(ctx_, kBase + u.i);
-    return true;
+    return Outcome::Done;
 }
 
 void UpmixRun::deleteInputs(const MPEGInfo& source) {
@@ -266,17 +269,19 @@ void UpmixRun::deleteInputs(const MPEGInfo& source) {
 
 }  // namespace
 
-bool Upmix(RunContext& ctx) {
+Outcome Upmix(RunContext& ctx) {
     return UpmixWithTools(ctx, ctx.settings().singleStep ? 1 : qMax(1, QThread::idealThreadCount()));
 }
 
-bool UpmixWithTools(RunContext& ctx, int tools) {
-    if (!ConfirmStep(ctx, QStringLiteral("Audio Upmix"))) return false;
+Outcome UpmixWithTools(RunContext& ctx, int tools) {
+    if (const Outcome go = ConfirmStep(ctx, QStringLiteral("Audio Upmix")); go != Outcome::Done) return go;
     const qint64 estimate = StepEstimate(ctx);
     if (estimate > 0) {
         SizeLine(ctx, lmAdd, QStringLiteral("Benötigt:  Voraussichtlich etwa %1.0n MB"), estimate);
-        if (CheckFreeSpace(ctx, ctx.settings().work, estimate)) return false;
+        if (const Outcome room = SpaceFor(ctx, ctx.settings().work, estimate); room != Outcome::Done)
+            return room;
     }
-    if (!UpmixRun(ctx, qMax(1, tools), estimate).run()) return false;
-    return SaveLogFile(ctx);
+    if (const Outcome outcome = UpmixRun(ctx, qMax(1, tools), estimate).run(); outcome != Outcome::Done)
+        return outcome;
+    return DoneIf(SaveLogFile(ctx));
 }

@@ -322,10 +322,10 @@ bool RipTab::AddRippedFile(const QString& path) {
 
 bool RipTab::acquire(RunContext& ctx) {
     const RipJob job{EdNameRip->text(), [this](const QString& path) { return AddRippedFile(path); }};
-    ToolOutcome outcome = ToolOutcome::Done;
+    Outcome outcome = Outcome::Done;
     if (RaRip1->isChecked())
         outcome = ExtractImages(ctx, images(), job);
     else if (RaRip2->isChecked())
         outcome = RipDiscs(ctx, selectedDiscs(), job);
-    return outcome == ToolOutcome::Failed;
+    return outcome == Outcome::Failed;
 }
