@@ -56,8 +56,10 @@ class RunFlow : public ::testing::Test {
 
 // The header's blocks, chapters and saved states are in the golden run log; here what
 // its sources do not show: unknown sources, navigation packs, title sets of several sources.
+// Hidden tool paths drop the tools block and its state.
 TEST_F(RunFlow, HeaderListsUnknownSourcesNavigationPacksAndTitleSetsOfSeveralSources) {
     ctx.controlState.stageIndex = 5;  // nothing after the header
+    ctx.values.hideToolPaths = true;
     ctx.table[2].Format.clear();
     ctx.table[3].NavPacks = true;
     EXPECT_TRUE(RunConversion(ctx));
@@ -70,12 +72,6 @@ TEST_F(RunFlow, HeaderListsUnknownSourcesNavigationPacksAndTitleSetsOfSeveralSou
         lines.mid(structure, 4),
         (QStringList{"VTS 1:     " + dir.file("quelle1.mpg"), "           " + dir.file("quelle2.mpg"),
                      "VTS 2:     " + dir.file("quelle3.mpg"), "           " + dir.file("quelle4.mpg")}));
-}
-
-TEST_F(RunFlow, HidingToolPathsDropsTheToolsBlockAndItsState) {
-    ctx.controlState.stageIndex = 5;
-    ctx.values.hideToolPaths = true;
-    EXPECT_TRUE(RunConversion(ctx));
     EXPECT_FALSE(headers().contains(QStringLiteral("Tools")));
     EXPECT_FALSE(logged(QStringLiteral("           [002] Bearbeitungsstand gesichert.")));
 }
@@ -93,11 +89,7 @@ TEST_F(RunFlow, StageAuthoringSkipsTheFirstThreeStepsAndCleansUp) {
 TEST_F(RunFlow, StageImageRunsImageAndImgToolBurnThenShutsDown) {
     ctx.controlState.stageIndex = 4;
     ctx.values.tempPolicy = kDeleteAfterMux;
-    ctx.values.image = true;
-    ctx.values.burn = true;
-    ctx.values.imgTool = true;
-    ctx.values.shutdown = true;
-    ctx.values.eject = true;
+    ctx.values.image = ctx.values.burn = ctx.values.imgTool = ctx.values.shutdown = ctx.values.eject = true;
     dir.write("Dvd/VIDEO_TS/VIDEO_TS.IFO", "x");
     ctx.values.tools[Tool::mkisofs] = tool("mkisofs2", kWriteImage);
     bool savedFull = false;
@@ -116,9 +108,7 @@ TEST_F(RunFlow, StageImageRunsImageAndImgToolBurnThenShutsDown) {
 
 TEST_F(RunFlow, StageDecrypterBurnsOnlyWhenItIsChosen) {
     ctx.controlState.stageIndex = 5;
-    ctx.values.burn = true;
-    ctx.values.decrypter = true;
-    ctx.values.shutdown = true;
+    ctx.values.burn = ctx.values.decrypter = ctx.values.shutdown = true;
     dir.write("Arbeit/Meine_DVD.iso", "x");
     ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
     EXPECT_EQ(headers().mid(9), QStringList{"Image brennen:"});
@@ -134,9 +124,7 @@ TEST_F(RunFlow, StageDecrypterBurnsOnlyWhenItIsChosen) {
 
 TEST_F(RunFlow, AnAbortNoticedAfterTheImageNeverBurns) {
     ctx.controlState.stageIndex = 4;
-    ctx.values.image = true;
-    ctx.values.burn = true;
-    ctx.values.imgTool = true;
+    ctx.values.image = ctx.values.burn = ctx.values.imgTool = true;
     dir.write("Dvd/VIDEO_TS/VIDEO_TS.IFO", "x");
     // The user answered "Nein" to "Sofort abbrechen?" while the image was made.
     const QString go = dir.file("weiter");
@@ -180,23 +168,23 @@ TEST_F(RunFlow, ALogFileThatCannotBeWrittenEndsTheRun) {
     EXPECT_FALSE(ctx.running);
 }
 
-TEST_F(RunFlow, ASourceInThePlaceOfAnIntermediateEndsTheRunBeforeTheFirstStep) {
+// A source in the place of an intermediate ends the run before the first step; an
+// old DVD structure that holds a source is kept.
+TEST_F(RunFlow, ASourceIsNeverOverwrittenOrDeleted) {
+    ctx.controlState.stageIndex = 3;
     const QString own = dir.file("Arbeit/../Arbeit/dvd-1.mpg");  // source 1's program stream
     ctx.table[2].Datei = own;
     ctx.table[2].NavPacks = true;
-    ctx.controlState.stageIndex = 3;
     EXPECT_FALSE(RunConversion(ctx));
     EXPECT_TRUE(logged("Fehler:    Die Quelle " + own + " würde von diesem Lauf überschrieben."));
     EXPECT_TRUE(logged(QStringLiteral("           Bitte einen anderen Arbeits-Ordner wählen.")));
     EXPECT_EQ(headers().mid(9), QStringList());
     EXPECT_EQ(FileBytes(own), "x");
-}
-
-TEST_F(RunFlow, AnOldDvdStructureThatHoldsASourceIsKept) {
+    ctx.table[2].Datei = dir.file("quelle2.mpg");
+    ctx.table[2].NavPacks = false;
     const QString vob = dir.write("Dvd/video_ts/VTS_01_1.VOB", "quelle");
     ctx.table[1].Datei = vob;
     ctx.table[1].NavPacks = true;
-    ctx.controlState.stageIndex = 3;
     EXPECT_FALSE(RunConversion(ctx));
     EXPECT_EQ(FileBytes(vob), "quelle");
 }
