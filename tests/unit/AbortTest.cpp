@@ -21,10 +21,10 @@ class AbortDuringTool : public ::testing::Test {
                                dir.file("weiter").toUtf8() + "' ]; do sleep 0.01; done\n");
         for (int i = 1; i <= 2; ++i) {
             MPEGInfo& r = ctx.table[ctx.table.append(dir.file(QStringLiteral("quelle%1.mpg").arg(i)))];
-            r.Format = QStringLiteral("MPEG1");
-            r.Tonspuren = QStringLiteral("1");
+            r.Format = "MPEG1";
+            r.Tonspuren = "1";
             r.TonFormat = {0, kNone};
-            r.TonAbtastrate = {QStringLiteral("48 KHz"), QString()};
+            r.TonAbtastrate = {"48 KHz", QString()};
             r.TonBitrate = r.DVDBitrate = {7, kNone};
             dir.write(QStringLiteral("Arbeit/svcd-%1-0.m1v").arg(i), "v");
             dir.write(QStringLiteral("Arbeit/svcd-%1-0.mp2").arg(i), "a");
@@ -53,21 +53,21 @@ TEST_F(AbortDuringTool, YesEndsTheToolAndNeitherRecordsNorDeletes) {
     abortWhileRunning(true);
     EXPECT_EQ(Multiplex(ctx), Outcome::Aborted);
     const QStringList lines = ctx.lines();
-    EXPECT_EQ(lines.last(), QStringLiteral("Abbruch:   Abbruch durch den Anwender."));
-    EXPECT_FALSE(lines.join('\n').contains(QStringLiteral("[301]")));
-    EXPECT_FALSE(lines.join('\n').contains(QStringLiteral("Gelöscht:")));
+    EXPECT_EQ(lines.last(), "Abbruch:   Abbruch durch den Anwender.");
+    EXPECT_FALSE(lines.join('\n').contains("[301]"));
+    EXPECT_FALSE(lines.join('\n').contains("Gelöscht:"));
     EXPECT_TRUE(work("svcd-1-0.m1v") && work("svcd-1-0.mp2"));
     EXPECT_EQ(ctx.run.resumePoint, 0) << "the unit had begun";
-    EXPECT_FALSE(lines.contains(QStringLiteral("Nach:      ") + WorkFiles::Muxed(ctx.values.work, 2)));
+    EXPECT_FALSE(lines.contains("Nach:      " + WorkFiles::Muxed(ctx.values.work, 2)));
 }
 
 TEST_F(AbortDuringTool, NoLetsTheToolFinishAndStopsBeforeTheNextSource) {
     abortWhileRunning(false);
     EXPECT_EQ(Multiplex(ctx), Outcome::Aborted);
     const QStringList lines = ctx.lines();
-    EXPECT_TRUE(lines.contains(QStringLiteral("           [301] Bearbeitungsstand gesichert.")));
+    EXPECT_TRUE(lines.contains("           [301] Bearbeitungsstand gesichert."));
     EXPECT_FALSE(work("svcd-1-0.m1v")) << "the finished unit deleted its inputs";
-    EXPECT_EQ(lines.last(), QStringLiteral("Abbruch:   Abbruch durch den Anwender."));
+    EXPECT_EQ(lines.last(), "Abbruch:   Abbruch durch den Anwender.");
     EXPECT_EQ(ctx.run.resumePoint, 301);
     EXPECT_TRUE(work("svcd-2-0.m1v"));
 }

@@ -114,8 +114,8 @@ class Acquisition : public ::testing::Test {
             return true;
         };
     }
-    QString rip() const { return dir.file(QStringLiteral("Ripp Ordner")); }
-    QString temp() const { return rip() + QStringLiteral("/temp"); }
+    QString rip() const { return dir.file("Ripp Ordner"); }
+    QString temp() const { return rip() + "/temp"; }
     QString log() const { return ctx.lines().join(QLatin1Char('\n')); }
 
     // A helper that tells its version, records its arguments one per line,
@@ -131,12 +131,12 @@ class Acquisition : public ::testing::Test {
                       track.toUtf8() +
                       "\"\nprintf '<entry id=\"entry-001\">2.5</entry>\\n' > \"$2/vcd.xml\"\n";
         script += extra + "exit " + QByteArray::number(exitCode) + "\n";
-        ctx.values.tools[Tool::lkVCDxRip] = dir.executable(QStringLiteral("bin/lkVCDxRip"), script);
+        ctx.values.tools[Tool::lkVCDxRip] = dir.executable("bin/lkVCDxRip", script);
     }
-    QString arguments() const { return dir.file(QStringLiteral("argumente.txt")); }
+    QString arguments() const { return dir.file("argumente.txt"); }
     // A .bin image (not a real disc) whose directory area names MPEGAV.
     QString image(const QString& name) const {
-        return dir.write(QStringLiteral("Bilder/") + name,
+        return dir.write("Bilder/" + name,
                          Bytes(1 << 20, {{kBinDirectory + 60, QByteArray("\x06MPEGAV\x01")}}));
     }
 
@@ -149,7 +149,7 @@ class Acquisition : public ::testing::Test {
 }  // namespace
 
 TEST_F(Acquisition, ChaptersComeFromVcdXmlWhenBothFilesArePresent) {
-    const QString target = rip() + QStringLiteral("/Film_CD1.mpg");
+    const QString target = rip() + "/Film_CD1.mpg";
     dir.write("Ripp Ordner/temp/svcd.xml", "<entry id=\"entry-001\">9.0</entry>\n");
     dir.write("Ripp Ordner/temp/vcd.xml",
               "<entry id=\"entry-001\">2.5</entry>\n<entry id=\"entry-002\">61.04</entry>\n");
@@ -157,97 +157,95 @@ TEST_F(Acquisition, ChaptersComeFromVcdXmlWhenBothFilesArePresent) {
     ReadRipChapters(ctx, temp(), target);
 
     EXPECT_TRUE(log().endsWith("Kapitel:\n           00:00:02.500\n           00:01:01.040"));
-    EXPECT_EQ(Read(rip() + QStringLiteral("/Film_CD1.Kapitel")),
-              QStringLiteral("00:00:02.500\r\n00:01:01.040\r\n"));
+    EXPECT_EQ(Read(rip() + "/Film_CD1.Kapitel"), QStringLiteral("00:00:02.500\r\n00:01:01.040\r\n"));
 
     QDir(temp()).removeRecursively();
     ctx.memory.clear();
     ReadRipChapters(ctx, temp(), target);
-    EXPECT_EQ(ctx.lines().last(), QStringLiteral("Fehler:    Es wurde keine XML-Datei gefunden."));
+    EXPECT_EQ(ctx.lines().last(), "Fehler:    Es wurde keine XML-Datei gefunden.");
 }
 
 TEST_F(Acquisition, DiscRipUsesTheAddressAndNamesTheFileAfterTheLabel) {
     useHelper(SvcdTrack());
-    const QString disc = dir.write(QStringLiteral("disc.iso"), QByteArray(8192, '\0'));
-    const QString entry = disc + QStringLiteral(": (1:0:2) FILM_CD1");
+    const QString disc = dir.write("disc.iso", QByteArray(8192, '\0'));
+    const QString entry = disc + ": (1:0:2) FILM_CD1";
 
-    RipDiscs(ctx, {disc + QStringLiteral(": (0:0:0) - Leer -"), entry}, job);
+    RipDiscs(ctx, {disc + ": (0:0:0) - Leer -", entry}, job);
 
-    const QString target = rip() + QStringLiteral("/FILM_CD1_CD1.mpg");
-    EXPECT_EQ(Read(target), QStringLiteral("Spur")) << log().toStdString();
-    EXPECT_EQ(Read(arguments()).section('\n', 3, 3), QStringLiteral("1,0,2"));
-    EXPECT_EQ(Read(rip() + QStringLiteral("/FILM_CD1_CD1.Kapitel")), QStringLiteral("00:00:02.500\r\n"));
+    const QString target = rip() + "/FILM_CD1_CD1.mpg";
+    EXPECT_EQ(Read(target), "Spur") << log().toStdString();
+    EXPECT_EQ(Read(arguments()).section('\n', 3, 3), "1,0,2");
+    EXPECT_EQ(Read(rip() + "/FILM_CD1_CD1.Kapitel"), QStringLiteral("00:00:02.500\r\n"));
     EXPECT_EQ(added, QStringList{target});
     EXPECT_FALSE(QFileInfo::exists(temp()));
-    EXPECT_FALSE(log().contains(QStringLiteral("Fehler:")));
+    EXPECT_FALSE(log().contains("Fehler:"));
 }
 
 TEST_F(Acquisition, DiscWithoutMainTrackIsNoVcd) {
-    const QString entry = dir.file(QStringLiteral("fehlt")) + QStringLiteral(": (1:0:0) AUDIO");
-    const QStringList notice{QStringLiteral("Fehler:    Die Quelle ist keine (S)VCD."),
-                             QStringLiteral("Rippen:    Beim Extrahieren des Images"),
-                             QStringLiteral("           ") + entry,
-                             QStringLiteral("           ist ein Fehler aufgetreten.")};
-    const QString old = dir.write(QStringLiteral("Ripp Ordner/AUDIO_CD1.mpg"), "alt");
+    const QString entry = dir.file("fehlt") + ": (1:0:0) AUDIO";
+    const QStringList notice{"Fehler:    Die Quelle ist keine (S)VCD.",
+                             "Rippen:    Beim Extrahieren des Images", "           " + entry,
+                             "           ist ein Fehler aufgetreten."};
+    const QString old = dir.write("Ripp Ordner/AUDIO_CD1.mpg", "alt");
     for (const int exitCode : {0, 1}) {
         useHelper(QString(), exitCode);
         ctx.memory.clear();
-        ctx.scripted.answer(QStringLiteral("yes"));  // overwrite the old target
+        ctx.scripted.answer("yes");  // overwrite the old target
         RipDiscs(ctx, {entry}, job);
         EXPECT_EQ(ctx.lines().mid(ctx.lines().size() - 4), notice) << log().toStdString();
     }
     EXPECT_TRUE(added.isEmpty());
-    EXPECT_EQ(Read(old), QStringLiteral("alt")) << "kept: the disc is no (S)VCD";
+    EXPECT_EQ(Read(old), "alt") << "kept: the disc is no (S)VCD";
 }
 
 TEST_F(Acquisition, NothingHappensWithoutHelperOrDisc) {
-    ctx.values.tools[Tool::lkVCDxRip] = dir.file(QStringLiteral("bin/lkVCDxRip"));
-    RipDiscs(ctx, {QStringLiteral("/dev/sr0: (1:0:0) DISC")}, job);
+    ctx.values.tools[Tool::lkVCDxRip] = dir.file("bin/lkVCDxRip");
+    RipDiscs(ctx, {"/dev/sr0: (1:0:0) DISC"}, job);
     EXPECT_EQ(ctx.lines(),
               QStringList({"Rippen", "========", "", "Fehler:    Die lkVCDxRip.exe wurde nicht gefunden."}));
 
     useHelper(VcdTrack());
     ctx.memory.clear();
-    RipDiscs(ctx, {QStringLiteral("/dev/sr0: (1:0:0) - Leer -")}, job);
+    RipDiscs(ctx, {"/dev/sr0: (1:0:0) - Leer -"}, job);
     EXPECT_EQ(ctx.scripted.takeTexts(), QStringList{"Es sind keine Datenträger eingelegt."});
-    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("lkVCDxRip 0.9"))) << "the helper's banner is logged";
-    EXPECT_EQ(ctx.lines().last(), QStringLiteral("Fehler:    Es sind keine Datenträger eingelegt."));
+    EXPECT_TRUE(ctx.lines().contains("lkVCDxRip 0.9")) << "the helper's banner is logged";
+    EXPECT_EQ(ctx.lines().last(), "Fehler:    Es sind keine Datenträger eingelegt.");
     EXPECT_FALSE(QFileInfo::exists(arguments()));
 }
 
 TEST_F(Acquisition, ExistingTargetIsReplacedOnlyAfterYes) {
     useHelper(VcdTrack());
-    const QString film = image(QStringLiteral("Film.bin"));
-    const QString target = dir.write(QStringLiteral("Ripp Ordner/Film_CD1.mpg"), "alt");
+    const QString film = image("Film.bin");
+    const QString target = dir.write("Ripp Ordner/Film_CD1.mpg", "alt");
 
-    ctx.scripted.answer(QStringLiteral("no"));
+    ctx.scripted.answer("no");
     ExtractImages(ctx, {film}, job);
-    EXPECT_EQ(ctx.scripted.takeTexts(), QStringList{QStringLiteral("Die Zieldatei ") + target +
-                                                    "\r\nist bereits vorhanden. Überschreiben?"});
-    EXPECT_EQ(Read(target), QStringLiteral("alt"));
+    EXPECT_EQ(ctx.scripted.takeTexts(),
+              QStringList{"Die Zieldatei " + target + "\r\nist bereits vorhanden. Überschreiben?"});
+    EXPECT_EQ(Read(target), "alt");
     EXPECT_FALSE(QFileInfo::exists(arguments())) << "the helper did not run";
     EXPECT_EQ(
         ctx.lines().mid(ctx.lines().size() - 5, 2),
         QStringList({"Abbruch:   Abbruch durch den Anwender.", "Extract:   Beim Extrahieren des Images"}));
 
-    ctx.scripted.answer(QStringLiteral("yes"));
+    ctx.scripted.answer("yes");
     ctx.memory.clear();
     ExtractImages(ctx, {film}, job);
-    EXPECT_EQ(Read(target), QStringLiteral("Spur")) << log().toStdString();
+    EXPECT_EQ(Read(target), "Spur") << log().toStdString();
     EXPECT_EQ(ctx.gauge.maximum, 1016) << "1024 KB of image x 0.992";
 }
 
 TEST_F(Acquisition, OnlyTheTempFolderIsEmptied) {
     useHelper(VcdTrack());
-    const QString outside = dir.write(QStringLiteral("Anderswo/wichtig.txt"), "bleibt");
-    const QString beside = dir.write(QStringLiteral("Ripp Ordner/andere.mpg"), "bleibt");
+    const QString outside = dir.write("Anderswo/wichtig.txt", "bleibt");
+    const QString beside = dir.write("Ripp Ordner/andere.mpg", "bleibt");
     ASSERT_TRUE(QFile::link(QFileInfo(outside).path(), temp())) << "temp points elsewhere";
 
-    EXPECT_TRUE(ExtractImage(ctx, image(QStringLiteral("Film cd2.bin")), 3, job)) << log().toStdString();
+    EXPECT_TRUE(ExtractImage(ctx, image("Film cd2.bin"), 3, job)) << log().toStdString();
 
     EXPECT_EQ(QDir(QFileInfo(outside).path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               QStringList{"wichtig.txt"});
-    EXPECT_EQ(Read(beside), QStringLiteral("bleibt"));
-    EXPECT_EQ(Read(rip() + QStringLiteral("/Film cd2.mpg")), QStringLiteral("Spur"));
+    EXPECT_EQ(Read(beside), "bleibt");
+    EXPECT_EQ(Read(rip() + "/Film cd2.mpg"), "Spur");
     EXPECT_FALSE(QFileInfo::exists(temp()));
 }

@@ -44,41 +44,41 @@ TEST_F(AnalysisTest, ProgramStreamsFillEveryFieldInBothGenerations) {
         EXPECT_TRUE(r.Datei == path && r.VTS == kNone) << "numbered by the title-set pass";
     }
     // One track: the second slot stays empty. The new generation reads the rate alone, whatever the channels.
-    const QString one = file(QStringLiteral("vcd.mpg"));
-    SetVideo(lib, one, QStringLiteral("MPEG1"), QStringLiteral("2"), QString());
+    const QString one = file("vcd.mpg");
+    SetVideo(lib, one, "MPEG1", "2", QString());
     FakeTrack at48;
-    at48.rate = QStringLiteral("48000");
-    at48.rateText = QStringLiteral("96 KHz");  // what the old generation would not say: proves which is read
+    at48.rate = "48000";
+    at48.rateText = "96 KHz";  // what the old generation would not say: proves which is read
     SetTrack(lib, one, 0, at48);
     FakeTrack dts;
-    dts.codec = QStringLiteral("DTS");
+    dts.codec = "DTS";
     SetTrack(lib, one, 1, dts);
-    lib.set(one, MediaStream::Video, 0, QStringLiteral("AspectRatio_String"), QStringLiteral("16/9"));
+    lib.set(one, MediaStream::Video, 0, "AspectRatio_String", "16/9");
     const MPEGInfo& r = analyse(one, 5);
     EXPECT_EQ(Fields(r).mid(2, 11), (QStringList{"", "480x576", "25", "16:9", "2", "0",
                                                  "MPEG-1 Audio Layer 2", "7", "48 KHz", de, "7"}))
         << "48 kHz keeps its bitrate";
     EXPECT_TRUE(r.TonFormat[1] == kNone && r.TonAbtastrate[1] == "---") << "an unsupported track";
-    SetVideo(lib, one, QStringLiteral("MPEG1"), QStringLiteral("1"), QString());
+    SetVideo(lib, one, "MPEG1", "1", QString());
     const MPEGInfo& single = analyse(one, 5);
     EXPECT_TRUE(single.TonFormatStr[1] == " " && single.TonAbtastrate[1] == "---" &&
                 single.DVDSprache[1] == kNone);
 }
 
 TEST_F(AnalysisTest, ElementaryStreamTakesItsCompanionsInOrder) {
-    const QString video = file(QStringLiteral("clip.m2v"));
-    SetVideo(lib, video, QStringLiteral("MPV2"), QStringLiteral("0"), QStringLiteral("2000"));
-    const QString first = file(QStringLiteral("clip.mp2"));
-    SetAudioFile(lib, first, FakeTrack(), QStringLiteral("61999"));
+    const QString video = file("clip.m2v");
+    SetVideo(lib, video, "MPV2", "0", "2000");
+    const QString first = file("clip.mp2");
+    SetAudioFile(lib, first, FakeTrack(), "61999");
     FakeTrack layer3;
-    layer3.codec = QStringLiteral("MPA1L3");
-    SetAudioFile(lib, file(QStringLiteral("clip.mpa")), layer3);
-    const QString minusOne = file(QStringLiteral("clip-1.mp2"));
+    layer3.codec = "MPA1L3";
+    SetAudioFile(lib, file("clip.mpa"), layer3);
+    const QString minusOne = file("clip-1.mp2");
     FakeTrack ac3 = Ac3Track();
     ac3.bitrate = QString();
-    lib.set(minusOne, MediaStream::Audio, 0, QStringLiteral("BitRate"), QStringLiteral("384000"));
+    lib.set(minusOne, MediaStream::Audio, 0, "BitRate", "384000");
     SetAudioFile(lib, minusOne, ac3);
-    const QString minusZero = file(QStringLiteral("clip-0.mp2"));
+    const QString minusZero = file("clip-0.mp2");
     SetAudioFile(lib, minusZero, FakeTrack());
     for (int generation : {4, 5}) {
         const MPEGInfo& r = analyse(video, generation);
@@ -97,21 +97,21 @@ TEST_F(AnalysisTest, ElementaryStreamTakesItsCompanionsInOrder) {
 }
 
 TEST_F(AnalysisTest, TrackCountsElementaryAndNavigationPacksByGeneration) {
-    const QString m1v = file(QStringLiteral("clip.m1v"));
-    SetVideo(lib, m1v, QStringLiteral("MPV1"), QStringLiteral("0"));
-    EXPECT_EQ(analyse(m1v, 4).Tonspuren, QStringLiteral("0"));
+    const QString m1v = file("clip.m1v");
+    SetVideo(lib, m1v, "MPV1", "0");
+    EXPECT_EQ(analyse(m1v, 4).Tonspuren, "0");
     EXPECT_EQ(analyse(m1v, 5).Tonspuren, QString()) << "the new generation counts companions only";
     EXPECT_EQ(table[2].DVDSprache, (std::array<quint8, 2>{kNone, kNone}));
     // A program stream that reports no audio: the old generation takes it for an
     // elementary stream, the new one goes by the format.
-    const QString mute = file(QStringLiteral("stumm.mpg"));
-    SetVideo(lib, mute, QStringLiteral("MPEG2"), QStringLiteral("0"));
+    const QString mute = file("stumm.mpg");
+    SetVideo(lib, mute, "MPEG2", "0");
     EXPECT_TRUE(analyse(mute, 4).Elementar);
     EXPECT_FALSE(analyse(mute, 5).Elementar);
     QByteArray content(4096, '\0');
     content.replace(1000, kDsi.size(), kDsi);
-    const QString dvd = file(QStringLiteral("dvd.mpg"), content);
-    SetVideo(lib, dvd, QStringLiteral("MPEG2"), QStringLiteral("1"));
+    const QString dvd = file("dvd.mpg", content);
+    SetVideo(lib, dvd, "MPEG2", "1");
     SetTrack(lib, dvd, 0, FakeTrack());
     EXPECT_TRUE(analyse(dvd, 4).NavPacks && analyse(dvd, 5).NavPacks);
 }
@@ -133,10 +133,10 @@ TEST(HasNavPacks, SignatureMustEndWithinTheWindow) {
         for (int late : {0, 1}) {
             QByteArray bytes(kNavPackWindow + 100, '\0');
             bytes.replace(kNavPackWindow - signature.size() + late, signature.size(), signature);
-            EXPECT_EQ(HasNavPacks(folder.write(QStringLiteral("f.mpg"), bytes)), late == 0);
+            EXPECT_EQ(HasNavPacks(folder.write("f.mpg", bytes)), late == 0);
         }
-    EXPECT_FALSE(HasNavPacks(folder.write(QStringLiteral("other.mpg"), QByteArray::fromHex("000001BF03D5"))));
-    EXPECT_FALSE(HasNavPacks(folder.file(QStringLiteral("missing.mpg"))));
+    EXPECT_FALSE(HasNavPacks(folder.write("other.mpg", QByteArray::fromHex("000001BF03D5"))));
+    EXPECT_FALSE(HasNavPacks(folder.file("missing.mpg")));
 }
 
 TEST(SetDvdDefaults, BitrateRisesOnlyForResampledTracksAndNoTracksGetNoChoices) {

@@ -20,12 +20,12 @@ class AuthorScriptTest : public ::testing::Test {
     MPEGInfo& add(quint8 vts, const QString& kapitel = QString()) {
         const int i = ctx.table.append(dir.file(QStringLiteral("quelle%1.mpg").arg(ctx.table.count() + 1)));
         MPEGInfo& r = ctx.table[i];
-        r.Bildgroesse = QStringLiteral("352x288");
-        r.Bildwiederholrate = QStringLiteral("25");
-        r.AspectRatio = QStringLiteral("4:3");
-        r.Tonspuren = QStringLiteral("1");
+        r.Bildgroesse = "352x288";
+        r.Bildwiederholrate = "25";
+        r.AspectRatio = "4:3";
+        r.Tonspuren = "1";
         r.TonFormat = {0, kNone};
-        r.TonAbtastrate = {QStringLiteral("44.1 KHz"), QString()};
+        r.TonAbtastrate = {"44.1 KHz", QString()};
         r.TonBitrate = {7, kNone};
         r.DVDBitrate = {8, kNone};
         r.DVDSprache = {kLanguageDE, kNone};
@@ -80,9 +80,9 @@ TEST_F(AuthorScriptTest, MainMenuOnlyStillJumpsToTheFirstTitle) {
     ctx.values.variant1 = true;
     const QStringList lines = build();
     // Back from title 1 the menu goes on with title 2; at the start it plays title 1.
-    const int jumpBack = lines.indexOf(QStringLiteral("               if(g0==1) jump title 2;"));
+    const int jumpBack = lines.indexOf("               if(g0==1) jump title 2;");
     EXPECT_GT(jumpBack, 0);
-    EXPECT_EQ(lines.value(jumpBack + 1), QStringLiteral("               jump title 1;"));
+    EXPECT_EQ(lines.value(jumpBack + 1), "               jump title 1;");
     EXPECT_TRUE(lines.contains("            <vob file=\"" + ctx.values.menu1 + "\" pause=\"inf\"/>"));
     EXPECT_TRUE(lines.contains("         <video format=\"pal\" aspect=\"4:3\" />")) << "the menu's own video";
     EXPECT_TRUE(
@@ -112,7 +112,7 @@ TEST_F(AuthorScriptTest, MainAndSubMenuPlayedFirstHasNoJumpToTitleOne) {
 
     ctx.values.playMenuFirst = false;
     lines = build();
-    EXPECT_EQ(lines[6], QStringLiteral("               jump title 1;"));
+    EXPECT_EQ(lines[6], "               jump title 1;");
 }
 
 TEST_F(AuthorScriptTest, OnePgcPerFileNumbersTitlesBySource) {
@@ -133,10 +133,10 @@ TEST_F(AuthorScriptTest, NavPackSourceUsesItsOwnFileAndTwoTracksDeclareBoth) {
     MPEGInfo& dvd = add(1);
     dvd.Datei = dir.write("eigen.mpg", "x");
     dvd.NavPacks = true;
-    dvd.AspectRatio = QStringLiteral("16:9");
-    dvd.Tonspuren = QStringLiteral("2");
+    dvd.AspectRatio = "16:9";
+    dvd.Tonspuren = "2";
     dvd.TonFormat = {1, 0};
-    dvd.TonAbtastrate = {QStringLiteral("48 KHz"), QStringLiteral("48 KHz")};
+    dvd.TonAbtastrate = {"48 KHz", "48 KHz"};
     dvd.TonBitrate = {7, 7};
     dvd.DVDBitrate = {7, 7};
     dvd.DVDSprache = {kLanguageDE, kLanguageEN};
@@ -150,7 +150,7 @@ TEST_F(AuthorScriptTest, NavPackSourceUsesItsOwnFileAndTwoTracksDeclareBoth) {
 TEST_F(AuthorScriptTest, AnUpmixedAc3TrackIsDeclaredAsMpegAudio) {
     MPEGInfo& r = add(1);
     r.TonFormat[0] = 1;
-    r.TonAbtastrate[0] = QStringLiteral("48 KHz");
+    r.TonAbtastrate[0] = "48 KHz";
     r.TonBitrate[0] = 7;
     r.DVDBitrate[0] = 6;  // changed on the DVD: the track is re-encoded
     EXPECT_TRUE(build().contains("      <audio format=\"mp2\" lang=\"DE\" />"));

@@ -46,10 +46,8 @@ TEST(StageEntry, IsTheStageOfTheLastRecordedUnitFoundByItsText) {
 }
 
 TEST(DvdLabel, KeepsOnlyTheAllowedCharacters) {
-    EXPECT_EQ(DvdLabelText(QStringLiteral("a b!")), QStringLiteral("a_b"));
-    EXPECT_EQ(DvdLabelText(QStringLiteral("Ürlaub 2024 (Teil+1) ~&-._")),
-              QStringLiteral("rlaub_2024_(Teil+1)_~&-._"));
+    EXPECT_EQ(DvdLabelText("a b!"), "a_b");
+    EXPECT_EQ(DvdLabelText("Ürlaub 2024 (Teil+1) ~&-._"), "rlaub_2024_(Teil+1)_~&-._");
     EXPECT_EQ(DvdLabelText(QString(40, QLatin1Char('x'))), QString(32, QLatin1Char('x')));
-    EXPECT_EQ(ImagePath(QStringLiteral("/arbeit"), QStringLiteral("Meine_DVD")),
-              QStringLiteral("/arbeit/Meine_DVD.iso"));
+    EXPECT_EQ(ImagePath("/arbeit", "Meine_DVD"), "/arbeit/Meine_DVD.iso");
 }

@@ -27,7 +27,7 @@ struct SmallDisk : TempFolder {
 TEST(FullDisk, EveryWriterKeepsTheOldFile) {
     SmallDisk disk;
     if (!disk.mounted) GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
-    const QStringList many(300, QStringLiteral("Zeile"));
+    const QStringList many(300, "Zeile");
     const std::pair<const char*, std::function<bool(const QString&)>> writers[] = {
         {"tavrolin.ini", [&](const QString& path) { return SettingsSave(path, true, ProgramSettings()); }},
         {"tavrolin.log", [&](const QString&) { return SaveRunLog(many, disk.path()); }},
@@ -74,10 +74,10 @@ class Lying : public ::testing::TestWithParam<Step> {
              {Tool::mpgtx, Tool::BeSweet, Tool::MPlex, Tool::DVDauthor, Tool::mkisofs, Tool::lkVCDxRip})
             ctx.values.tools[t] = tool;
         MPEGInfo& r = ctx.table[ctx.table.append(dir.file("quelle.mpg"))];
-        r.Format = QStringLiteral("MPEG1");
-        r.Tonspuren = QStringLiteral("1");
+        r.Format = "MPEG1";
+        r.Tonspuren = "1";
         r.TonFormat = {0, kNone};
-        r.TonAbtastrate = {QStringLiteral("44.1 KHz"), QString()};
+        r.TonAbtastrate = {"44.1 KHz", QString()};
         r.TonBitrate = r.DVDBitrate = {7, kNone};
         r.VTS = 1;
         dir.write("film.bin", QByteArray(42347, '\0') + "MPEGAV");
@@ -128,7 +128,7 @@ TEST_F(Lying, AuthoringWithoutItsInputsKeepsTheDvd) {
     ctx.run.resumePoint = 402;
     EXPECT_EQ(Author(ctx), Outcome::Done);
     EXPECT_TRUE(QFile::exists(dir.file("Dvd/VIDEO_TS/VIDEO_TS.IFO")));
-    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("           [402] Bearbeitungsstand gesichert.")));
+    EXPECT_TRUE(ctx.lines().contains("           [402] Bearbeitungsstand gesichert."));
 }
 
 }  // namespace

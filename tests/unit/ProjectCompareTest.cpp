@@ -14,9 +14,9 @@ class ProjectCompareTest : public FakeLibraryTest {
   protected:
     // A video elementary stream with one companion audio file.
     QString elementaryStream() {
-        const QString path = file(QStringLiteral("video.m2v"));
-        SetVideo(lib, path, QStringLiteral("MPV2"), QStringLiteral("0"));
-        SetAudioFile(lib, file(QStringLiteral("video-0.mp2")), FakeTrack());
+        const QString path = file("video.m2v");
+        SetVideo(lib, path, "MPV2", "0");
+        SetAudioFile(lib, file("video-0.mp2"), FakeTrack());
         return path;
     }
     MPEGInfo analysed(const QString& path, int generation) {
@@ -41,8 +41,8 @@ class ProjectCompareTest : public FakeLibraryTest {
 TEST_F(ProjectCompareTest, UnchangedFilesShowNoDifferenceAndGiveBackTheDerivedFields) {
     const QByteArray navPack =
         QByteArray(100, '\0') + QByteArray::fromHex("000001BF03D4") + QByteArray(980, 'n');
-    const QString dvd = file(QStringLiteral("dvd.mpg"), navPack);
-    SetVideo(lib, dvd, QStringLiteral("MPEG2"), QStringLiteral("1"));
+    const QString dvd = file("dvd.mpg", navPack);
+    SetVideo(lib, dvd, "MPEG2", "1");
     SetTrack(lib, dvd, 0, Ac3Track());
     for (int generation : {4, 5}) {
         SCOPED_TRACE(generation);
@@ -59,15 +59,15 @@ TEST_F(ProjectCompareTest, EveryDifferenceIsReportedInOrderWithTheGenerationsTex
     const QString path = twoTrackStream();
     const MPEGInfo stored4 = analysed(path, 4);
     const MPEGInfo stored5 = analysed(path, 5);
-    setGeneral(path, "Format", QStringLiteral("MPEG1"));
-    setGeneral(path, "Format_String", QStringLiteral("MPEG-1 PS"));
-    setGeneral(path, "PlayTime", QStringLiteral("99000"));
-    lib.set(path, MediaStream::Video, 0, QStringLiteral("Width"), QStringLiteral("352"));
-    lib.set(path, MediaStream::Video, 0, QStringLiteral("FrameRate"), QStringLiteral("29.97"));
-    lib.set(path, MediaStream::Video, 0, QStringLiteral("AspectRatio_String"), QStringLiteral("16/9"));
-    setGeneral(path, "AudioCount", QStringLiteral("1"));
+    setGeneral(path, "Format", "MPEG1");
+    setGeneral(path, "Format_String", "MPEG-1 PS");
+    setGeneral(path, "PlayTime", "99000");
+    lib.set(path, MediaStream::Video, 0, "Width", "352");
+    lib.set(path, MediaStream::Video, 0, "FrameRate", "29.97");
+    lib.set(path, MediaStream::Video, 0, "AspectRatio_String", "16/9");
+    setGeneral(path, "AudioCount", "1");
     FakeTrack other = Ac3Track();
-    other.bitrate = QStringLiteral("384 kb/s");
+    other.bitrate = "384 kb/s";
     SetTrack(lib, path, 0, other);
 
     // The old generation says Bildgröße and Samplerate where the new one says Bildformat and Abtastrate.
@@ -92,15 +92,15 @@ TEST_F(ProjectCompareTest, EveryDifferenceIsReportedInOrderWithTheGenerationsTex
 TEST_F(ProjectCompareTest, NewLibraryComparesTheRateAloneAndOnlyForKnownFormats) {
     const QString path = twoTrackStream();
     MPEGInfo stored = analysed(path, 5);
-    EXPECT_EQ(stored.TonAbtastrate[1], QStringLiteral("48 KHz")) << "the rate, not rate times channels";
+    EXPECT_EQ(stored.TonAbtastrate[1], "48 KHz") << "the rate, not rate times channels";
     MPEGInfo loaded = asLoaded(stored);
-    loaded.TonAbtastrate[0] = QStringLiteral("88 KHz");  // 44.1 kHz stereo as rate x channels
+    loaded.TonAbtastrate[0] = "88 KHz";  // 44.1 kHz stereo as rate x channels
     EXPECT_EQ(CheckSource(1, loaded, 5, lib), QStringList{"Quelle 01: Tonspur 0 Abtastrate verschieden."});
 
     // A stored track of unknown format: its rate is not compared.
     loaded = asLoaded(stored);
     loaded.TonFormat[0] = 255;
-    loaded.TonAbtastrate[0] = QStringLiteral("irgendwas");
+    loaded.TonAbtastrate[0] = "irgendwas";
     EXPECT_EQ(CheckSource(1, loaded, 5, lib), QStringList{"Quelle 01: Tonspur 0 Format verschieden."});
 
     // A file whose play time is unknown now: not compared.
@@ -112,16 +112,16 @@ TEST_F(ProjectCompareTest, NewLibraryComparesTheRateAloneAndOnlyForKnownFormats)
 TEST_F(ProjectCompareTest, ElementaryStreamIsComparedWithItsCompanionFiles) {
     const QString path = elementaryStream();
     const MPEGInfo stored = analysed(path, 5);
-    ASSERT_EQ(stored.Tonspuren, QStringLiteral("1"));
+    ASSERT_EQ(stored.Tonspuren, "1");
     // A second companion appeared, with another play time.
-    SetAudioFile(lib, file(QStringLiteral("video-1.mp2")), Ac3Track());
-    setGeneral(folder.file(QStringLiteral("video-0.mp2")), "PlayTime", QStringLiteral("70000"));
+    SetAudioFile(lib, file("video-1.mp2"), Ac3Track());
+    setGeneral(folder.file("video-0.mp2"), "PlayTime", "70000");
     MPEGInfo loaded = asLoaded(stored);
     EXPECT_EQ(CheckSource(1, loaded, 5, lib), QStringList({"Quelle 01: Spieldauer verschieden.",
                                                            "Quelle 01: Anzahl Tonspuren verschieden."}));
     EXPECT_TRUE(loaded.Elementar);
-    EXPECT_EQ(loaded.TonDatei[0], folder.file(QStringLiteral("video-0.mp2")));
-    EXPECT_EQ(loaded.TonDatei[1], folder.file(QStringLiteral("video-1.mp2")));
+    EXPECT_EQ(loaded.TonDatei[0], folder.file("video-0.mp2"));
+    EXPECT_EQ(loaded.TonDatei[1], folder.file("video-1.mp2"));
 }
 
 TEST_F(ProjectCompareTest, ALibraryThatDoesNotLoadEndsTheComparison) {
@@ -132,7 +132,7 @@ TEST_F(ProjectCompareTest, ALibraryThatDoesNotLoadEndsTheComparison) {
     EXPECT_EQ(CheckSource(1, loaded, 5, lib), QStringList{"Fehler beim Laden der MediaInfo.DLL"});
     // Without a library the companions are taken by their names.
     EXPECT_TRUE(loaded.Elementar);
-    EXPECT_EQ(loaded.TonDatei[0], folder.file(QStringLiteral("video-0.mp2")));
+    EXPECT_EQ(loaded.TonDatei[0], folder.file("video-0.mp2"));
 }
 
 TEST_F(ProjectCompareTest, ProjectLoadProbesForEachSourceAndKeepsTheErrorsInSourceOrder) {
@@ -141,8 +141,8 @@ TEST_F(ProjectCompareTest, ProjectLoadProbesForEachSourceAndKeepsTheErrorsInSour
     SourceTable table;
     table[table.append(first)] = analysed(first, 5);
     table[table.append(second)] = analysed(second, 5);
-    table[2].Tonspuren = QStringLiteral("na");
-    table[1].Bildgroesse = QStringLiteral("720x576");
+    table[2].Tonspuren = "na";
+    table[1].Bildgroesse = "720x576";
     IniFile file;
     ProjectWrite(file, table);
 

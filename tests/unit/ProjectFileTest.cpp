@@ -22,24 +22,24 @@ QStringList OneTrackKeys() {
 MPEGInfo Source(const QString& path, int tracks) {
     MPEGInfo r;
     r.Datei = path;
-    r.Format = QStringLiteral("MPEG2");
-    r.FormatStr = QStringLiteral("MPEG-2 PS");
-    r.Spieldauer = QStringLiteral("3725");
-    r.Bildgroesse = QStringLiteral("480x576");
-    r.Bildwiederholrate = QStringLiteral("25");
-    r.AspectRatio = QStringLiteral("4:3");
+    r.Format = "MPEG2";
+    r.FormatStr = "MPEG-2 PS";
+    r.Spieldauer = "3725";
+    r.Bildgroesse = "480x576";
+    r.Bildwiederholrate = "25";
+    r.AspectRatio = "4:3";
     r.Tonspuren = QString::number(tracks);
-    r.TonFormatStr = {QStringLiteral(" "), QStringLiteral(" ")};
-    r.TonAbtastrate = {QStringLiteral("---"), QStringLiteral("---")};
+    r.TonFormatStr = {" ", " "};
+    r.TonAbtastrate = {"---", "---"};
     for (int t = 0; t < tracks; ++t) {
         r.TonFormat[t] = static_cast<quint8>(t);
-        r.TonFormatStr[t] = t == 0 ? QStringLiteral("MPEG-1 Audio Layer 2") : QStringLiteral("AC-3");
+        r.TonFormatStr[t] = t == 0 ? "MPEG-1 Audio Layer 2" : "AC-3";
         r.TonBitrate[t] = static_cast<quint8>(7 - t);
-        r.TonAbtastrate[t] = t == 0 ? QStringLiteral("44.1 KHz") : QStringLiteral("48 KHz");
+        r.TonAbtastrate[t] = t == 0 ? "44.1 KHz" : "48 KHz";
         r.DVDSprache[t] = static_cast<quint8>(21 + 3 * t);
         r.DVDBitrate[t] = static_cast<quint8>(8 - t);
     }
-    r.Kapitel = QStringLiteral("00:10:00.000,00:20:00.000");
+    r.Kapitel = "00:10:00.000,00:20:00.000";
     return r;
 }
 
@@ -66,18 +66,18 @@ class ProjectFileTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ProjectFileTest, WritesEveryKeyInOrderAndTrackKeysOnlyForExistingTracks) {
-    MPEGInfo second = Source(QStringLiteral("/filme/zwei.mpg"), 2);
+    MPEGInfo second = Source("/filme/zwei.mpg", 2);
     second.Hart = true;
     second.Weich = true;
     second.VTS = 2;
-    const SourceTable table = tableOf({Source(QStringLiteral("/filme/eins.mpg"), 1), second});
+    const SourceTable table = tableOf({Source("/filme/eins.mpg", 1), second});
     IniFile file;
     ProjectWrite(file, table);
 
     EXPECT_EQ(file.sections(), QStringList({"Quellen", "Quelle01", "Quelle02"}));
-    EXPECT_EQ(file.keys(QStringLiteral("Quellen")), QStringList{"Anzahl"});
-    EXPECT_EQ(file.keys(QStringLiteral("Quelle01")), OneTrackKeys());
-    EXPECT_EQ(file.keys(QStringLiteral("Quelle02")), kTwoTrackKeys);
+    EXPECT_EQ(file.keys("Quellen"), QStringList{"Anzahl"});
+    EXPECT_EQ(file.keys("Quelle01"), OneTrackKeys());
+    EXPECT_EQ(file.keys("Quelle02"), kTwoTrackKeys);
 
     const QString text = QString::fromUtf8(file.toBytes());
     EXPECT_TRUE(text.contains(QStringLiteral("[Quellen]\r\nAnzahl=2\r\n")));
@@ -103,10 +103,10 @@ TEST_F(ProjectFileTest, MissingKeysGiveDefaultsAndIntegersKeepTheirLowByte) {
     EXPECT_EQ(a.VTS, 2);
     EXPECT_EQ(a.DVDSprache[1], 255);
     EXPECT_TRUE(a.Hart && !a.Weich);
-    EXPECT_EQ(a.Format, QStringLiteral("na"));
+    EXPECT_EQ(a.Format, "na");
     EXPECT_EQ(a.Kapitel, QString()) << "no marks rather than a text the DVD author refuses";
     EXPECT_EQ(table[2].VTS, 255);
-    EXPECT_EQ(table[2].TonAbtastrate[0], QStringLiteral("na"));
+    EXPECT_EQ(table[2].TonAbtastrate[0], "na");
 
     for (const char* count : {"31", "-4", "viele"}) {
         file.parse(QByteArray("[Quellen]\r\nAnzahl=") + count + "\r\n");
@@ -145,15 +145,14 @@ TEST_F(ProjectFileTest, InvalidEntriesAreDroppedAndReported) {
 
 TEST_F(ProjectFileTest, RewritingDropsTheSourcesThatAreGoneAndKeepsOtherSections) {
     IniFile file;
-    file.setValue(QStringLiteral("Version"), QStringLiteral("Tavrolin"), QStringLiteral("1.0"));
-    ProjectWrite(file, tableOf({Source(QStringLiteral("/1.mpg"), 2), Source(QStringLiteral("/2.mpg"), 1),
-                                Source(QStringLiteral("/3.mpg"), 1)}));
-    file.setInt(QStringLiteral("Bearbeitung"), QStringLiteral("Stand"), 302);
+    file.setValue("Version", "Tavrolin", "1.0");
+    ProjectWrite(file, tableOf({Source("/1.mpg", 2), Source("/2.mpg", 1), Source("/3.mpg", 1)}));
+    file.setInt("Bearbeitung", "Stand", 302);
 
-    ProjectWrite(file, tableOf({Source(QStringLiteral("/neu.mpg"), 1)}));
+    ProjectWrite(file, tableOf({Source("/neu.mpg", 1)}));
     EXPECT_EQ(file.sections(), QStringList({"Version", "Quellen", "Quelle01", "Bearbeitung"}));
-    EXPECT_EQ(file.keys(QStringLiteral("Quelle01")), OneTrackKeys());
-    EXPECT_EQ(file.intValue(QStringLiteral("Quellen"), QStringLiteral("Anzahl"), -1), 1);
+    EXPECT_EQ(file.keys("Quelle01"), OneTrackKeys());
+    EXPECT_EQ(file.intValue("Quellen", "Anzahl", -1), 1);
 }
 
 TEST(ProjectErrorMessage, OneErrorFollowsTheHeadingSeveralFollowABlankLine) {

@@ -16,7 +16,7 @@ class SettingsTest : public ::testing::Test {
         context.speedCount = 7;
         context.tempCount = 3;
         context.priorityCount = 5;
-        context.executablePath = {elsewhere.file(QStringLiteral("leer"))};  // nothing on the search path
+        context.executablePath = {elsewhere.file("leer")};  // nothing on the search path
     }
 
     QString folder(const QString& name) const {
@@ -67,8 +67,8 @@ TEST_F(SettingsTest, FirstStartGivesTheDefaultsAndTakesTheProgramsOwnFolders) {
     ASSERT_TRUE(outcome.tools);
     EXPECT_FALSE(outcome.tools->rip || outcome.tools->anyBurner());
 
-    QDir(p).mkpath(QStringLiteral("Arbeit"));
-    QDir(p).mkpath(QStringLiteral("Ripp"));
+    QDir(p).mkpath("Arbeit");
+    QDir(p).mkpath("Ripp");
     for (const char* menu : {"menue/dummymenu.vob", "menue/menu01sub.vob", "menue/menu02sub.vob"})
         program.write(QLatin1String(menu), "vob");
     s = load(program.file("tavrolin.ini"), true);
@@ -87,21 +87,21 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged) {
             s.hideToolPaths = true;
     s.ripDisc = s.variant0 = s.playMenuFirst = s.decrypter = false;
     s.volume = 123;
-    s.chapterInterval = QStringLiteral("7");
-    s.chapterCount = QStringLiteral("");
-    s.menu1 = elsewhere.write(QStringLiteral("menüs/eins.vob"), "v");
-    s.menu2 = elsewhere.write(QStringLiteral("menüs/zwei=2.vob"), "v");
-    s.menu3 = elsewhere.write(QStringLiteral("menüs/drei.vob"), "v");
-    s.label = QStringLiteral("Urlaub_2024");
+    s.chapterInterval = "7";
+    s.chapterCount = "";
+    s.menu1 = elsewhere.write("menüs/eins.vob", "v");
+    s.menu2 = elsewhere.write("menüs/zwei=2.vob", "v");
+    s.menu3 = elsewhere.write("menüs/drei.vob", "v");
+    s.label = "Urlaub_2024";
     s.burner = 1;
     s.speed = 6;
     for (int t = 0; t < kToolCount; ++t)
-        s.tools[Tool(t)] = elsewhere.executable(QStringLiteral("t/") + ToolFileName(Tool(t)));
+        s.tools[Tool(t)] = elsewhere.executable("t/" + ToolFileName(Tool(t)));
     s.tempPolicy = 2;
     s.priority = 4;
-    s.gaugeFore = QStringLiteral("clRed");
-    s.gaugeBack = QStringLiteral("$00123456");
-    s.images = QStringLiteral("/gibt/es/nicht");
+    s.gaugeFore = "clRed";
+    s.gaugeBack = "$00123456";
+    s.images = "/gibt/es/nicht";
     s.svcd = folder("Quellen");
     s.work = folder("Arbeit Ordner");
     s.dvdRoot = folder("Ziel/DVD");
@@ -110,7 +110,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged) {
     const QString path = program.file("tavrolin.ini");
     ASSERT_TRUE(SettingsSave(path, true, s));
     const ProgramSettings loaded = load(path, true);
-    EXPECT_EQ(loaded.isoPath, s.work + QStringLiteral("/Urlaub_2024.iso"));
+    EXPECT_EQ(loaded.isoPath, s.work + "/Urlaub_2024.iso");
     s.isoPath = loaded.isoPath;  // ImgDatei and Recover are written, never read
     s.recover = loaded.recover;
     EXPECT_EQ(Written(loaded), Written(s));
@@ -120,7 +120,7 @@ TEST_F(SettingsTest, WrittenFileHasTheSectionsAndKeysInTableOrder) {
     ProgramSettings s;
     s.burner = -1;  // nothing selected
     s.recover = 3;
-    s.isoPath = QStringLiteral("/x/Meine_DVD.iso");
+    s.isoPath = "/x/Meine_DVD.iso";
     ASSERT_TRUE(SettingsSave(program.file("neu.ini"), true, s));
     const IniFile ini(program.file("neu.ini"));
     EXPECT_EQ(ini.sections(), QStringList({"Version", "Fenster", "SVCDrip", "Kapitel", "Author", "ImageDVD",
@@ -148,7 +148,7 @@ TEST_F(SettingsTest, ProjectFilesGetNoGeneralOptionsAndKeepTheirOtherSections) {
         elsewhere.write("a.tvpr", "[Quelle1]\r\nDatei=/v/a.mpg\r\n[Pfade]\r\nArbeit=/alt\r\n");
     ProgramSettings s;
     s.posLinks = 33;
-    s.work = QStringLiteral("/neu");
+    s.work = "/neu";
     ASSERT_TRUE(SettingsSave(path, false, s));
     const IniFile ini(path);
     EXPECT_EQ(ini.sections(), QStringList({"Quelle1", "Pfade", "Version", "Fenster", "SVCDrip", "Kapitel",
@@ -161,7 +161,7 @@ TEST_F(SettingsTest, ProjectFilesGetNoGeneralOptionsAndKeepTheirOtherSections) {
 TEST_F(SettingsTest, LoadingAProjectLeavesPositionToolsAndAbsentGeneralOptionsAlone) {
     ProgramSettings current = windowState();
     current.posLinks = 10;
-    current.tools[Tool::mpgtx] = QStringLiteral("/eigener/mpgtx");
+    current.tools[Tool::mpgtx] = "/eigener/mpgtx";
     current.singleStep = current.hideToolPaths = true;
     current.priority = 4;
     const QString path =
@@ -169,12 +169,12 @@ TEST_F(SettingsTest, LoadingAProjectLeavesPositionToolsAndAbsentGeneralOptionsAl
                         "[Fenster]\nPosLinks=500\nPosOben=600\n[Kapitel]\nLautst\xC3\xA4rke=300\n"
                         "[Allgemein]\nmpgtx=/anderer/mpgtx\nEinzel=0\n");
     const ProgramSettings s = load(path, false, current);
-    EXPECT_EQ(s.tools[Tool::mpgtx], QStringLiteral("/eigener/mpgtx")) << "no tool search for a project";
+    EXPECT_EQ(s.tools[Tool::mpgtx], "/eigener/mpgtx") << "no tool search for a project";
     EXPECT_FALSE(outcome.tools);
     // A general option is read only when the file holds it; a project's own settings fall back to defaults.
     EXPECT_EQ((QList<int>{s.posLinks, s.volume, s.singleStep, s.hideToolPaths, s.priority, s.variant0}),
               (QList<int>{10, 300, false, true, 4, true}));
-    EXPECT_EQ(s.label, QStringLiteral("Meine_DVD"));
+    EXPECT_EQ(s.label, "Meine_DVD");
 }
 
 TEST_F(SettingsTest, MalformedValuesGiveTheDefaults) {
@@ -194,7 +194,7 @@ TEST_F(SettingsTest, MalformedValuesGiveTheDefaults) {
     EXPECT_EQ((QStringList{s.work, s.ripRoot, s.projects}), QStringList(3, program.path()));
     // A label is cleaned as the label edit cleans it; the image stays in the working folder.
     const ProgramSettings p = load(settingsFile("[ImageDVD]\nTitel=../../Opfer x\n"), false);
-    EXPECT_EQ(p.isoPath, p.work + QStringLiteral("/....Opfer_x.iso"));
+    EXPECT_EQ(p.isoPath, p.work + "/....Opfer_x.iso");
 }
 
 TEST_F(SettingsTest, FoldersLoseTrailingSeparatorsAndTheRootGetsNoDoubledOnes) {
@@ -209,7 +209,7 @@ TEST_F(SettingsTest, FoldersLoseTrailingSeparatorsAndTheRootGetsNoDoubledOnes) {
               (QStringList{work, dvd, program.path(), work + "/Meine_DVD.iso", program.path() + "/"}))
         << "the image folder is kept as read";
 
-    context.programDir = QStringLiteral("/");
+    context.programDir = "/";
     const ProgramSettings r =
         load(settingsFile(QStringLiteral("[Pfade]\nDVDroot=%1\n").arg(dvd).toUtf8()), false);
     EXPECT_EQ((QStringList{r.images, r.svcd, r.work, r.isoPath, r.dvdRoot}),

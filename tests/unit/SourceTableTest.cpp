@@ -7,16 +7,16 @@
 
 namespace {
 
-MPEGInfo Source(const QString& name, const QString& size = QStringLiteral("480x576")) {
+MPEGInfo Source(const QString& name, const QString& size = "480x576") {
     MPEGInfo info;
     info.Datei = name;
-    info.Format = QStringLiteral("MPEG2");
-    info.FormatStr = QStringLiteral("MPEG-2 PS");
-    info.Spieldauer = QStringLiteral("60");
+    info.Format = "MPEG2";
+    info.FormatStr = "MPEG-2 PS";
+    info.Spieldauer = "60";
     info.Bildgroesse = size;
-    info.Bildwiederholrate = QStringLiteral("25");
-    info.AspectRatio = QStringLiteral("4:3");
-    info.Tonspuren = QStringLiteral("1");
+    info.Bildwiederholrate = "25";
+    info.AspectRatio = "4:3";
+    info.Tonspuren = "1";
     info.TonFormat = {0, kNone};
     info.DVDSprache = {kLanguageDE, kNone};
     info.DVDBitrate = {8, kNone};
@@ -44,8 +44,8 @@ TEST(TitleSetPass, AlikeSourcesShareATitleSetAndEveryBreakCounts) {
     EXPECT_FALSE(one[1].Hart);
 
     MPEGInfo longer = Source("b");
-    longer.Spieldauer = QStringLiteral("999");
-    longer.FormatStr = QStringLiteral("anders");
+    longer.Spieldauer = "999";
+    longer.FormatStr = "anders";
     SourceTable alike = Table({Source("a"), longer});
     EXPECT_EQ(alike.titleSetPass(), 1);
 
@@ -58,7 +58,7 @@ TEST(TitleSetPass, AlikeSourcesShareATitleSetAndEveryBreakCounts) {
 
 TEST(TitleSetPass, BothTrackSlotsAndTheUsersBreaksCount) {
     MPEGInfo twoTracks = Source("b");
-    twoTracks.Tonspuren = QStringLiteral("2");
+    twoTracks.Tonspuren = "2";
     twoTracks.TonFormat = {0, 0};
     twoTracks.DVDSprache = {kLanguageDE, kLanguageEN};
     twoTracks.DVDBitrate = {8, 8};
@@ -80,18 +80,18 @@ TEST(TitleSetPass, BothTrackSlotsAndTheUsersBreaksCount) {
 
 TEST(SourceTable, RemoveShiftsAndEmptiesTheFreedRecord) {
     SourceTable table = Table({Source("a"), Source("b"), Source("c"), Source("d")});
-    table[3].Kapitel = QStringLiteral("00:01:00.000");
+    table[3].Kapitel = "00:01:00.000";
     table.remove(1);
     ASSERT_EQ(table.count(), 3);
     EXPECT_EQ(table.paths(), (QStringList{"a", "c", "d"}));
-    EXPECT_EQ(table[2].Kapitel, QStringLiteral("00:01:00.000"));
+    EXPECT_EQ(table[2].Kapitel, "00:01:00.000");
     EXPECT_EQ(table[4], MPEGInfo());
 
     SourceTable full;
     for (int i = 0; i < kMaxSources; ++i)
         full.append(QString::number(i));
     EXPECT_TRUE(full.isFull());
-    EXPECT_EQ(full.append(QStringLiteral("zu viel")), 0);
+    EXPECT_EQ(full.append("zu viel"), 0);
     full.remove(0);
     EXPECT_EQ(full[kMaxSources], MPEGInfo());
     full.removeAll();
@@ -99,8 +99,7 @@ TEST(SourceTable, RemoveShiftsAndEmptiesTheFreedRecord) {
 }
 
 TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
-    const QString players =
-        QStringLiteral(" nicht DVD-gerecht (PAL): viele, aber nicht alle Player spielen das ab.");
+    const QString players = " nicht DVD-gerecht (PAL): viele, aber nicht alle Player spielen das ab.";
     const std::tuple<const char*, const char*, QString> cases[] = {
         {"720x576", "25.000", QString()},
         {"704x576", "25", QString()},
@@ -111,14 +110,14 @@ TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
         {"352x288", "23.976", "Bildrate 23.976 fps ist" + players},
         {"720x480", "29.970", "Bildgröße 720x480 und Bildrate 29.970 fps sind" + players}};
     for (const auto& [size, rate, note] : cases) {
-        MPEGInfo r = Source(QStringLiteral("a"), QLatin1String(size));
+        MPEGInfo r = Source("a", QLatin1String(size));
         r.Bildwiederholrate = QLatin1String(rate);
         EXPECT_EQ(PlayerNote(r), note) << size << " " << rate;
     }
-    MPEGInfo ntsc = Source(QStringLiteral("b"));
-    ntsc.Bildwiederholrate = QStringLiteral("29.970");
-    MPEGInfo film = Source(QStringLiteral("c"));
-    film.Bildwiederholrate = QStringLiteral("23.976");
+    MPEGInfo ntsc = Source("b");
+    ntsc.Bildwiederholrate = "29.970";
+    MPEGInfo film = Source("c");
+    film.Bildwiederholrate = "23.976";
     EXPECT_FALSE(MixesSystems(Table({Source("a"), Source("a")})));
     EXPECT_FALSE(MixesSystems(Table({ntsc, film})));
     EXPECT_TRUE(MixesSystems(Table({Source("a"), ntsc})));
@@ -126,22 +125,21 @@ TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
 
 // How close the estimate comes is the end-to-end run's matter; here the discs and the warnings.
 TEST(DiscEstimate, AgainstDvd5AndDvd9AndAWarningOnlyWhenBurning) {
-    EXPECT_EQ(CapacityText(1024000),
-              QStringLiteral("Voraussichtlich 1.000 MB: passt auf eine DVD-5 (4.483 MB)."));
+    EXPECT_EQ(CapacityText(1024000), "Voraussichtlich 1.000 MB: passt auf eine DVD-5 (4.483 MB).");
     EXPECT_EQ(CapacityText(kDvd5Bytes / 1024 + 1),
               QStringLiteral("Voraussichtlich 4.483 MB: zu groß für eine DVD-5 (4.483 MB), passt auf eine "
                              "DVD-9 (8.148 MB)."));
     EXPECT_EQ(CapacityText(kDvd9Bytes / 1024 + 1),
-              QStringLiteral("Voraussichtlich 8.148 MB: zu groß auch für eine DVD-9 (8.148 MB)."));
+              "Voraussichtlich 8.148 MB: zu groß auch für eine DVD-9 (8.148 MB).");
 
     TempFolder dir;
-    MPEGInfo dvd = Source(dir.write(QStringLiteral("dvd.mpg"), QByteArray()));
+    MPEGInfo dvd = Source(dir.write("dvd.mpg", QByteArray()));
     dvd.NavPacks = true;
     ASSERT_TRUE(QFile(dvd.Datei).resize(5000000LL * 1024));  // sparse
     const SourceTable table = Table({dvd});
     ProgramSettings s;
     s.variant1 = true;
-    s.menu1 = dir.write(QStringLiteral("menu.vob"), QByteArray(2048, 'm'));
+    s.menu1 = dir.write("menu.vob", QByteArray(2048, 'm'));
     EXPECT_EQ(DvdEstimateKB(table, s), 5000002) << "a DVD source goes on as it is, with the menu";
     EXPECT_TRUE(StartWarnings(table, s).isEmpty()) << "nothing is burned";
     s.burn = true;
