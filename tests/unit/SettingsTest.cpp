@@ -116,7 +116,9 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged) {
     EXPECT_EQ(Written(loaded), Written(s));
 }
 
-TEST_F(SettingsTest, WrittenFileHasTheSectionsAndKeysInTableOrder) {
+// The sections in their order and what is written but never read (each key's
+// place is the key table's matter, and every value is checked by the round trip).
+TEST_F(SettingsTest, WrittenFileHasTheSectionsInOrderAndTheWriteOnlyValues) {
     ProgramSettings s;
     s.burner = -1;  // nothing selected
     s.recover = 3;
@@ -125,19 +127,6 @@ TEST_F(SettingsTest, WrittenFileHasTheSectionsAndKeysInTableOrder) {
     const IniFile ini(program.file("neu.ini"));
     EXPECT_EQ(ini.sections(), QStringList({"Version", "Fenster", "SVCDrip", "Kapitel", "Author", "ImageDVD",
                                            "Allgemein", "Pfade"}));
-    const std::pair<const char*, QStringList> keys[] = {
-        {"Author", {"PGC", "Variante0", "Variante1", "Variante2", "VorMenu", "Menü1", "Menü2", "Menü3"}},
-        {"ImageDVD",
-         {"Brennen", "Image", "Split", "Decrypter", "ImgTool", "Titel", "Brenner", "Speed", "Löschen",
-          "Beenden", "Auswerfen", "Logdatei", "ImgDatei"}},
-        {"Allgemein",
-         {"lkVCDxRip", "mpgtx", "jrDMUX", "BeSweet", "MPlex", "DVDauthor", "mkisofs", "Decrypter", "ImgTool",
-          "Einzel", "AutoName", "XML Edit", "Tools", "Temporär", "Recover", "Process", "GaugeFore",
-          "GaugeBack"}},
-        {"Pfade", {"SVCD", "Images", "Arbeit", "DVDroot", "RIProot", "Projekte"}},
-        {"Kapitel", {"Lautstärke", "Abstand", "Anzahl"}}};
-    for (const auto& [section, names] : keys)
-        EXPECT_EQ(ini.keys(QString::fromUtf8(section)), names) << section;
     EXPECT_EQ((QStringList{ini.value("ImageDVD", "Brenner"), ini.value("ImageDVD", "ImgDatei"),
                            ini.value("Allgemein", "Recover")}),
               (QStringList{"-1", s.isoPath, "3"}));

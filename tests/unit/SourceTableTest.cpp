@@ -37,45 +37,33 @@ std::vector<int> Sets(const SourceTable& table) {
     return sets;
 }
 
-TEST(TitleSetPass, AlikeSourcesShareATitleSetAndEveryBreakCounts) {
-    SourceTable one = Table({Source("a")});
-    EXPECT_EQ(one.titleSetPass(), 1);
-    EXPECT_EQ(one[1].VTS, 1);
-    EXPECT_FALSE(one[1].Hart);
-
+// Alike sources share a title set (play time and format text do not count); any
+// difference opens a new one, with no merging back; both track slots count, as do
+// languages a loaded project may hold. The user's breaks are the structure tab's tests.
+TEST(TitleSetPass, AlikeSourcesShareATitleSetAndEveryDifferenceCounts) {
     MPEGInfo longer = Source("b");
     longer.Spieldauer = "999";
     longer.FormatStr = "anders";
-    SourceTable alike = Table({Source("a"), longer});
-    EXPECT_EQ(alike.titleSetPass(), 1);
-
-    // A, B, A: no merging back.
-    SourceTable aba = Table({Source("a"), Source("b", "352x288"), Source("c")});
-    EXPECT_EQ(aba.titleSetPass(), 3);
-    EXPECT_EQ(Sets(aba), (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(aba[2].Hart && aba[2].Weich && aba[3].Hart);
-}
-
-TEST(TitleSetPass, BothTrackSlotsAndTheUsersBreaksCount) {
     MPEGInfo twoTracks = Source("b");
     twoTracks.Tonspuren = "2";
     twoTracks.TonFormat = {0, 0};
     twoTracks.DVDSprache = {kLanguageDE, kLanguageEN};
     twoTracks.DVDBitrate = {8, 8};
-    SourceTable table = Table({Source("a"), twoTracks});
-    EXPECT_EQ(table.titleSetPass(), 2);
-
     MPEGInfo otherLanguage = Source("c");
-    otherLanguage.DVDSprache[1] = kLanguageEN;  // as a loaded project may hold
-    SourceTable languages = Table({Source("a"), otherLanguage, Source("d"), Source("e")});
-    languages.titleSetPass();
-    EXPECT_EQ(Sets(languages), (std::vector<int>{1, 2, 3, 3}));
-
-    SourceTable soft = Table({Source("a"), Source("b"), Source("c")});
-    soft[2].Weich = true;
-    soft.titleSetPass();
-    EXPECT_EQ(Sets(soft), (std::vector<int>{1, 2, 2}));
-    EXPECT_FALSE(soft[2].Hart);
+    otherLanguage.DVDSprache[1] = kLanguageEN;
+    const std::pair<QList<MPEGInfo>, std::vector<int>> cases[] = {
+        {{Source("a")}, {1}},
+        {{Source("a"), longer}, {1, 1}},
+        {{Source("a"), Source("b", "352x288"), Source("c")}, {1, 2, 3}},
+        {{Source("a"), twoTracks}, {1, 2}},
+        {{Source("a"), otherLanguage, Source("d"), Source("e")}, {1, 2, 3, 3}}};
+    for (const auto& [sources, sets] : cases) {
+        SourceTable table = Table(sources);
+        EXPECT_EQ(table.titleSetPass(), sets.back());
+        EXPECT_EQ(Sets(table), sets);
+        for (int i = 1; i <= table.count(); ++i)
+            EXPECT_EQ(table[i].Hart, i > 1 && sets[i - 1] != sets[i - 2]) << i;
+    }
 }
 
 TEST(SourceTable, RemoveShiftsAndEmptiesTheFreedRecord) {
