@@ -129,7 +129,9 @@ TEST_F(AuthorScriptTest, OnePgcPerFileNumbersTitlesBySource) {
               (QStringList{"Quelle(n): " + mpg(1), "           " + mpg(2), "           " + mpg(3)}));
 }
 
-TEST_F(AuthorScriptTest, NavPackSourceUsesItsOwnFileAndTwoTracksDeclareBoth) {
+// A source with navigation packets goes on with its own file and declares both
+// tracks; an AC-3 track whose bitrate changes on the DVD is re-encoded as MPEG audio.
+TEST_F(AuthorScriptTest, NavPackSourceUsesItsOwnFileAndAnUpmixedAc3TrackIsMpegAudio) {
     MPEGInfo& dvd = add(1);
     dvd.Datei = dir.write("eigen.mpg", "x");
     dvd.NavPacks = true;
@@ -137,23 +139,20 @@ TEST_F(AuthorScriptTest, NavPackSourceUsesItsOwnFileAndTwoTracksDeclareBoth) {
     dvd.Tonspuren = "2";
     dvd.TonFormat = {1, 0};
     dvd.TonAbtastrate = {"48 KHz", "48 KHz"};
-    dvd.TonBitrate = {7, 7};
-    dvd.DVDBitrate = {7, 7};
+    dvd.TonBitrate = dvd.DVDBitrate = {7, 7};
     dvd.DVDSprache = {kLanguageDE, kLanguageEN};
+    MPEGInfo& upmixed = add(2);
+    upmixed.TonFormat[0] = 1;
+    upmixed.TonAbtastrate[0] = "48 KHz";
+    upmixed.TonBitrate[0] = 7;
+    upmixed.DVDBitrate[0] = 6;
     const QStringList lines = build();
-    EXPECT_TRUE(lines.contains("      <video format=\"pal\" aspect=\"16:9\" resolution=\"352x288\" />"));
-    EXPECT_TRUE(lines.contains("      <audio format=\"ac3\" lang=\"DE\" />"));
-    EXPECT_TRUE(lines.contains("      <audio format=\"mp2\" lang=\"EN\" />"));
-    EXPECT_TRUE(lines.contains("         <vob file=\"" + dvd.Datei + "\" />"));
-}
-
-TEST_F(AuthorScriptTest, AnUpmixedAc3TrackIsDeclaredAsMpegAudio) {
-    MPEGInfo& r = add(1);
-    r.TonFormat[0] = 1;
-    r.TonAbtastrate[0] = "48 KHz";
-    r.TonBitrate[0] = 7;
-    r.DVDBitrate[0] = 6;  // changed on the DVD: the track is re-encoded
-    EXPECT_TRUE(build().contains("      <audio format=\"mp2\" lang=\"DE\" />"));
+    for (const QString& line : QStringList{
+             "      <video format=\"pal\" aspect=\"16:9\" resolution=\"352x288\" />",
+             "      <audio format=\"ac3\" lang=\"DE\" />", "      <audio format=\"mp2\" lang=\"EN\" />",
+             "         <vob file=\"" + dvd.Datei + "\" />"})
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
+    EXPECT_EQ(lines.count("      <audio format=\"mp2\" lang=\"DE\" />"), 1) << "the upmixed track";
 }
 
 TEST_F(AuthorScriptTest, MissingFilesStopTheScript) {
