@@ -48,6 +48,22 @@ void WindowTest::click(const char* name) {
     pump();
 }
 
+QStringList WindowTest::clickAnswering(const char* name, const QStringList& answers) {
+    for (const QString& answer : answers)
+        dialogs.answer(answer);
+    click(name);
+    return dialogs.takeTexts();
+}
+
+void WindowTest::expectEnabled(std::initializer_list<const char*> names, bool on) const {
+    for (const char* name : names)
+        EXPECT_EQ(enabled(name), on) << name;
+}
+
+bool WindowTest::showing(const char* tab) const {
+    return find<QTabWidget>("tav")->currentWidget() == find(tab);
+}
+
 void WindowTest::showTab(const char* name) {
     find<QTabWidget>("tav")->setCurrentWidget(find<QWidget>(name));
     pump();

@@ -3,25 +3,8 @@
 #include <gtest/gtest.h>
 
 // The window tests' own includes: the controls they read and click.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "gui/tabs/ChapterTab.h"
@@ -56,6 +39,20 @@ class WindowTest : public ::testing::Test {
     }
     // Clicks a button (or radio button / check box) by its name.
     void click(const char* name);
+    // Queues answers, clicks a button and returns the texts shown (file dialogs: their titles).
+    QStringList clickAnswering(const char* name, const QStringList& answers);
+    bool enabled(const char* name) const { return find(name)->isEnabled(); }
+    bool visible(const char* name) const { return find(name)->isVisible(); }
+    // Each of the named controls is enabled (or disabled).
+    void expectEnabled(std::initializer_list<const char*> names, bool on) const;
+    // The text of a line edit, label, button or plain text edit.
+    QString text(const char* name) const {
+        return find(name)
+            ->property(qobject_cast<QPlainTextEdit*>(find(name)) ? "plainText" : "text")
+            .toString();
+    }
+    // Whether the tab sheet of that name is shown.
+    bool showing(const char* tab) const;
     // Shows a tab sheet of tav by its name.
     void showTab(const char* name);
     // Clicks a row of a list like a user.
