@@ -23,13 +23,13 @@
 // dialogs.take()/takeTexts()).
 class WindowTest : public ::testing::Test {
   protected:
-    void SetUp() override;
+    void SetUp() override { open(); }
     void TearDown() override;
-
     // Builds (or rebuilds) the window; the program folder stays.
     void open();
     // Closes the window normally (settings saved).
-    void closeWindow();
+    void closeWindow() { h->close(), pump(); }
+    static void pump() { QApplication::processEvents(); }
 
     template <class T = QWidget>
     T* find(const char* name) const {
@@ -41,32 +41,22 @@ class WindowTest : public ::testing::Test {
     void click(const char* name);
     // Queues answers, clicks a button and returns the texts shown (file dialogs: their titles).
     QStringList clickAnswering(const char* name, const QStringList& answers);
+    // Clicks a row of a list like a user.
+    void clickRow(const char* list, int row);
+    // Shows a tab sheet of tav by its name; whether it is shown.
+    void showTab(const char* name) { find<QTabWidget>("tav")->setCurrentWidget(find(name)), pump(); }
+    bool showing(const char* tab) const { return find<QTabWidget>("tav")->currentWidget() == find(tab); }
     bool enabled(const char* name) const { return find(name)->isEnabled(); }
     bool visible(const char* name) const { return find(name)->isVisible(); }
     // Each of the named controls is enabled (or disabled).
     void expectEnabled(std::initializer_list<const char*> names, bool on) const;
     // The text of a line edit, label, button or plain text edit.
-    QString text(const char* name) const {
-        return find(name)
-            ->property(qobject_cast<QPlainTextEdit*>(find(name)) ? "plainText" : "text")
-            .toString();
-    }
-    // Whether the tab sheet of that name is shown.
-    bool showing(const char* tab) const;
-    // Shows a tab sheet of tav by its name.
-    void showTab(const char* name);
-    // Clicks a row of a list like a user.
-    void clickRow(QListWidget* list, int row);
-    // Lets queued events run.
-    static void pump();
+    QString text(const char* name) const;
     // The texts of a list's or a combo box's items.
-    static QStringList texts(const QListWidget* list);
-    static QStringList texts(const QComboBox* combo);
+    QStringList texts(const char* name) const;
     // A source record as a loaded project holds it: MPEG-2 PAL 480x576 4:3, one MP2
     // track (224 kbit/s, 44.1 kHz, German, 256 kbit/s on the DVD); returns its number.
-    int holdSource(const QString& path, const QString& seconds = QStringLiteral("10"),
-                   const QString& marks = QString());
-
+    int holdSource(const QString& path, const QString& seconds = "10", const QString& marks = QString());
     // A copy of a test medium in the test's own folder (files may be put beside it).
     QString copy(const QString& source, const QString& name);
 

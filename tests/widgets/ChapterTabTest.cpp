@@ -56,9 +56,9 @@ class ChapterTabTest : public WindowTest {
     // Shows the tab and opens source row (0-based) with a click.
     void open(int row) {
         if (!showing("tavTabKAP")) showTab("tavTabKAP");
-        clickRow(find<QListWidget>("ListMPEG"), row);
+        clickRow("ListMPEG", row);
     }
-    QStringList listed() const { return texts(find<QListWidget>("ListKapitel")); }
+    QStringList listed() const { return texts("ListKapitel"); }
     // Types text into a field and presses Return (which acts like the button beside it) or clicks a button.
     void enter(const char* field, const QString& text, const char* button = nullptr) {
         find<QLineEdit>(field)->setText(text);
@@ -90,7 +90,7 @@ TEST_F(ChapterTabTest, ShowingTheTabListsFileNamesAndClosesThePlayer) {
     h->sources().remove(2);
     showTab("tavTabKAP");
     EXPECT_FALSE(player->isOpen());
-    EXPECT_EQ(texts(find<QListWidget>("ListMPEG")), (QStringList{"eins.mpg", "zwei.mpg"}));
+    EXPECT_EQ(texts("ListMPEG"), (QStringList{"eins.mpg", "zwei.mpg"}));
     EXPECT_EQ(find<QListWidget>("ListMPEG")->currentRow(), -1);
     EXPECT_TRUE(enabled("ListMPEG") && text("EdSpieldauer").isEmpty() && position().isEmpty() &&
                 listed().isEmpty());
@@ -147,7 +147,7 @@ TEST_F(ChapterTabTest, HandEditedMarksAreStoredInKapitel) {
     click("BuKAdd");
     EXPECT_EQ(h->sources()[1].Kapitel, "00:00:02.040,00:00:04.000,00:09:00.000,00:10:00.000")
         << "a mark at the end is not listed, but it stays";
-    clickRow(find<QListWidget>("ListKapitel"), 1);  // jumps to the mark
+    clickRow("ListKapitel", 1);  // jumps to the mark
     EXPECT_EQ(player->pos, 100);
     click("BuKDel");
     EXPECT_FALSE(enabled("BuKDel"));
@@ -163,9 +163,9 @@ TEST_F(ChapterTabTest, EveryEditOfMarksResetsAResumePointInTheAuthoringStages) {
     find<QLineEdit>("EdGleich")->setText("3");
     for (const char* button : {"BuKAdd", "BuKDel", "BuKDelAlle", "BuAlle", "BuGleich"}) {
         for (int point : {399, 400, 702}) {
-            enter("EdAlle", "1", "BuAlle");                 // marks to delete
-            click("BuStop");                                // enables BuKAdd
-            clickRow(find<QListWidget>("ListKapitel"), 0);  // enables BuKDel
+            enter("EdAlle", "1", "BuAlle");  // marks to delete
+            click("BuStop");                 // enables BuKAdd
+            clickRow("ListKapitel", 0);      // enables BuKDel
             h->runState().resumePoint = point;
             click(button);
             EXPECT_EQ(h->runState().resumePoint, point < 400 ? point : 0) << button << " " << point;

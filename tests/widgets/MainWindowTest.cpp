@@ -120,7 +120,7 @@ TEST_F(MainWindow, ClicksDuringEveryStepOfARunChangeNothingItConverts) {
     runner->hook = [&] {
         steps.insert(h->runState().processingState / 100);
         find<QLineEdit>("EdArbeitDir")->setText(disk.file("anders"));  // the run keeps its own folders
-        clickRow(find<QListWidget>("ListSVCD"), 1);
+        clickRow("ListSVCD", 1);
         for (const char* name :
              {"BuAdd", "BuDel", "BuDelAlle", "BuHoch", "BuRunter", "BuRecover", "BuOeffnen", "Strukt"}) {
             EXPECT_FALSE(enabled(name)) << name;

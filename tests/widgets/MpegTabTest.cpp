@@ -12,7 +12,7 @@ class MpegTabTest : public WindowTest {
         for (const QString& name : names)
             holdSource("/quellen/" + name, "10", name);
     }
-    void select(int row) { clickRow(find<QListWidget>("ListSVCD"), row); }
+    void select(int row) { clickRow("ListSVCD", row); }
     QStringList marks() const {
         QStringList result;
         for (int i = 1; i <= h->sources().count(); ++i)
@@ -63,7 +63,7 @@ TEST_F(MpegTabTest, AddsOneFileWithItsChapterFile) {
     h->runState().resumePoint = 500;
     EXPECT_EQ(add({path}), QStringList{"Hinzufügen von MPEG-Dateien"});
     EXPECT_TRUE(dialogs.lastFileRequest().multiple && dialogs.lastFileRequest().showHidden);
-    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")), QStringList{path});
+    EXPECT_EQ(texts("ListSVCD"), QStringList{path});
     EXPECT_EQ(h->sources()[1].Kapitel, "00:01:00.000,00:02:00.000");
     EXPECT_EQ(h->settings().svcd, disk.path());
     EXPECT_EQ(h->runState().resumePoint, 0);
@@ -88,7 +88,7 @@ TEST_F(MpegTabTest, AddsSeveralFilesInCaseInsensitiveNameOrderAndReportsRefusals
         (QStringList{"Hinzufügen von MPEG-Dateien",
                      "Die Datei " + c + " hat das Format\r\n\r\n\r\n\r\nDie Datei wird nicht geladen."}));
     EXPECT_TRUE(shown.value(2).contains("jrDMUX.exe wurde nicht gefunden")) << shown.value(2).toStdString();
-    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")), (QStringList{a, b, d}));
+    EXPECT_EQ(texts("ListSVCD"), (QStringList{a, b, d}));
 }
 
 TEST_F(MpegTabTest, StopsAtThirtySources) {
@@ -99,8 +99,7 @@ TEST_F(MpegTabTest, StopsAtThirtySources) {
         files << copy(TestMedia::Vcd(), name);
     EXPECT_EQ(add(files), (QStringList{"Hinzufügen von MPEG-Dateien",
                                        "Es wurde die maximale Anzahl von 30 Quelldateien erreicht."}));
-    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")).mid(28),
-              (QStringList{disk.file("a.mpg"), disk.file("B.mpg")}));
+    EXPECT_EQ(texts("ListSVCD").mid(28), (QStringList{disk.file("a.mpg"), disk.file("B.mpg")}));
     EXPECT_EQ(clickAnswering("BuAdd", {}),
               QStringList{"Die maximale Anzahl von 30 Quelldateien wurde bereits erreicht."});
 }
@@ -148,7 +147,7 @@ TEST_F(MpegTabTest, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
     click("BuHoch");
     EXPECT_EQ(h->runState().resumePoint, 0);
     EXPECT_EQ(marks(), (QStringList{"a.mpg", "c.mpg", "b.mpg"}));
-    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")).at(1), "/quellen/c.mpg");
+    EXPECT_EQ(texts("ListSVCD").at(1), "/quellen/c.mpg");
     EXPECT_EQ(find<QListWidget>("ListSVCD")->currentRow(), 1);
     EXPECT_EQ(moves(), std::pair(true, true));
     click("BuHoch");
@@ -170,7 +169,7 @@ TEST_F(MpegTabTest, RemovesTheSelectedSourceOrAll) {
     click("BuDel");
     EXPECT_EQ(h->runState().resumePoint, 0);
     EXPECT_EQ(marks(), (QStringList{"a.mpg", "c.mpg"}));
-    EXPECT_EQ(texts(find<QListWidget>("ListSVCD")), (QStringList{"/quellen/a.mpg", "/quellen/c.mpg"}));
+    EXPECT_EQ(texts("ListSVCD"), (QStringList{"/quellen/a.mpg", "/quellen/c.mpg"}));
     EXPECT_EQ(labels({"LaFormat", "LaZeit", "LaBR0"}), (QStringList{"", "", ""}));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(find("LaFormat"))->text(QAccessible::Name), "Format");
     EXPECT_EQ(moves(), std::pair(false, false));

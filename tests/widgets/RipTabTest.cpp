@@ -24,14 +24,14 @@ class RipTabTest : public WindowTest {
         WindowTest::SetUp();
         showTab("tavTabRip");
     }
-    QStringList images() const { return texts(find<QListWidget>("ListImages")); }
+    QStringList images() const { return texts("ListImages"); }
     // Adds images through the dialog; questions are answered from answers.
     QStringList addImages(const QStringList& files, const QStringList& answers = {}) {
         return clickAnswering("BuImgAdd", QStringList{files.join('|')} + answers);
     }
     // Selects an image row (-1: none) and tells which of Del, Hoch, Runter are enabled.
     QString moveButtons(int row = -1) {
-        if (row >= 0) clickRow(find<QListWidget>("ListImages"), row);
+        if (row >= 0) clickRow("ListImages", row);
         QString flags;
         for (const char* name : {"BuImgDel", "BuImgHoch", "BuImgRunter"})
             flags += enabled(name) ? '1' : '0';
@@ -53,8 +53,8 @@ TEST_F(RipTabTest, DriveListsFollowTheOpticalDrivesInSysfs) {
     QDir().mkpath(sysfs.file("class/block/vda"));
     sysClassBlock = sysfs.file("class/block");
     open();
-    EXPECT_EQ(texts(find<QComboBox>("CoLW")), QStringList({"/dev/sr0: (1:0:0) HL-DT-ST DVDRAM GH24NS",
-                                                           "/dev/sr1: (2:0:1) HL-DT-ST BW-16D1HT"}));
+    EXPECT_EQ(texts("CoLW"), QStringList({"/dev/sr0: (1:0:0) HL-DT-ST DVDRAM GH24NS",
+                                          "/dev/sr1: (2:0:1) HL-DT-ST BW-16D1HT"}));
     for (int k = 0; k < 6; ++k) {
         EXPECT_EQ(find<QComboBox>(kRipCombos[k])->count(), 2)
             << "the same drives, shown with their discs' labels";
@@ -84,7 +84,7 @@ TEST_F(RipTabTest, RipListsShowTheDiscLabels) {
     const QStringList labelled{iso + ": (1:0:0) URLAUB_2004", unlabelled + ": (1:0:1) - Ohne Titel -",
                                missing + ": (2:0:0) - Leer -"};
     for (int k = 0; k < 6; ++k) {
-        EXPECT_EQ(texts(find<QComboBox>(kRipCombos[k])), labelled) << k;
+        EXPECT_EQ(texts(kRipCombos[k]), labelled) << k;
         EXPECT_EQ(enabled(kRipCombos[k]), k < 3) << k;
     }
     EXPECT_EQ(find<QComboBox>("CoLWRipB")->currentIndex(), 2) << "the selection stays";
