@@ -59,8 +59,12 @@ void WindowTest::clickRow(const char* name, int row) {
     pump();
 }
 
-QString WindowTest::text(const char* name) const {
-    return find(name)->property(qobject_cast<QPlainTextEdit*>(find(name)) ? "plainText" : "text").toString();
+const char* WindowTest::shown(const char* name) const {
+    const QWidget* control = find(name);
+    if (qobject_cast<const QAbstractButton*>(control)) return "checked";
+    if (qobject_cast<const QComboBox*>(control)) return "currentIndex";
+    if (qobject_cast<const QAbstractSlider*>(control)) return "value";
+    return qobject_cast<const QPlainTextEdit*>(control) ? "plainText" : "text";
 }
 
 QStringList WindowTest::texts(const char* name) const {

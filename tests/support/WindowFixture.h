@@ -50,10 +50,16 @@ class WindowTest : public ::testing::Test {
     bool visible(const char* name) const { return find(name)->isVisible(); }
     // Each of the named controls is enabled (or disabled).
     void expectEnabled(std::initializer_list<const char*> names, bool on) const;
-    // The text of a line edit, label, button or plain text edit.
-    QString text(const char* name) const;
+    // What a control shows: a box's check, a list's index, a slider's value, else its text.
+    QVariant value(const char* name) const { return find(name)->property(shown(name)); }
+    void set(const char* name, const QVariant& value) {
+        EXPECT_TRUE(find(name)->setProperty(shown(name), value)) << name;
+    }
+    QString text(const char* name) const { return value(name).toString(); }
     // The texts of a list's or a combo box's items.
     QStringList texts(const char* name) const;
+    // The property that holds what a control shows.
+    const char* shown(const char* name) const;
     // A source record as a loaded project holds it: MPEG-2 PAL 480x576 4:3, one MP2
     // track (224 kbit/s, 44.1 kHz, German, 256 kbit/s on the DVD); returns its number.
     int holdSource(const QString& path, const QString& seconds = "10", const QString& marks = QString());
@@ -70,6 +76,10 @@ class WindowTest : public ::testing::Test {
     std::function<std::unique_ptr<MediaLibrary>()> mediaLibrary;
     std::unique_ptr<THaupt> h;
 };
+
+inline void PrintTo(const QVariant& value, std::ostream* os) {
+    *os << value.toString().toStdString();
+}
 
 // Runs act on the modal window of type T that the next call opens, once it shows
 // (without one the test fails and the modal window that is open is closed).

@@ -30,30 +30,25 @@ TEST_F(GeneralOptions, FolderChoicesAreRefusedInsideOrAboveTheDvdFolder) {
         "Das Ripp Verzeichnis darf nicht im DVD-Verzeichnis\r\nliegen oder mit ihm identisch sein.";
     const QString above =
         "Das DVD Verzeichnis liegt über einem eingestellten\r\nVerzeichnis oder ist mit einem identisch.";
-    find<QLineEdit>("EdDVDDir")->setText(dvd);
-    find<QLineEdit>("EdDVDLabel")->setText("Urlaub");
+    set("EdDVDDir", dvd);
+    set("EdDVDLabel", "Urlaub");
     h->runState().resumePoint = 300;
     const struct {
         const char *button, *field;
         QString answer, error, start;  // start: where the chooser opens
         int resumePoint;               // after the choice
     } rows[] = {{"BuArbeitDir", "EdArbeitDir", folder("Work/DVD/Temp"), inWork, programDir.path(), 300},
-                {"BuArbeitDir", "EdArbeitDir", dvd, inWork, programDir.path(), 300},
                 {"BuArbeitDir", "EdArbeitDir", work, "", programDir.path(), 0},
                 {"BuDVDDir", "EdDVDDir", other, "", dvd, 0},
                 {"BuDVDDir", "EdDVDDir", work, above, other, 0},  // the working folder
                 {"BuDVDDir", "EdDVDDir", disk.path(), above, other, 0},
-                {"BuDVDDir", "EdDVDDir", "/", above, other, 0},
                 {"BuDVDDir", "EdDVDDir", other, above, other, 0},  // itself
-                {"BuDVDDir", "EdDVDDir", folder("Other"), above, other, 0},
                 {"BuDVDDir", "EdDVDDir", dvd, "", other, 0},
-                {"BuRipDir", "EdRipDir", dvd, inRip, programDir.path(), 0},
                 {"BuRipDir", "EdRipDir", folder("Work/DVD/Ripp"), inRip, programDir.path(), 0},
                 {"BuRipDir", "EdRipDir", folder("Work/Ripp"), "", programDir.path(), 0}};
     for (const auto& row : rows) {
         const QString before = text(row.field);
-        const QStringList shown = clickAnswering(row.button, {row.answer});
-        EXPECT_EQ(shown.value(1), row.error) << row.button << " " << row.answer.toStdString();
+        EXPECT_EQ(clickAnswering(row.button, {row.answer}).value(1), row.error) << row.answer.toStdString();
         EXPECT_EQ(text(row.field), row.error.isEmpty() ? row.answer : before) << row.answer.toStdString();
         EXPECT_EQ(dialogs.lastFileRequest().folder, row.start) << row.answer.toStdString();
         EXPECT_EQ(h->runState().resumePoint, row.resumePoint) << "the work folder discards the resume point";
@@ -65,7 +60,7 @@ TEST_F(GeneralOptions, FolderChoicesAreRefusedInsideOrAboveTheDvdFolder) {
     h->runState().resumePoint = 300;
     clickAnswering("BuArbeitDir", {"cancel"});
     EXPECT_EQ(h->runState().resumePoint, 0);
-    find<QLineEdit>("EdDVDDir")->setText(work + "/neu");
+    set("EdDVDDir", work + "/neu");
     clickAnswering("BuDVDDir", {"cancel"});
     EXPECT_EQ(dialogs.lastFileRequest().folder, work);
     EXPECT_EQ(text("EdDVDDir"), work + "/neu");
@@ -107,53 +102,41 @@ TEST_F(GeneralOptions, MciButtonShowsWhatThePlayerCanOpen) {
 }
 
 // The defaults and the file format are the settings tests' matter; here the controls show and keep them.
-TEST_F(GeneralOptions, FirstStartShowsTheDefaultsAndClosingSavesWhatTheNextStartRestores) {
+TEST_F(GeneralOptions, FirstStartShowsTheDefaultsClosingSavesWhatTheNextStartRestoresAndAProjectKeepsIt) {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(h->pos(), QPoint(screen.width() / 2 - 564 / 2, screen.height() / 2 - 392 / 2));
     EXPECT_EQ(text("EdISODatei"), programDir.path() + "/Meine_DVD.iso");
-    EXPECT_EQ(find<QScrollBar>("ScLaut")->value(), 700);
+    EXPECT_EQ(value("ScLaut"), 700);
     EXPECT_FALSE(QFileInfo::exists(settingsFile())) << "nothing is written before closing";
-
-    const QString work = folder("Arbeit");
+    // Controls of each kind and what they are set to.
+    const char* const names[] = {"ChEinzel",  "ChXML",  "ChPGC",      "ChImage",     "ChVorMenu", "ChName",
+                                 "CoProcess", "ScLaut", "EdDVDLabel", "EdArbeitDir", "RaVar2"};
+    const QVariant kept[] = {true, true, true, true, false, false, 4, 250, "Urlaub", folder("Arbeit"), true};
     h->move(40, 50);
-    const char* const boxes[] = {"ChEinzel", "ChXML", "ChPGC", "ChImage"};
-    for (const char* name : boxes)
-        find<QCheckBox>(name)->setChecked(true);
-    find<QCheckBox>("ChVorMenu")->setChecked(false);
-    find<QComboBox>("CoProcess")->setCurrentIndex(4);
-    find<QLineEdit>("EdDVDLabel")->setText("Urlaub");
-    find<QScrollBar>("ScLaut")->setValue(250);
     h->settings().menu2 = programDir.write("menue/menu01sub.vob", "vob");
     click("RaVar2");
-    find<QLineEdit>("EdArbeitDir")->setText(work);
+    for (int k = 0; k < 11; ++k)
+        set(names[k], kept[k]);
     closeWindow();
     EXPECT_EQ(IniFile(settingsFile()).value("Version", "Tavrolin"), ProgramVersion());
     open();
     EXPECT_EQ(h->pos(), QPoint(40, 50));
-    for (const char* name : boxes)
-        EXPECT_TRUE(find<QCheckBox>(name)->isChecked()) << name;
-    EXPECT_FALSE(find<QCheckBox>("ChVorMenu")->isChecked() || find<QCheckBox>("ChName")->isChecked());
-    EXPECT_EQ(find<QComboBox>("CoProcess")->currentIndex(), 4);
-    EXPECT_EQ(find<QScrollBar>("ScLaut")->value(), 250);
-    EXPECT_TRUE(find<QRadioButton>("RaVar2")->isChecked());
+    for (int k = 0; k < 11; ++k)
+        EXPECT_EQ(value(names[k]), kept[k]) << names[k];
     EXPECT_EQ(text("EdHM"), programDir.file("menue/menu01sub.vob"));
     EXPECT_EQ(text("EdUM"), "") << "a missing sub-menu file is emptied";
-    EXPECT_EQ(text("EdISODatei"), work + "/Urlaub.iso");
-}
+    EXPECT_EQ(text("EdISODatei"), folder("Arbeit") + "/Urlaub.iso");
 
-TEST_F(GeneralOptions, OpeningAProjectKeepsPositionToolsAndGeneralOptions) {
-    h->move(70, 80);
     h->settings().tools[Tool::MPlex] = "/eigen/mplex";
-    find<QComboBox>("CoProcess")->setCurrentIndex(4);
     h->LoadSettings(programDir.write("a.tvpr",
                                      "[Fenster]\r\nPosLinks=500\r\n[Kapitel]\r\nAbstand=4\r\n"
                                      "[Author]\r\nVariante1=1\r\n[Allgemein]\r\nMPlex=/fremd/mplex\r\n"),
                     false);
-    EXPECT_EQ(h->pos(), QPoint(70, 80));
+    EXPECT_EQ(h->pos(), QPoint(40, 50)) << "a project keeps position, tools and general options";
     EXPECT_EQ(h->settings().tools[Tool::MPlex], "/eigen/mplex");
-    EXPECT_EQ(find<QComboBox>("CoProcess")->currentIndex(), 4);
+    EXPECT_EQ(value("CoProcess"), 4);
     EXPECT_EQ(text("EdAlle"), "4");
-    EXPECT_TRUE(find<QRadioButton>("RaVar1")->isChecked());
+    EXPECT_TRUE(value("RaVar1").toBool());
 }
 
 TEST_F(GeneralOptions, GaugeColoursAreShownAndKeptAndAFailingSaveIsReported) {
@@ -212,23 +195,16 @@ TEST_F(ToolsWindow, WithoutToolsRipAndBurnControlsAreDisabledAndAnImgToolFoundAl
     expectRipControls(true);
 }
 
-TEST_F(ToolsWindow, ShowsThePathsAndTheBurnToolsVersions) {
-    h->settings().tools[Tool::MPlex] = "/opt/mplex";
+// The name rule is the tool search tests' matter; here each button asks and takes what it accepts.
+TEST_F(ToolsWindow, ShowsThePathsAndVersionsAndEachBrowseButtonAsksAndTakesOnlyAnAcceptedFile) {
     h->settings().tools[Tool::ImgTool] =
         programDir.executable("bin/ImgTool", "#!/bin/sh\necho \"ImgTool Burn 2.5.0.0\"\n");
     openTools([&](TFormTools& window) {
-        EXPECT_EQ(window.EdMPlex->text(), "/opt/mplex");
-        EXPECT_TRUE(window.EdMPlex->isReadOnly());
+        EXPECT_TRUE(window.EdMPlex->text().isEmpty() && window.EdMPlex->isReadOnly());
         EXPECT_EQ(window.EdDec->text(), NotFoundMarker());
         EXPECT_EQ(window.EdImg->text(), h->settings().tools[Tool::ImgTool]);
         EXPECT_EQ(window.LaDecVer->text(), QString());
         EXPECT_EQ(window.LaImgVer->text(), "2.5.0.0");
-    });
-}
-
-// The name rule is the tool search tests' matter; here each button asks and takes what it accepts.
-TEST_F(ToolsWindow, EachBrowseButtonAsksWithItsOwnTitleAndTakesOnlyAnAcceptedFile) {
-    openTools([&](TFormTools& window) {
         QStringList titles;
         for (QPushButton* button : {window.BuLKVCD, window.Bumpgtx, window.BuJRDMUX, window.BuBeSweet,
                                     window.BuMPlex, window.BuDVDAuthor, window.Bumkisofs}) {

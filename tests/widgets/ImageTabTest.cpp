@@ -86,9 +86,6 @@ TEST_F(ImageTabTest, WithoutBurnProgramsOnlyTheImageRemains) {
     useTools(NotFoundMarker(), QString(), false);
     EXPECT_FALSE(checked("ChBrennen") || enabled("ChBrennen"));
     EXPECT_EQ(texts("CoRecover"), kConversion);
-    press("ChImage");
-    EXPECT_EQ(texts("CoRecover"), kConversion + QStringList{"Image erstellen"});
-    EXPECT_TRUE(enabled("EdDVDLabel"));
 }
 
 // Which characters a label may hold is the burn options' tests' matter.

@@ -23,13 +23,18 @@ class Structure : public WindowTest {
     MPEGInfo& source(int i) { return h->sources()[i]; }
 };
 
-TEST_F(Structure, GridShowsTitleSetsLanguagesAndBitratesAndABreakByHandOpensATitleSet) {
+TEST_F(Structure, GridShowsTitleSetsLanguagesAndBitratesOpensItsEditorsAndABreakByHandOpensATitleSet) {
     hold(3);
     EXPECT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(QStringList({cell(1, 0), cell(2, 1), cell(1, 2), cell(1, 3), cell(1, 4)}),
               QStringList({"1", "2.mpg", "DE", "256", "---"}));
     select(1, 4);  // a track that does not exist
     EXPECT_FALSE(visible("CoSpr"));
+    source(2).NavPacks = true;
+    select(2, 3);
+    EXPECT_FALSE(visible("CoBit")) << "the bitrate of a source with navigation packs cannot change";
+    select(2, 2);
+    EXPECT_TRUE(visible("CoSpr")) << "its language can";
     h->runState().resumePoint = 401;
     select(3, 0);
     EXPECT_EQ(h->runState().resumePoint, 0);
@@ -79,15 +84,6 @@ TEST_F(Structure, EditorsWriteTheirOwnColumnWhenLeftAndOpenFromTheKeyboard) {
     QTest::keyClick(find("CoBit"), Qt::Key_Return);
     EXPECT_EQ(source(2).DVDBitrate[0], kBitrateTop);
     EXPECT_FALSE(visible("CoBit"));
-}
-
-TEST_F(Structure, BitrateOfASourceWithNavigationPacksCannotChange) {
-    hold(1);
-    source(1).NavPacks = true;
-    select(1, 3);
-    EXPECT_FALSE(visible("CoBit"));
-    select(1, 2);
-    EXPECT_TRUE(visible("CoSpr")) << "its language can";
 }
 
 // Start comes back as soon as the structure allows it, and says why it cannot.
