@@ -31,8 +31,8 @@ class PipelineTest : public ::testing::Test {
     }
     QString muxed(int i) const { return WorkFiles::Muxed(ctx.values.work, i); }
     // Fails with the log when a step returns false.
-    void step(bool (*function)(RunContext&)) {
-        ASSERT_TRUE(function(ctx)) << ctx.lines().join('\n').toStdString();
+    void step(Outcome (*function)(RunContext&)) {
+        ASSERT_EQ(function(ctx), Outcome::Done) << ctx.lines().join('\n').toStdString();
     }
 
     TempFolder dir;
@@ -99,7 +99,7 @@ TEST_F(PipelineTest, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource
     // "Nein" to "Sofort abbrechen?" while track 0 is upmixed (one tool at a time):
     // the tool ends, the step stops.
     WhenTrue([&] { return ctx.runner().isRunning(); }, [&] { ctx.run.abortRequested = true; });
-    EXPECT_FALSE(UpmixWithTools(ctx, 1));
+    EXPECT_EQ(UpmixWithTools(ctx, 1), Outcome::Aborted);
     ctx.run.abortRequested = false;
     ctx.run.resumePoint = StateRead(ctx.run.runProjectFile);
     EXPECT_EQ(ctx.run.resumePoint, 101);
@@ -113,7 +113,7 @@ TEST_F(PipelineTest, AbortBetweenSourcesStopsBeforeTheNextUnit) {
     step(Demultiplex);
     step(Upmix);
     ctx.run.abortRequested = true;
-    EXPECT_FALSE(Multiplex(ctx));
+    EXPECT_EQ(Multiplex(ctx), Outcome::Aborted);
     EXPECT_EQ(ctx.lines().last(), QStringLiteral("Abbruch:   Abbruch durch den Anwender."));
     EXPECT_EQ(ctx.run.resumePoint, 300);
     EXPECT_FALSE(QFileInfo::exists(muxed(1)));

@@ -1,7 +1,7 @@
 #include <set>
 
+#include "base/ProcessRunner.h"
 #include "gui/windows/About.h"
-#include "pipeline/ProcessRunner.h"
 #include "platform/Product.h"
 #include "support/MediaCheck.h"
 #include "support/TestMedia.h"
