@@ -6,19 +6,6 @@ namespace {
 
 class SettingsTest : public ::testing::Test {
   protected:
-    SettingsTest() {
-        context.programDir = context.toolDir = context.menuDir = program.path();
-        context.screenWidth = 1025;
-        context.screenHeight = 768;
-        context.windowWidth = 564;
-        context.windowHeight = 393;
-        context.burnerCount = 2;
-        context.speedCount = 7;
-        context.tempCount = 3;
-        context.priorityCount = 5;
-        context.executablePath = {elsewhere.file("leer")};  // nothing on the search path
-    }
-
     QString folder(const QString& name) const {
         QDir().mkpath(elsewhere.file(name));
         return elsewhere.file(name);
@@ -38,7 +25,10 @@ class SettingsTest : public ::testing::Test {
 
     TempFolder program;
     TempFolder elsewhere;
-    SettingsContext context;
+    // A screen of 1025x768, a window of 564x393, list sizes; nothing on the search path.
+    SettingsContext context{
+        program.path(),          program.path(), program.path(), 1025, 768, 564, 393, 2, 7, 3, 5,
+        {elsewhere.file("leer")}};
     SettingsLoadOutcome outcome;
 };
 
@@ -116,54 +106,57 @@ TEST_F(SettingsTest, SavedSettingsLoadBackUnchanged) {
     EXPECT_EQ(Written(loaded), Written(s));
 }
 
-// The sections in their order and what is written but never read (each key's
-// place is the key table's matter, and every value is checked by the round trip).
-TEST_F(SettingsTest, WrittenFileHasTheSectionsInOrderAndTheWriteOnlyValues) {
+// The sections in their order and what is written but never read (each key's place is
+// the key table's matter, and every value is checked by the round trip); a project file
+// gets no general options and keeps its other sections.
+TEST_F(SettingsTest, WrittenFilesHaveTheirSectionsInOrderAndTheWriteOnlyValues) {
     ProgramSettings s;
     s.burner = -1;  // nothing selected
     s.recover = 3;
     s.isoPath = "/x/Meine_DVD.iso";
+    s.posLinks = 33;
+    s.work = "/neu";
+    const QStringList sections{"Version", "Fenster", "SVCDrip", "Kapitel", "Author", "ImageDVD"};
     ASSERT_TRUE(SettingsSave(program.file("neu.ini"), true, s));
     const IniFile ini(program.file("neu.ini"));
-    EXPECT_EQ(ini.sections(), QStringList({"Version", "Fenster", "SVCDrip", "Kapitel", "Author", "ImageDVD",
-                                           "Allgemein", "Pfade"}));
+    EXPECT_EQ(ini.sections(), sections + QStringList({"Allgemein", "Pfade"}));
     EXPECT_EQ((QStringList{ini.value("ImageDVD", "Brenner"), ini.value("ImageDVD", "ImgDatei"),
                            ini.value("Allgemein", "Recover")}),
               (QStringList{"-1", s.isoPath, "3"}));
-}
-
-TEST_F(SettingsTest, ProjectFilesGetNoGeneralOptionsAndKeepTheirOtherSections) {
     const QString path =
         elsewhere.write("a.tvpr", "[Quelle1]\r\nDatei=/v/a.mpg\r\n[Pfade]\r\nArbeit=/alt\r\n");
-    ProgramSettings s;
-    s.posLinks = 33;
-    s.work = "/neu";
     ASSERT_TRUE(SettingsSave(path, false, s));
-    const IniFile ini(path);
-    EXPECT_EQ(ini.sections(), QStringList({"Quelle1", "Pfade", "Version", "Fenster", "SVCDrip", "Kapitel",
-                                           "Author", "ImageDVD"}));
-    EXPECT_EQ((QStringList{ini.value("Quelle1", "Datei"), ini.value("Pfade", "Arbeit"),
-                           ini.value("Fenster", "PosLinks")}),
+    const IniFile project(path);
+    EXPECT_EQ(project.sections(), (QStringList{"Quelle1", "Pfade"} + sections));
+    EXPECT_EQ((QStringList{project.value("Quelle1", "Datei"), project.value("Pfade", "Arbeit"),
+                           project.value("Fenster", "PosLinks")}),
               (QStringList{"/v/a.mpg", "/neu", "33"}));
 }
 
-TEST_F(SettingsTest, LoadingAProjectLeavesPositionToolsAndAbsentGeneralOptionsAlone) {
+// A project leaves position, tools and absent general options alone; missing menu
+// files fall back to the defaults, then to nothing.
+TEST_F(SettingsTest, LoadingAProjectKeepsWhatItLacksAndMenusFallBack) {
     ProgramSettings current = windowState();
     current.posLinks = 10;
     current.tools[Tool::mpgtx] = "/eigener/mpgtx";
     current.singleStep = current.hideToolPaths = true;
     current.priority = 4;
-    const QString path =
-        elsewhere.write("p.tvpr",
-                        "[Fenster]\nPosLinks=500\nPosOben=600\n[Kapitel]\nLautst\xC3\xA4rke=300\n"
-                        "[Allgemein]\nmpgtx=/anderer/mpgtx\nEinzel=0\n");
+    const QString own = elsewhere.write("mein.vob", "v");
+    program.write("menue/menu01sub.vob", "v");
+    const QString path = elsewhere.write(
+        "p.tvpr", QStringLiteral("[Fenster]\nPosLinks=500\nPosOben=600\n[Kapitel]\nLautst\u00e4rke=300\n"
+                                 "[Author]\nMen\u00fc1=%1\nMen\u00fc2=/weg/a.vob\nMen\u00fc3=/weg/b.vob\n"
+                                 "[Allgemein]\nmpgtx=/anderer/mpgtx\nEinzel=0\n")
+                      .arg(own)
+                      .toUtf8());
     const ProgramSettings s = load(path, false, current);
     EXPECT_EQ(s.tools[Tool::mpgtx], "/eigener/mpgtx") << "no tool search for a project";
     EXPECT_FALSE(outcome.tools);
     // A general option is read only when the file holds it; a project's own settings fall back to defaults.
     EXPECT_EQ((QList<int>{s.posLinks, s.volume, s.singleStep, s.hideToolPaths, s.priority, s.variant0}),
               (QList<int>{10, 300, false, true, 4, true}));
-    EXPECT_EQ(s.label, "Meine_DVD");
+    EXPECT_EQ((QStringList{s.label, s.menu1, s.menu2, s.menu3}),
+              (QStringList{"Meine_DVD", own, program.path() + "/menue/menu01sub.vob", ""}));
 }
 
 TEST_F(SettingsTest, MalformedValuesGiveTheDefaults) {
@@ -233,16 +226,4 @@ TEST_F(SettingsTest, DvdFolderIsKeptApartFromTheOtherFoldersAndNeedsAParent) {
         EXPECT_EQ(load(settingsFile(("[Pfade]\nDVDroot=" + dvd).toUtf8()), true).dvdRoot,
                   program.path() + "/DVD");
     EXPECT_FALSE(QFileInfo::exists(elsewhere.file("fehlt")));
-}
-
-TEST_F(SettingsTest, MissingMenuFilesFallBackToTheDefaultsThenToNothing) {
-    const QString own = elsewhere.write("mein.vob", "v");
-    program.write("menue/menu01sub.vob", "v");
-    const ProgramSettings s = load(
-        settingsFile(QStringLiteral("[Author]\nMen\u00fc1=%1\nMen\u00fc2=/weg/a.vob\nMen\u00fc3=/weg/b.vob\n")
-                         .arg(own)
-                         .toUtf8()),
-        false);
-    EXPECT_EQ((QStringList{s.menu1, s.menu2, s.menu3}),
-              (QStringList{own, program.path() + "/menue/menu01sub.vob", ""}));
 }
