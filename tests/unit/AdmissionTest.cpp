@@ -17,18 +17,13 @@ class AdmissionTest : public FakeLibraryTest {
     QString programStream(const QString& audioCount, const QStringList& codecs = {}) {
         const QString path = file(QStringLiteral("film-%1.mpg").arg(++streams_));
         SetVideo(lib, path, "MPEG2", audioCount);
-        for (int j = 0; j < codecs.size(); ++j) {
-            FakeTrack track;
-            track.codec = codecs[j];
-            SetTrack(lib, path, j, track);
-        }
+        for (int j = 0; j < codecs.size(); ++j)
+            SetTrack(lib, path, j, {codecs[j]});
         return path;
     }
     QString companion(const QString& name, const QString& codec) {
         const QString path = file(name);
-        FakeTrack track;
-        track.codec = codec;
-        SetAudioFile(lib, path, track);
+        SetAudioFile(lib, path, {codec});
         return path;
     }
     ScriptedDialogs dialogs;
@@ -83,60 +78,39 @@ TEST_F(AdmissionTest, ByContent) {
     const QString mp3Companion = "Die Tonspur " + folder.file("clip.mpa") +
                                  " ist vom Format\r\n\r\nMPA1L3\r\n\r\nund wird nicht unterstützt. " +
                                  kNotLoaded;
+    const QString pcm = programStream("2", {"PCM", "MPA1L3"}), dts = programStream("2", {"AC3", "DTS"});
     const struct {
-        std::function<QString()> path;
+        QString path;
         bool jrDmux;
         int generation;
         QStringList refusals;
+        bool addMp3Companion = false;  // before the check
     } cases[] = {
-        {[&] { return file("a.mpg"); }, true, 0, {"Es wurde keine MediaInfo.DLL gefunden."}},
-        {[&] { return unknownCount; },
+        {file("a.mpg"), true, 0, {"Es wurde keine MediaInfo.DLL gefunden."}},
+        {unknownCount,
          true,
          5,
          {"Die Anzahl der Tonspuren der Datei " + unknownCount + "\r\n\r\nkonnte nicht ermittelt werden. " +
           kNotLoaded}},
-        {[&] { return three; },
+        {three,
          true,
          5,
          {"Die Datei " + three + " hat 3 Tonspuren.\r\n\r\nEs werden höchstens zwei Tonspuren unterstützt. " +
           kNotLoaded}},
-        {[&] {
-             return programStream("2", {"PCM", "MPA1L3"});
-         },
-         true,
-         5,
-         {"%PATH%" + unsupported.arg("PCM MPA1L3")}},
-        {[&] {
-             return programStream("2", {"MPA1L3", "MPA1/2"});
-         },
-         false,
-         5,
-         {}},
-        {[&] {
-             return programStream("2", {"AC3", "DTS"});
-         },
-         false,
-         5,
-         {"%PATH%" + noJrDmux.arg("AC3 DTS")}},
-        {[&] {
-             return programStream("2", {"AC3", "DTS"});
-         },
-         true,
-         5,
-         {}},
-        {[&] { return video; }, false, 5, {noTrack}},
-        {[&] { return companion("clip.mpa", "MPA1L3"), video; }, false, 5, {mp3Companion, noTrack}},
+        {pcm, true, 5, {"Die Tonspur(en) der Datei " + pcm + unsupported.arg("PCM MPA1L3")}},
+        {programStream("2", {"MPA1L3", "MPA1/2"}), false, 5, {}},
+        {dts, false, 5, {"Die Tonspur(en) der Datei " + dts + noJrDmux.arg("AC3 DTS")}},
+        {dts, true, 5, {}},
+        {video, false, 5, {noTrack}},
+        {video, false, 5, {mp3Companion, noTrack}, true},
     };
     for (const auto& c : cases) {
-        const QString path = c.path();
+        if (c.addMp3Companion) companion("clip.mpa", "MPA1L3");
         const int loads = lib.loads;
-        EXPECT_EQ(AdmitByContent(path, c.generation, lib, c.jrDmux, dialogs), c.refusals.isEmpty())
-            << path.toStdString();
-        QStringList refusals = c.refusals;
-        for (QString& text : refusals)
-            text.replace("%PATH%", "Die Tonspur(en) der Datei " + path);
-        EXPECT_EQ(dialogs.takeTexts(), refusals) << path.toStdString();
-        if (c.generation == 0) EXPECT_EQ(lib.loads, loads);
+        EXPECT_EQ(AdmitByContent(c.path, c.generation, lib, c.jrDmux, dialogs), c.refusals.isEmpty())
+            << c.path.toStdString();
+        EXPECT_EQ(dialogs.takeTexts(), c.refusals) << c.path.toStdString();
+        if (c.generation == 0) EXPECT_EQ(lib.loads, loads) << "the library is not loaded";
     }
     lib.loadable = false;
     EXPECT_TRUE(AdmitByContent(file("b.mpg"), 5, lib, false, dialogs));

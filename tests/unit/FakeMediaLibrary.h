@@ -70,23 +70,14 @@ class FakeMediaLibrary : public MediaLibrary {
 // Describes fake media files in the old library's vocabulary (which the new
 // generation also answers for everything but the sampling rate).
 struct FakeTrack {
-    QString codec = QStringLiteral("MPA1/2");
-    QString codecText = QStringLiteral("MPEG-1 Audio Layer 2");
-    QString bitrate = QStringLiteral("224 kb/s");
-    QString rateText = QStringLiteral("44.1 KHz");  // old generation
-    QString rate = QStringLiteral("44100");         // new generation
-    QString channels = QStringLiteral("2");
+    QString codec = "MPA1/2", codecText = "MPEG-1 Audio Layer 2", bitrate = "224 kb/s";
+    QString rateText = "44.1 KHz", rate = "44100";  // old generation, new generation
+    QString channels = "2";
 };
 
 // An AC-3 track, 48 kHz at 192 kbit/s.
 inline FakeTrack Ac3Track() {
-    FakeTrack t;
-    t.codec = QStringLiteral("AC3");
-    t.codecText = QStringLiteral("AC-3");
-    t.bitrate = QStringLiteral("192 kb/s");
-    t.rateText = QStringLiteral("48 KHz");
-    t.rate = QStringLiteral("48000");
-    return t;
+    return {"AC3", "AC-3", "192 kb/s", "48 KHz", "48000"};
 }
 
 inline void SetTrack(FakeMediaLibrary& lib, const QString& path, int track, const FakeTrack& t) {
@@ -119,8 +110,8 @@ inline void SetVideo(FakeMediaLibrary& lib, const QString& path, const QString& 
 // A separate audio file (companion of an elementary stream).
 inline void SetAudioFile(FakeMediaLibrary& lib, const QString& path, const FakeTrack& t,
                          const QString& playTime = QStringLiteral("61500")) {
-    lib.set(path, MediaStream::General, 0, QStringLiteral("PlayTime"), playTime);
-    lib.set(path, MediaStream::General, 0, QStringLiteral("AudioCount"), QStringLiteral("1"));
+    lib.set(path, MediaStream::General, 0, "PlayTime", playTime);
+    lib.set(path, MediaStream::General, 0, "AudioCount", "1");
     SetTrack(lib, path, 0, t);
 }
 
@@ -142,8 +133,8 @@ class FakeLibraryTest : public ::testing::Test {
 
     // film.mpg: an MPEG-2 program stream, track 0 MP2 44.1 kHz 224 kbit/s, track 1 AC-3.
     QString twoTrackStream() {
-        const QString path = file(QStringLiteral("film.mpg"));
-        SetVideo(lib, path, QStringLiteral("MPEG2"), QStringLiteral("2"));
+        const QString path = file("film.mpg");
+        SetVideo(lib, path, "MPEG2", "2");
         SetTrack(lib, path, 0, FakeTrack());
         SetTrack(lib, path, 1, Ac3Track());
         return path;
