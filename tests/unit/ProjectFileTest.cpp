@@ -1,4 +1,5 @@
 #include "persistence/IniFile.h"
+#include "persistence/MenuProjectExport.h"
 #include "persistence/Project.h"
 #include "sources/SourceTable.h"
 #include "support/TestSupport.h"
@@ -160,4 +161,26 @@ TEST(ProjectErrorMessage, OneErrorFollowsTheHeadingSeveralFollowABlankLine) {
         (QStringList{ProjectErrorMessage({}), ProjectErrorMessage({"A"}), ProjectErrorMessage({"A", "B"})}),
         (QStringList{"", "Folgende Fehler sind aufgetreten:\r\nA",
                      "Folgende Fehler sind aufgetreten:\r\n\r\nA\r\nB"}));
+}
+
+// Title sets of the menu project follow the source properties, not the DVD choices.
+TEST_F(ProjectFileTest, MenuProjectLinesHoldPathFormatChaptersAndAudioFormatsByTitleSet) {
+    QList<MPEGInfo> sources;
+    for (const char* name : {"/a.mpg", "/b.mpg", "/c.mpg", "/d.mpg", "/e.mpg", "/f.mpg"})
+        sources << Source(QLatin1String(name), 1);
+    sources[1].DVDSprache[0] = 24;  // another DVD language and a break chosen by hand: still alike
+    sources[1].Weich = true;
+    sources[2].Bildgroesse = sources[3].Bildgroesse = "352x288";
+    sources[4].TonBitrate[0] = 8;
+    sources[5].TonAbtastrate[1] = " ";
+    EXPECT_EQ(MenuTitleSets(tableOf(sources)), QVector<int>({1, 1, 2, 2, 3, 4}));
+
+    MPEGInfo bare = Source("/filme/ohne.mpg", 1), silent = Source("/filme/stumm.m2v", 0);
+    bare.Kapitel.clear();
+    bare.Format = "MPEG1";
+    EXPECT_EQ(MenuProjectLines("L", "m.vob", tableOf({Source("/filme/zwei*spuren.mpg", 2), bare, silent})),
+              QStringList({";L", ";VTS0*m.vob",
+                           ";VTS1*/filme/zwei*spuren.mpg*MPEG2*00:10:00.000,00:20:00.000*MPA1/2*AC3",
+                           ";VTS2*/filme/ohne.mpg*MPEG1**MPA1/2",
+                           ";VTS3*/filme/stumm.m2v*MPEG2*00:10:00.000,00:20:00.000*"}));
 }
