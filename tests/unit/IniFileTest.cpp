@@ -3,7 +3,7 @@
 #include "persistence/IniFile.h"
 #include "support/TestSupport.h"
 
-TEST(IniFile, NamesAreCaseInsensitiveAndKeepTheirFirstWrittenOrder) {
+TEST(IniFile, NamesAreCaseInsensitiveAndKeepTheirFirstWrittenOrderAndValuesOneLine) {
     IniFile ini;
     ini.setValue("Allgemein", "Zeta", "1");
     ini.setValue("Pfade", "Arbeit", "/a");
@@ -21,54 +21,37 @@ TEST(IniFile, NamesAreCaseInsensitiveAndKeepTheirFirstWrittenOrder) {
 
     ini.removeKey("ALLGEMEIN", "zeta");
     ini.removeSection("pfade");
-    EXPECT_FALSE(ini.hasKey("Allgemein", "Zeta"));
-    EXPECT_TRUE(ini.hasKey("Allgemein", "alpha"));
-    EXPECT_FALSE(ini.hasSection("Pfade"));
+    EXPECT_TRUE(!ini.hasKey("Allgemein", "Zeta") && ini.hasKey("Allgemein", "alpha") &&
+                !ini.hasSection("Pfade"));
     EXPECT_EQ(ini.sections(), QStringList({"Allgemein", "Kapitel"}));
-}
-
-TEST(IniFile, ReadsLfUtf8AndTheFirstOfDuplicateKeysAndSections) {
-    IniFile ini;
-    ini.parse(
-        "vorher=ignoriert\n"
-        "[Kapitel]\n"
-        "  Abstand =  12 \n"
-        "; Kommentar=nein\n"
-        "Abstand=13\n"
-        "kaputte Zeile\n"
-        "Pfad=C:\\a=b\n"
-        "[Author]\n"
-        "Men\xC3\xBC"
-        "1=/m/\xC3\xA4.vob\n"
-        "[kapitel]\n"
-        "Anzahl=5\n");
-    EXPECT_EQ(ini.sections(), QStringList({"Kapitel", "Author"}));
-    EXPECT_EQ(ini.keys("Kapitel"), QStringList({"Abstand", "Pfad"}));
-    EXPECT_EQ(ini.value("Kapitel", "Abstand"), "12");
-    EXPECT_EQ(ini.value("Kapitel", "Pfad"), QStringLiteral("C:\\a=b"));
-    EXPECT_FALSE(ini.hasKey("Kapitel", "Anzahl"));
-    EXPECT_EQ(ini.value("Author", "menü1"), "/m/ä.vob");
-}
-
-TEST(IniFile, ReadsWindows1252WhenTheBytesAreNoUtf8) {
-    IniFile ini;
-    ini.parse("[Kapitel]\r\nLautst\xE4rke=700\r\nTitel=\x80 \x93x\x94\r\n");
-    EXPECT_EQ(ini.value("Kapitel", "Lautstärke"), "700");
-    EXPECT_EQ(ini.value("Kapitel", "Titel"), "€ “x”");
-
-    ini.parse("\xEF\xBB\xBF[A]\nb=\xC3\xBC\n");  // with a byte-order mark
-    EXPECT_EQ(ini.value("A", "b"), "ü");
-}
-
-TEST(IniFile, ValuesAreReadUpTo2047CharactersAndStayOnOneLine) {
-    IniFile ini;
-    ini.setValue("A", "lang", QString(3000, QLatin1Char('x')));
+    // Values are read up to 2047 characters and stay on one line.
+    ini.setValue("A", "lang", QString(3000, 'x'));
     EXPECT_EQ(ini.value("A", "lang").size(), 2047);
-    ini.setValue("A", "zeilen", QStringLiteral("a\r\nb\nc"));
+    ini.setValue("A", "zeilen", "a\r\nb\nc");
     IniFile reread;
     reread.parse(ini.toBytes());
     EXPECT_EQ(reread.keys("A"), QStringList({"lang", "zeilen"}));
     EXPECT_EQ(reread.value("A", "zeilen"), "a  b c");
+}
+
+TEST(IniFile, ReadsLfTheEncodingsAndTheFirstOfDuplicateKeysAndSections) {
+    IniFile ini;
+    ini.parse(
+        "vorher=ignoriert\n[Kapitel]\n  Abstand =  12 \n; Kommentar=nein\nAbstand=13\nkaputte Zeile\n"
+        "Pfad=C:\\a=b\n[Author]\nMen\xC3\xBC"
+        "1=/m/\xC3\xA4.vob\n[kapitel]\nAnzahl=5\n");
+    EXPECT_EQ(ini.sections(), QStringList({"Kapitel", "Author"}));
+    EXPECT_EQ(ini.keys("Kapitel"), QStringList({"Abstand", "Pfad"}));
+    EXPECT_EQ((QStringList{ini.value("Kapitel", "Abstand"), ini.value("Kapitel", "Pfad")}),
+              (QStringList{"12", "C:\\a=b"}));
+    EXPECT_FALSE(ini.hasKey("Kapitel", "Anzahl"));
+    EXPECT_EQ(ini.value("Author", "menü1"), "/m/ä.vob");
+    // Windows-1252 when the bytes are no UTF-8; UTF-8 with a byte-order mark.
+    ini.parse("[Kapitel]\r\nLautst\xE4rke=700\r\nTitel=\x80 \x93x\x94\r\n");
+    EXPECT_EQ((QStringList{ini.value("Kapitel", "Lautstärke"), ini.value("Kapitel", "Titel")}),
+              (QStringList{"700", "€ “x”"}));
+    ini.parse("\xEF\xBB\xBF[A]\nb=\xC3\xBC\n");
+    EXPECT_EQ(ini.value("A", "b"), "ü");
 }
 
 TEST(IniFile, IntegersBooleansAndTheirInvalidForms) {
@@ -84,9 +67,8 @@ TEST(IniFile, IntegersBooleansAndTheirInvalidForms) {
         EXPECT_EQ(ini.intValue(n, QLatin1String(key), 0), value) << key;
     for (const char* invalid : {"mixed", "empty", "dollar", "huge", "bighex", "float", "missing"})
         EXPECT_EQ(ini.intValue(n, QLatin1String(invalid), 99), 99) << invalid;
-    EXPECT_TRUE(ini.boolValue(b, "two", false) && !ini.boolValue(b, "zero", true));
-    EXPECT_TRUE(ini.boolValue(b, "word", true));
-    EXPECT_FALSE(ini.boolValue(b, "word", false));
+    EXPECT_TRUE(ini.boolValue(b, "two", false) && !ini.boolValue(b, "zero", true) &&
+                ini.boolValue(b, "word", true) && !ini.boolValue(b, "word", false));
 }
 
 TEST(IniFile, ColoursByNameOrNumber) {
