@@ -2,6 +2,7 @@
 #include "pipeline/WorkFiles.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
+#include "unit/Sources.h"
 
 namespace {
 
@@ -20,12 +21,11 @@ class AbortDuringTool : public ::testing::Test {
                            "echo bereit\nwhile [ ! -e '" +
                                dir.file("weiter").toUtf8() + "' ]; do sleep 0.01; done\n");
         for (int i = 1; i <= 2; ++i) {
-            MPEGInfo& r = ctx.table[ctx.table.append(dir.file(QStringLiteral("quelle%1.mpg").arg(i)))];
+            const QString path = dir.file(QStringLiteral("quelle%1.mpg").arg(i));
+            MPEGInfo& r = ctx.table[ctx.table.append(path)] = Source(path);
             r.Format = "MPEG1";
-            r.Tonspuren = "1";
-            r.TonFormat = {0, kNone};
-            r.TonAbtastrate = {"48 KHz", QString()};
-            r.TonBitrate = r.DVDBitrate = {7, kNone};
+            r.TonAbtastrate[0] = "48 KHz";  // usable as it is
+            r.DVDBitrate[0] = 7;
             dir.write(QStringLiteral("Arbeit/svcd-%1-0.m1v").arg(i), "v");
             dir.write(QStringLiteral("Arbeit/svcd-%1-0.mp2").arg(i), "a");
         }

@@ -1,9 +1,8 @@
 #include "pipeline/AuthorScript.h"
 #include "pipeline/WorkFiles.h"
-#include "sources/SourceTable.h"
-#include "sources/Tables.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
+#include "unit/Sources.h"
 
 namespace {
 
@@ -19,16 +18,7 @@ class AuthorScriptTest : public ::testing::Test {
     // Adds a source whose program stream exists in the working folder.
     MPEGInfo& add(quint8 vts, const QString& kapitel = QString()) {
         const int i = ctx.table.append(dir.file(QStringLiteral("quelle%1.mpg").arg(ctx.table.count() + 1)));
-        MPEGInfo& r = ctx.table[i];
-        r.Bildgroesse = "352x288";
-        r.Bildwiederholrate = "25";
-        r.AspectRatio = "4:3";
-        r.Tonspuren = "1";
-        r.TonFormat = {0, kNone};
-        r.TonAbtastrate = {"44.1 KHz", QString()};
-        r.TonBitrate = {7, kNone};
-        r.DVDBitrate = {8, kNone};
-        r.DVDSprache = {kLanguageDE, kNone};
+        MPEGInfo& r = ctx.table[i] = Source(ctx.table[i].Datei);
         r.Kapitel = kapitel;
         r.VTS = vts;
         dir.write(QStringLiteral("dvd-%1.mpg").arg(i), "x");
@@ -59,7 +49,7 @@ TEST_F(AuthorScriptTest, WithoutMenuOneSource) {
                                "   </vmgm>",
                                "<titleset>",
                                "   <titles>",
-                               "      <video format=\"pal\" aspect=\"4:3\" resolution=\"352x288\" />",
+                               "      <video format=\"pal\" aspect=\"4:3\" resolution=\"480x576\" />",
                                "      <audio format=\"mp2\" lang=\"DE\" />",
                                "      <pgc>",
                                "         <pre>g0=1;</pre>",
@@ -148,7 +138,7 @@ TEST_F(AuthorScriptTest, NavPackSourceUsesItsOwnFileAndAnUpmixedAc3TrackIsMpegAu
     upmixed.DVDBitrate[0] = 6;
     const QStringList lines = build();
     for (const QString& line : QStringList{
-             "      <video format=\"pal\" aspect=\"16:9\" resolution=\"352x288\" />",
+             "      <video format=\"pal\" aspect=\"16:9\" resolution=\"480x576\" />",
              "      <audio format=\"ac3\" lang=\"DE\" />", "      <audio format=\"mp2\" lang=\"EN\" />",
              "         <vob file=\"" + dvd.Datei + "\" />"})
         EXPECT_TRUE(lines.contains(line)) << line.toStdString();

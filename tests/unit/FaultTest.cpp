@@ -12,6 +12,7 @@
 #include "pipeline/Upmix.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
+#include "unit/Sources.h"
 
 namespace {
 
@@ -73,12 +74,8 @@ class Lying : public ::testing::TestWithParam<Step> {
         for (Tool t :
              {Tool::mpgtx, Tool::BeSweet, Tool::MPlex, Tool::DVDauthor, Tool::mkisofs, Tool::lkVCDxRip})
             ctx.values.tools[t] = tool;
-        MPEGInfo& r = ctx.table[ctx.table.append(dir.file("quelle.mpg"))];
+        MPEGInfo& r = ctx.table[ctx.table.append(dir.file("quelle.mpg"))] = Source(dir.file("quelle.mpg"));
         r.Format = "MPEG1";
-        r.Tonspuren = "1";
-        r.TonFormat = {0, kNone};
-        r.TonAbtastrate = {"44.1 KHz", QString()};
-        r.TonBitrate = r.DVDBitrate = {7, kNone};
         r.VTS = 1;
         dir.write("film.bin", QByteArray(42347, '\0') + "MPEGAV");
         for (const char* name : {"quelle.mpg", "film.bin", "Arbeit/svcd-1-0.m1v", "Arbeit/svcd-1-0.mp2",

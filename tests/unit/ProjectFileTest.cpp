@@ -1,9 +1,9 @@
 #include "persistence/IniFile.h"
 #include "persistence/MenuProjectExport.h"
 #include "persistence/Project.h"
-#include "sources/SourceTable.h"
 #include "support/TestSupport.h"
 #include "unit/FakeMediaLibrary.h"
+#include "unit/Sources.h"
 
 namespace {
 
@@ -19,27 +19,9 @@ QStringList OneTrackKeys() {
     return keys;
 }
 
-// A source as the analysis leaves it, with DVD-side choices and chapter marks.
-MPEGInfo Source(const QString& path, int tracks) {
-    MPEGInfo r;
-    r.Datei = path;
-    r.Format = "MPEG2";
-    r.FormatStr = "MPEG-2 PS";
-    r.Spieldauer = "3725";
-    r.Bildgroesse = "480x576";
-    r.Bildwiederholrate = "25";
-    r.AspectRatio = "4:3";
-    r.Tonspuren = QString::number(tracks);
-    r.TonFormatStr = {" ", " "};
-    r.TonAbtastrate = {"---", "---"};
-    for (int t = 0; t < tracks; ++t) {
-        r.TonFormat[t] = static_cast<quint8>(t);
-        r.TonFormatStr[t] = t == 0 ? "MPEG-1 Audio Layer 2" : "AC-3";
-        r.TonBitrate[t] = static_cast<quint8>(7 - t);
-        r.TonAbtastrate[t] = t == 0 ? "44.1 KHz" : "48 KHz";
-        r.DVDSprache[t] = static_cast<quint8>(21 + 3 * t);
-        r.DVDBitrate[t] = static_cast<quint8>(8 - t);
-    }
+// A source with chapter marks.
+MPEGInfo Marked(const QString& path, int tracks) {
+    MPEGInfo r = Source(path, tracks);
     r.Kapitel = "00:10:00.000,00:20:00.000";
     return r;
 }
@@ -50,12 +32,6 @@ int NoLibrary() {
 
 class ProjectFileTest : public ::testing::Test {
   protected:
-    SourceTable tableOf(const QList<MPEGInfo>& records) {
-        SourceTable table;
-        for (const MPEGInfo& r : records)
-            table[table.append(r.Datei)] = r;
-        return table;
-    }
     ProjectLoadOutcome read(const IniFile& file, SourceTable& table) {
         return ProjectRead(file, table, ProjectMedia{lib, NoLibrary});
     }
@@ -67,11 +43,11 @@ class ProjectFileTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ProjectFileTest, WritesEveryKeyInOrderAndTrackKeysOnlyForExistingTracks) {
-    MPEGInfo second = Source("/filme/zwei.mpg", 2);
+    MPEGInfo second = Marked("/filme/zwei.mpg", 2);
     second.Hart = true;
     second.Weich = true;
     second.VTS = 2;
-    const SourceTable table = tableOf({Source("/filme/eins.mpg", 1), second});
+    const SourceTable table = TableOf({Marked("/filme/eins.mpg", 1), second});
     IniFile file;
     ProjectWrite(file, table);
 
@@ -147,10 +123,10 @@ TEST_F(ProjectFileTest, InvalidEntriesAreDroppedAndReported) {
 TEST_F(ProjectFileTest, RewritingDropsTheSourcesThatAreGoneAndKeepsOtherSections) {
     IniFile file;
     file.setValue("Version", "Tavrolin", "1.0");
-    ProjectWrite(file, tableOf({Source("/1.mpg", 2), Source("/2.mpg", 1), Source("/3.mpg", 1)}));
+    ProjectWrite(file, TableOf({Marked("/1.mpg", 2), Marked("/2.mpg", 1), Marked("/3.mpg", 1)}));
     file.setInt("Bearbeitung", "Stand", 302);
 
-    ProjectWrite(file, tableOf({Source("/neu.mpg", 1)}));
+    ProjectWrite(file, TableOf({Marked("/neu.mpg", 1)}));
     EXPECT_EQ(file.sections(), QStringList({"Version", "Quellen", "Quelle01", "Bearbeitung"}));
     EXPECT_EQ(file.keys("Quelle01"), OneTrackKeys());
     EXPECT_EQ(file.intValue("Quellen", "Anzahl", -1), 1);
@@ -167,18 +143,18 @@ TEST(ProjectErrorMessage, OneErrorFollowsTheHeadingSeveralFollowABlankLine) {
 TEST_F(ProjectFileTest, MenuProjectLinesHoldPathFormatChaptersAndAudioFormatsByTitleSet) {
     QList<MPEGInfo> sources;
     for (const char* name : {"/a.mpg", "/b.mpg", "/c.mpg", "/d.mpg", "/e.mpg", "/f.mpg"})
-        sources << Source(QLatin1String(name), 1);
+        sources << Marked(QLatin1String(name), 1);
     sources[1].DVDSprache[0] = 24;  // another DVD language and a break chosen by hand: still alike
     sources[1].Weich = true;
     sources[2].Bildgroesse = sources[3].Bildgroesse = "352x288";
     sources[4].TonBitrate[0] = 8;
     sources[5].TonAbtastrate[1] = " ";
-    EXPECT_EQ(MenuTitleSets(tableOf(sources)), QVector<int>({1, 1, 2, 2, 3, 4}));
+    EXPECT_EQ(MenuTitleSets(TableOf(sources)), QVector<int>({1, 1, 2, 2, 3, 4}));
 
-    MPEGInfo bare = Source("/filme/ohne.mpg", 1), silent = Source("/filme/stumm.m2v", 0);
+    MPEGInfo bare = Marked("/filme/ohne.mpg", 1), silent = Marked("/filme/stumm.m2v", 0);
     bare.Kapitel.clear();
     bare.Format = "MPEG1";
-    EXPECT_EQ(MenuProjectLines("L", "m.vob", tableOf({Source("/filme/zwei*spuren.mpg", 2), bare, silent})),
+    EXPECT_EQ(MenuProjectLines("L", "m.vob", TableOf({Marked("/filme/zwei*spuren.mpg", 2), bare, silent})),
               QStringList({";L", ";VTS0*m.vob",
                            ";VTS1*/filme/zwei*spuren.mpg*MPEG2*00:10:00.000,00:20:00.000*MPA1/2*AC3",
                            ";VTS2*/filme/ohne.mpg*MPEG1**MPA1/2",

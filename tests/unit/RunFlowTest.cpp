@@ -1,6 +1,7 @@
 #include "pipeline/ConversionRun.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
+#include "unit/Sources.h"
 
 namespace {
 
@@ -26,14 +27,9 @@ class RunFlow : public ::testing::Test {
         ctx.run.runProjectFile = dir.file("Projekt-Temp.tvpr");
         ctx.controlState.stageText = QStringLiteral("Authoring");
         for (int i = 1; i <= 4; ++i) {
-            MPEGInfo& r = ctx.table[ctx.table.append(dir.file(QStringLiteral("quelle%1.mpg").arg(i)))];
-            r.Format = "MPEG1";
-            r.Spieldauer = "3725";
-            r.Bildgroesse = "352x288";
-            r.Bildwiederholrate = "25";
-            r.AspectRatio = "4:3";
-            r.Tonspuren = "0";
-            r.VTS = i <= 2 ? 1 : 2;
+            const QString path = dir.file(QStringLiteral("quelle%1.mpg").arg(i));
+            ctx.table[ctx.table.append(path)] = Source(path, 0);
+            ctx.table[i].VTS = i <= 2 ? 1 : 2;
             dir.write(QStringLiteral("Arbeit/dvd-%1.mpg").arg(i), "x");
         }
     }
