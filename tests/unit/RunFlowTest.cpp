@@ -1,4 +1,6 @@
 #include "pipeline/ConversionRun.h"
+#include "pipeline/Muxen.h"
+#include "pipeline/WorkFiles.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
 #include "unit/Sources.h"
@@ -189,6 +191,42 @@ TEST_F(RunFlow, AStoredTitleSetThatWouldMixAudioFormatsOnTheDiscIsNeverAuthored)
     EXPECT_FALSE(RunConversion(ctx));
     EXPECT_TRUE(logged("Fehler:    Das VTS 1 hätte auf der DVD Tonspuren verschiedener Formate."));
     EXPECT_TRUE(headers().mid(9).isEmpty() && ctx.table.titleSetPass() == 3);
+}
+
+// Abort during a tool run: a stand-in multiplexer writes its output and waits until the
+// user's answer ends it ("Ja") or lets it finish ("Nein"). What was begun is neither
+// recorded nor deleted; "Nein" records the unit and stops before the next source.
+TEST_F(RunFlow, AbortDuringAToolRun) {
+    ctx.values.tempPolicy = kDeleteAtOnce;
+    const QString go = dir.file("weiter");
+    ctx.values.tools[Tool::MPlex] = tool("mplex",
+                                         "while [ \"$1\" != -o ]; do shift; done; echo x > \"$2\"\n"
+                                         "echo bereit; while [ ! -e '" +
+                                             go + "' ]; do sleep 0.01; done");
+    for (int i : {1, 2}) {
+        MPEGInfo& r = ctx.table[i] = Source(ctx.table[i].Datei);
+        r.Format = "MPEG1";
+        r.TonAbtastrate[0] = "48 KHz";  // usable as it is
+        r.DVDBitrate[0] = 7;
+        dir.write(QStringLiteral("Arbeit/svcd-%1-0.m1v").arg(i), "v");
+        dir.write(QStringLiteral("Arbeit/svcd-%1-0.mp2").arg(i), "a");
+    }
+    const auto work = [&](const QString& name) { return QFile::exists(ctx.values.work + '/' + name); };
+    for (bool kill : {true, false}) {
+        ctx.run.abortRequested = false;
+        WhenTrue([&] { return ctx.memory.lastLine() == "bereit"; },
+                 [&] {
+                     ctx.run.abortRequested = true;
+                     if (kill) ctx.runner().KillTool();
+                     if (!kill) QFile(go).open(QIODevice::WriteOnly);
+                 });
+        EXPECT_EQ(Multiplex(ctx), Outcome::Aborted);
+        EXPECT_EQ(ctx.lines().last(), "Abbruch:   Abbruch durch den Anwender.");
+        EXPECT_EQ(logged("           [301] Bearbeitungsstand gesichert."), !kill);
+        EXPECT_EQ(work("svcd-1-0.m1v") && work("svcd-1-0.mp2"), kill) << "a finished unit deletes its inputs";
+        EXPECT_EQ(ctx.run.resumePoint, kill ? 0 : 301);
+        EXPECT_TRUE(work("svcd-2-0.m1v") && !logged("Nach:      " + WorkFiles::Muxed(ctx.values.work, 2)));
+    }
 }
 
 }  // namespace
