@@ -50,43 +50,33 @@ TEST(Lookups, BitratesCutToThreeCharactersFormatsCaseSensitiveAndRateTexts) {
 // What a current library answers in the words of the old one (the real library's
 // answers for real media are the integration tests' matter; here the rarer forms).
 TEST(OldVocabulary, ContainersCodecsAndNumbers) {
-    QMap<QString, QString> answers;
-    const auto set = [&](MediaStream kind, int number, const char* parameter, const char* value) {
-        answers[QStringLiteral("%1/%2/%3").arg(int(kind)).arg(number).arg(parameter)] =
-            QString::fromUtf8(value);
+    // What the current library says, by "G|V|A<number> <parameter>".
+    QMap<QString, QString> says = {{"G0 Format", "MPEG-PS"},         {"V0 Format_Version", "Version 2"},
+                                   {"G0 PlayTime", "3004.567"},      {"V0 FrameRate", "29.970"},
+                                   {"A0 Format", "MPEG Audio"},      {"A0 Format_Version", "Version 2.5"},
+                                   {"A0 Format_Profile", "Layer 3"}, {"A0 BitRate", "64000"},
+                                   {"A0 SamplingRate", "44100"},     {"A1 Format", "PCM"}};
+    const auto old = [&](const QStringList& queries) {
+        QStringList answers;
+        for (const QString& q : queries)
+            answers << OldVocabulary(
+                MediaStream(QStringLiteral("GVA").indexOf(q[0])), q.mid(1, 1).toInt(), q.mid(3),
+                [&](MediaStream k, int n, const QString& p) {
+                    return says.value(QStringLiteral("GVA")[int(k)] + QString::number(n) + ' ' + p);
+                });
+        return answers;
     };
-    const auto old = [&](MediaStream kind, int number, const char* parameter) {
-        return OldVocabulary(kind, number, QLatin1String(parameter),
-                             [&](MediaStream k, int n, const QString& p) {
-                                 return answers.value(QStringLiteral("%1/%2/%3").arg(int(k)).arg(n).arg(p));
-                             });
-    };
-    constexpr MediaStream G = MediaStream::General, V = MediaStream::Video, A = MediaStream::Audio;
-    set(G, 0, "Format", "MPEG-PS");
-    set(V, 0, "Format_Version", "Version 2");
-    set(G, 0, "PlayTime", "3004.567");
-    set(V, 0, "FrameRate", "29.970");
-    set(A, 0, "Format", "MPEG Audio");
-    set(A, 0, "Format_Version", "Version 2.5");
-    set(A, 0, "Format_Profile", "Layer 3");
-    set(A, 0, "BitRate", "64000");
-    set(A, 0, "SamplingRate", "44100");
-    set(A, 1, "Format", "PCM");
-    EXPECT_EQ(
-        (QStringList{old(G, 0, "Format"), old(G, 0, "PlayTime"), old(V, 0, "FrameRate"), old(A, 0, "Codec"),
-                     old(A, 0, "Codec_String"), old(A, 0, "BitRate_String"), old(A, 0, "SamplingRate_String"),
-                     old(A, 1, "Codec"), old(A, 2, "BitRate_String")}),
-        (QStringList{"MPEG2", "3004", "29.97", "MPA1L3", "MPEG-2.5 Audio Layer 3", "64 kb/s", "44.1 KHz",
-                     "PCM", ""}));
-    set(A, 0, "Format_Profile", "Layer 1");
-    set(V, 0, "Format_Version", "");  // a program stream without video
-    EXPECT_EQ((QStringList{old(A, 0, "Codec"), old(G, 0, "Format")}), (QStringList{"MPA1/2", "MPEG-PS"}));
-    set(G, 0, "Format", "MPEG Video");
-    set(G, 0, "Format_Version", "Version 1");
-    EXPECT_EQ((QStringList{old(G, 0, "Format"), old(G, 0, "AudioCount")}), (QStringList{"MPV1", "0"}));
-    set(G, 0, "Format", "MPEG-4");
-    set(G, 0, "Format_String", "MPEG-4");
-    EXPECT_EQ((QStringList{old(G, 0, "Format"), old(G, 0, "AudioCount"), old(G, 0, "Format_String")}),
-              (QStringList{"MPEG-4", "", "MPEG-4"}))
+    EXPECT_EQ(old({"G0 Format", "G0 PlayTime", "V0 FrameRate", "A0 Codec", "A0 Codec_String",
+                   "A0 BitRate_String", "A0 SamplingRate_String", "A1 Codec", "A2 BitRate_String"}),
+              (QStringList{"MPEG2", "3004", "29.97", "MPA1L3", "MPEG-2.5 Audio Layer 3", "64 kb/s",
+                           "44.1 KHz", "PCM", ""}));
+    says["A0 Format_Profile"] = "Layer 1";
+    says["V0 Format_Version"] = "";  // a program stream without video
+    EXPECT_EQ(old({"A0 Codec", "G0 Format"}), (QStringList{"MPA1/2", "MPEG-PS"}));
+    says["G0 Format"] = "MPEG Video";
+    says["G0 Format_Version"] = "Version 1";
+    EXPECT_EQ(old({"G0 Format", "G0 AudioCount"}), (QStringList{"MPV1", "0"}));
+    says["G0 Format"] = says["G0 Format_String"] = "MPEG-4";
+    EXPECT_EQ(old({"G0 Format", "G0 AudioCount", "G0 Format_String"}), (QStringList{"MPEG-4", "", "MPEG-4"}))
         << "only a video elementary stream counts 0 tracks";
 }
