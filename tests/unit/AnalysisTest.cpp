@@ -46,10 +46,8 @@ TEST_F(AnalysisTest, ProgramStreamsFillEveryFieldInBothGenerations) {
     // One track: the second slot stays empty. The new generation reads the rate alone, whatever the channels.
     const QString one = file("vcd.mpg");
     SetVideo(lib, one, "MPEG1", "2", QString());
-    FakeTrack at48;
-    at48.rate = "48000";
-    at48.rateText = "96 KHz";  // what the old generation would not say: proves which is read
-    SetTrack(lib, one, 0, at48);
+    // 96 kHz is what the old generation would say: proves which is read.
+    SetTrack(lib, one, 0, {"MPA1/2", "MPEG-1 Audio Layer 2", "224 kb/s", "96 KHz", "48000"});
     SetTrack(lib, one, 1, {"DTS"});
     lib.set(one, MediaStream::Video, 0, "AspectRatio_String", "16/9");
     const MPEGInfo& r = analyse(one, 5);

@@ -2,9 +2,9 @@
 #include "persistence/Project.h"
 #include "persistence/ProjectCompare.h"
 #include "sources/Analysis.h"
-#include "sources/SourceTable.h"
 #include "support/TestSupport.h"
 #include "unit/FakeMediaLibrary.h"
+#include "unit/Sources.h"
 
 namespace {
 
@@ -125,11 +125,7 @@ TEST_F(ProjectCompareTest, ElementaryStreamIsComparedWithItsCompanionsAndALibrar
 }
 
 TEST_F(ProjectCompareTest, ProjectLoadProbesForEachSourceAndKeepsTheErrorsInSourceOrder) {
-    const QString first = twoTrackStream();
-    const QString second = elementaryStream();
-    SourceTable table;
-    table[table.append(first)] = analysed(first, 5);
-    table[table.append(second)] = analysed(second, 5);
+    SourceTable table = TableOf({analysed(twoTrackStream(), 5), analysed(elementaryStream(), 5)});
     table[2].Tonspuren = "na";
     table[1].Bildgroesse = "720x576";
     IniFile file;
