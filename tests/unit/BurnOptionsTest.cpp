@@ -23,6 +23,7 @@ TEST(BurnOptions, StagesLabelsAndImages) {
     const QStringList decrypter = stages(true, false, true, true);
     for (int state : {0, 99, 700})
         EXPECT_EQ(StageEntry(decrypter, state), -1) << state;
+    EXPECT_EQ(StageEntry(decrypter, 501), 4) << "the image stage, not a burn stage";
     EXPECT_EQ(StageEntry(conversion + QStringList{"Image brennen"}, 600), 4);
     EXPECT_EQ((QList<int>{StageEntry(conversion, 600), StageEntry(conversion, 501)}), (QList<int>{-1, -1}));
     EXPECT_EQ(DvdLabelText("Ürlaub 2024 (Teil+1) ~&-._"), "rlaub_2024_(Teil+1)_~&-._");
