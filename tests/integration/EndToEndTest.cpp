@@ -1,9 +1,15 @@
 #include <QRegularExpression>
 
+#include "persistence/ProcessingState.h"
 #include "pipeline/ConversionRun.h"
+#include "pipeline/Demuxen.h"
+#include "pipeline/Muxen.h"
 #include "pipeline/SizeEstimate.h"
+#include "pipeline/Upmix.h"
+#include "pipeline/WorkFiles.h"
 #include "sources/Analysis.h"
 #include "sources/LibMediaInfo.h"
+#include "sources/NavPack.h"
 #include "sources/Tables.h"
 #include "support/FakeRunContext.h"
 #include "support/MediaCheck.h"
@@ -12,7 +18,8 @@
 
 namespace {
 
-// Whole conversion runs, from the sources to the DVD folder and the ISO image.
+// Whole conversion runs, from the sources to the DVD folder and the ISO image,
+// and the steps one by one, with the real tools.
 class EndToEnd : public ::testing::TestWithParam<int> {
   protected:
     EndToEnd() {
@@ -29,7 +36,14 @@ class EndToEnd : public ::testing::TestWithParam<int> {
         ctx.table.titleSetPass();
         return ctx.table[i];
     }
-    QString lsdvd(const QString& target) { return MediaCheck::Run("lsdvd", {"-x", target}); }
+    // Fails with the log when the run or a step fails.
+    void run(bool (*step)(RunContext&) = RunConversion) {
+        ASSERT_TRUE(step(ctx)) << ctx.lines().join('\n').toStdString();
+    }
+    static QString lsdvd(const QString& target) { return MediaCheck::Run("lsdvd", {"-x", target}); }
+    static int titles(const QString& target) {
+        return lsdvd(target).count(QRegularExpression("Title: \\d\\d"));
+    }
     QString vob(int titleSet) const {
         return ctx.values.dvdRoot +
                QStringLiteral("/VIDEO_TS/VTS_%1_1.VOB").arg(titleSet, 2, 10, QLatin1Char('0'));
@@ -52,7 +66,7 @@ TEST_P(EndToEnd, TwoTitleSetsWithChaptersAndTwoLanguages) {
     ASSERT_EQ(svcd.DVDSprache[1], kLanguageEN);
     const qint64 estimate = DvdEstimateKB(ctx.table, ctx.values);
 
-    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
+    run();
     const QStringList log = ctx.lines();
     // The estimate before the run against what authoring wrote ("Benötigt: Tatsächlich").
     qint64 actual = 0;
@@ -64,14 +78,10 @@ TEST_P(EndToEnd, TwoTitleSetsWithChaptersAndTwoLanguages) {
     EXPECT_TRUE(log.contains(QStringLiteral("           [501] Bearbeitungsstand gesichert.")));
 
     const QString info = lsdvd(ctx.values.dvdRoot);
-    EXPECT_TRUE(info.contains(QRegularExpression("Title: 01, Length: [^\n]*Chapters: 03")))
-        << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression("Title: 02,[^\n]*Chapters: 01[^\n]*Audio streams: 02")))
-        << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression("Language: de[^\n]*Frequency: 48000")))
-        << info.toStdString();
-    EXPECT_TRUE(info.contains(QRegularExpression("Language: en[^\n]*Frequency: 48000")))
-        << info.toStdString();
+    for (const char* expected :
+         {"Title: 01, Length: [^\n]*Chapters: 03", "Title: 02,[^\n]*Chapters: 01[^\n]*Audio streams: 02",
+          "Language: de[^\n]*Frequency: 48000", "Language: en[^\n]*Frequency: 48000"})
+        EXPECT_TRUE(info.contains(QRegularExpression(expected))) << expected << '\n' << info.toStdString();
     EXPECT_FALSE(QFileInfo::exists(ctx.values.work + "/dvd-1.mpg")) << "deleted after authoring";
 
     // Each title's pictures are the sources' pictures, untouched.
@@ -82,53 +92,43 @@ TEST_P(EndToEnd, TwoTitleSetsWithChaptersAndTwoLanguages) {
               MediaCheck::WithoutAspectInfo(vcd + vcd));
     EXPECT_EQ(MediaCheck::WithoutAspectInfo(MediaCheck::VideoBitstream(vob(2))),
               MediaCheck::WithoutAspectInfo(svcdVideo));
-
-    ASSERT_TRUE(QFileInfo::exists(ctx.values.isoPath));
-    EXPECT_EQ(lsdvd(ctx.values.isoPath).count(QRegularExpression("Title: \\d\\d")), 2);
+    EXPECT_EQ(titles(ctx.values.isoPath), 2);
 }
 
-TEST_F(EndToEnd, ASecondRunReplacesTheOldStructureAndSplitsTheImage) {
-    ctx.values.variant0 = true;
-    add(TestMedia::Vcd());
-    RunConversion(ctx);
-    ASSERT_TRUE(QFileInfo::exists(vob(1)));
-    add(TestMedia::Svcd());
-    ctx.values.split = true;
-    RunConversion(ctx);
-    EXPECT_EQ(lsdvd(ctx.values.dvdRoot).count(QRegularExpression("Title: \\d\\d")), 2)
-        << "no titles added to the old ones";
-    EXPECT_TRUE(
-        ctx.lines().contains(QStringLiteral("           ") + ctx.values.dvdRoot + "/VIDEO_TS gefunden."));
-    EXPECT_FALSE(QFileInfo::exists(ctx.values.isoPath));
-    const QString part = ctx.values.isoPath + "_00";
-    ASSERT_TRUE(QFileInfo::exists(part));
-    EXPECT_EQ(lsdvd(part).count(QRegularExpression("Title: \\d\\d")), 2);
-}
+INSTANTIATE_TEST_SUITE_P(MenuVariants, EndToEnd, ::testing::Values(0, 1, 2));
 
 // Two AC-3 sources whose title set got 224 kbit/s: the one at 192 kbit/s becomes MPEG audio,
 // so the other opens a title set of its own. A 48 kbit/s MPEG track is converted at 64.
+// Old structures go in every letter case, so no titles are added to old ones; the image is split.
 TEST_F(EndToEnd, TitleSetsFollowTheAudioFormatOnTheDiscAndOldStructuresGoInEveryCase) {
-    for (const char* name : {"VIDEO_TS", "video_ts", "AUDIO_TS", "audio_ts"})
-        dir.write(QStringLiteral("Dvd/%1/alt.txt").arg(name), "alt");
+    const QStringList old{"VIDEO_TS", "video_ts", "audio_ts"};
+    for (const QString& name : old)
+        dir.write("Dvd/" + name + "/alt.txt", "alt");
     add(TestMedia::SvcdAc3(192)).DVDBitrate[0] = 7;
     add(TestMedia::SvcdAc3(224));
     ASSERT_EQ(add(TestMedia::Svcd48kbit()).DVDBitrate[0], 0);
-    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
+    ctx.values.split = true;
+    run();
 
     const QString info = lsdvd(ctx.values.dvdRoot);
-    const QStringList titles = info.split(QStringLiteral("\nTitle: ")).mid(1);
-    ASSERT_EQ(titles.size(), 3) << info.toStdString();
+    const QStringList sets = info.split(QStringLiteral("\nTitle: ")).mid(1);
+    ASSERT_EQ(sets.size(), 3) << info.toStdString();
     const char* formats[] = {"mpeg1", "ac3", "mpeg1"};
     for (int t = 0; t < 3; ++t)
-        EXPECT_TRUE(titles[t].contains(QRegularExpression(
+        EXPECT_TRUE(sets[t].contains(QRegularExpression(
             QStringLiteral("^0%1, Length: 00:00:0[23][^\n]*Audio streams: 01.*Language: de[^\n]*Format: %2,")
                 .arg(t + 1)
                 .arg(formats[t]),
             QRegularExpression::DotMatchesEverythingOption)))
-            << titles[t].toStdString();
+            << sets[t].toStdString();
     EXPECT_EQ(QDir(ctx.values.dvdRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
               (QStringList{"AUDIO_TS", "VIDEO_TS"}));
     EXPECT_FALSE(QFileInfo::exists(ctx.values.dvdRoot + "/VIDEO_TS/alt.txt"));
+    for (const QString& name : old)
+        EXPECT_TRUE(ctx.lines().contains("           " + ctx.values.dvdRoot + "/" + name + " gefunden."))
+            << name.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(ctx.values.isoPath));
+    EXPECT_EQ(titles(ctx.values.isoPath + "_00"), 3);
 }
 
 TEST_F(EndToEnd, AnEmptiedScriptIsRefusedByTheAuthorAndEndsTheRun) {
@@ -145,49 +145,87 @@ TEST_F(EndToEnd, AnEmptiedScriptIsRefusedByTheAuthorAndEndsTheRun) {
     EXPECT_FALSE(log.join('\n').contains(QStringLiteral("[402]")));
 }
 
-TEST_F(EndToEnd, TemporaryFilePoliciesDeleteOnlyIntermediatesNeverSources) {
-    const QString elementary = TestMedia::ElementaryM2v();
-    const QString companion = QFileInfo(elementary).path() + "/elementary.mp2";
-    add(elementary);
-    add(TestMedia::Vcd());
-    const QString work = ctx.values.work;
-    auto intermediates = [&] { return QDir(work).entryList({"svcd-*", "dvd-*"}, QDir::Files, QDir::Name); };
+// A run over sources in a folder whose name holds blanks, quotes, an ampersand and umlauts (an
+// elementary stream with its companion, and a program stream), with each policy for temporary files:
+// only the run's own intermediates go, the user's files keep every byte.
+class TemporaryFiles : public EndToEnd {};
 
-    ctx.values.tempPolicy = kKeepFiles;
-    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
-    EXPECT_EQ(intermediates(), (QStringList{"dvd-1.mpg", "dvd-2.mpg", "svcd-1-0-48.mp2", "svcd-2-0-48.mp2",
-                                            "svcd-2-0.m1v", "svcd-2-0.mp2"}));
+TEST_P(TemporaryFiles, GoWhenAskedAndTheUsersFilesStayWhateverTheirPaths) {
+    const QString odd = dir.file(QStringLiteral("Grüße & \"Film\" 'A'/"));
+    const QList<QPair<QString, QString>> userFiles{
+        {odd + "Ständchen & Co.m1v", TestMedia::ElementaryM1v()},
+        {odd + "Ständchen & Co.mp2", TestMedia::Folder() + "/elem1-0.mp2"},
+        {odd + "Ständchen & Co.mpg", TestMedia::Vcd()}};
+    for (const auto& [copy, original] : userFiles)
+        dir.write(copy, FileBytes(original));
+    ProgramSettings& s = ctx.values;
+    s.work = odd + "Arbeit & Temp";
+    s.dvdRoot = odd + "DVD <neu>";
+    s.isoPath = s.work + "/Mein Film.iso";
+    QDir().mkpath(s.work);
+    s.variant0 = false;
+    s.variant2 = true;
+    s.tempPolicy = GetParam();
+    add(userFiles[0].first);
+    add(userFiles[2].first);
+    run();
 
-    for (int policy : {kDeleteAtOnce, kDeleteAfterMux}) {
-        ctx.values.tempPolicy = policy;
-        ASSERT_TRUE(RunConversion(ctx)) << policy;
-        EXPECT_TRUE(intermediates().isEmpty()) << policy << intermediates().join(' ').toStdString();
-        EXPECT_TRUE(QFileInfo::exists(elementary) && QFileInfo::exists(companion)) << policy;
-        EXPECT_TRUE(QFileInfo::exists(TestMedia::Vcd())) << policy;
+    EXPECT_EQ(titles(s.dvdRoot), 2);
+    EXPECT_EQ(titles(s.isoPath), 2);
+    for (const auto& [copy, original] : userFiles)
+        EXPECT_TRUE(FileBytes(copy) == FileBytes(original)) << copy.toStdString();
+    const QStringList all{"dvd-1.mpg",       "dvd-2.mpg",    "svcd-1-0-48.mp2",
+                          "svcd-2-0-48.mp2", "svcd-2-0.m1v", "svcd-2-0.mp2"};
+    EXPECT_EQ(QDir(s.work).entryList({"svcd-*", "dvd-*"}, QDir::Files, QDir::Name),
+              GetParam() == kKeepFiles ? all : QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(Policies, TemporaryFiles,
+                         ::testing::Values(kKeepFiles, kDeleteAtOnce, kDeleteAfterMux));
+
+using PipelineTest = EndToEnd;
+
+// The video of the title's pictures on the disc is checked above.
+TEST_F(PipelineTest, SourcesBecomeDvdProgramStreamsWithTheirVideoUnchanged) {
+    const QStringList sources{TestMedia::SvcdMp2Ac3(), TestMedia::ElementaryM2v(), TestMedia::Dvd()};
+    for (const QString& source : sources)
+        add(source);
+    ASSERT_TRUE(ctx.table[2].Elementar && ctx.table[3].NavPacks);
+    for (const auto step : {Demultiplex, Upmix, Multiplex})
+        run(step);
+
+    for (int i = 1; i <= 2; ++i) {
+        SCOPED_TRACE(i);
+        const MPEGInfo& r = ctx.table[i];
+        const QString muxed = WorkFiles::Muxed(ctx.values.work, i);
+        EXPECT_TRUE(HasNavPacks(muxed));
+        EXPECT_EQ(MediaCheck::VideoBitstream(muxed),
+                  MediaCheck::AfterMultiplexing(MediaCheck::VideoBitstream(sources[i - 1])));
+        // Every track at 48 kHz; an upmixed one MPEG audio at its DVD bitrate.
+        const QStringList tracks =
+            MediaCheck::Probe(muxed, "stream=codec_name,sample_rate,bit_rate", "a").split('\n');
+        ASSERT_EQ(tracks.size(), r.trackCount());
+        for (int j = 0; j < r.trackCount(); ++j)
+            EXPECT_TRUE(TrackUsableAsIs(r, j)
+                            ? tracks[j].contains(",48000,")
+                            : tracks[j] == "mp2,48000," + BitrateTable()[r.DVDBitrate[j]] + "000")
+                << tracks[j].toStdString();
     }
+    EXPECT_FALSE(QFileInfo::exists(WorkFiles::Muxed(ctx.values.work, 3))) << "a DVD source is taken as it is";
 }
 
-TEST_F(EndToEnd, PathsWithBlanksQuotesAmpersandsAndUmlautsAreSafe) {
-    const QString odd = dir.file(QStringLiteral("Grüße & \"Film\" 'A'"));
-    QDir().mkpath(odd);
-    const QString source = odd + QStringLiteral("/Ständchen & Co.mpg");
-    ASSERT_TRUE(QFile::copy(TestMedia::ElementaryM1v(), odd + QStringLiteral("/Ständchen & Co.m1v")));
-    ASSERT_TRUE(
-        QFile::copy(TestMedia::Folder() + "/elem1-0.mp2", odd + QStringLiteral("/Ständchen & Co.mp2")));
-    ASSERT_TRUE(QFile::copy(TestMedia::Vcd(), source));
-    ctx.values.work = odd + QStringLiteral("/Arbeit & Temp");
-    ctx.values.dvdRoot = odd + QStringLiteral("/DVD <neu>");
-    ctx.values.isoPath = ctx.values.work + QStringLiteral("/Mein Film.iso");
-    QDir().mkpath(ctx.values.work);
-    ctx.values.variant0 = false;
-    ctx.values.variant2 = true;
-    add(source);
-    add(odd + QStringLiteral("/Ständchen & Co.m1v"));
-    ASSERT_TRUE(RunConversion(ctx)) << ctx.lines().join('\n').toStdString();
-    EXPECT_EQ(lsdvd(ctx.values.dvdRoot).count(QRegularExpression("Title: \\d\\d")), 2);
-    EXPECT_TRUE(QFileInfo::exists(ctx.values.isoPath));
+TEST_F(PipelineTest, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource) {
+    add(TestMedia::SvcdTwoTracks());
+    run(Demultiplex);
+    // "Nein" to "Sofort abbrechen?" while track 0 is upmixed (one tool at a time):
+    // the tool ends, the step stops, and the source's upmix is not recorded.
+    WhenTrue([&] { return ctx.runner().isRunning(); }, [&] { ctx.run.abortRequested = true; });
+    EXPECT_FALSE(UpmixWithTools(ctx, 1));
+    ctx.run.abortRequested = false;
+    ctx.run.resumePoint = StateRead(ctx.run.runProjectFile);
+    EXPECT_EQ(ctx.run.resumePoint, 101);
+    run(Upmix);
+    run(Multiplex);
 }
-
-INSTANTIATE_TEST_SUITE_P(MenuVariants, EndToEnd, ::testing::Values(0, 1, 2));
 
 }  // namespace

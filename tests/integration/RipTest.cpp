@@ -2,7 +2,7 @@
 // bin folder, images made with vcdxbuild and vcdimager, files added as sources.
 
 #include "chapters/TimeText.h"
-#include "integration/ToolProcess.h"
+#include "support/MediaCheck.h"
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"
 
@@ -13,7 +13,7 @@ class RipWindow : public WindowTest {
     // The program finds the real helper beside it.
     void SetUp() override {
         QDir().mkpath(programDir.file("bin"));
-        ASSERT_TRUE(QFile::link(ToolProcess::Adapter("lkVCDxRip"), programDir.file("bin/lkVCDxRip")));
+        ASSERT_TRUE(QFile::link(MediaCheck::Adapter("lkVCDxRip"), programDir.file("bin/lkVCDxRip")));
         WindowTest::SetUp();
         showTab("tavTabRip");
     }

@@ -1,10 +1,6 @@
 # The helper programs in bin/, run for real on media made at test time.
-tav_test(jrdmux_test SOURCES integration/JrdmuxTest.cpp integration/ToolProcess.cpp)
-tav_test(besweet_test SOURCES integration/BeSweetTest.cpp integration/ToolProcess.cpp)
-foreach(test jrdmux_test besweet_test)
+tav_test(helper_test SOURCES integration/HelperTest.cpp)
+tav_test(burner_test SOURCES integration/BurnerTest.cpp)
+foreach(test helper_test burner_test)
   add_dependencies(${test} tavadapters)
 endforeach()
-tav_test(vcdrip_test SOURCES integration/VcdRipTest.cpp integration/ToolProcess.cpp)
-add_dependencies(vcdrip_test tavadapters)
-tav_test(burner_test SOURCES integration/BurnerTest.cpp integration/ToolProcess.cpp)
-add_dependencies(burner_test tavadapters)

@@ -1,3 +1,3 @@
-# The menu files made at build time, checked with ffprobe and dvdauthor.
-tav_test(menus_test SOURCES integration/MenuTest.cpp integration/ToolProcess.cpp)
+# The menu files made at build time, checked with ffprobe.
+tav_test(menus_test SOURCES integration/MenuTest.cpp)
 add_dependencies(menus_test tavmenus)
