@@ -39,72 +39,39 @@ bool HasCrc(const QByteArray& mpegAudio) {
     return mpegAudio.size() > 1 && (mpegAudio[1] & 0x01) == 0;
 }
 
-// Every DVD bitrate from (S)VCD audio; 0 stands for 5.1 AC-3 at 192 kbit/s.
+// Every DVD bitrate from (S)VCD audio (0 stands for 5.1 AC-3 at 192 kbit/s), the upmix
+// step's string in one piece or split at blanks, paths with blanks, "&" and umlauts.
 class BeSweetBitrate : public ::testing::TestWithParam<int> {};
 
-TEST_P(BeSweetBitrate, Makes48kHzStereoMp2AtTheBitrate) {
+TEST_P(BeSweetBitrate, Makes48kHzStereoMp2AtTheBitrateFromTheStringWholeOrSplit) {
     const int bitrate = GetParam() ? GetParam() : 192;
-    const QString input = GetParam() ? VcdAudio() : TestMedia::Ac3Track(1);
     const TempFolder dir;
-    const QString output = dir.file("svcd-1-0-48.mp2"), again = dir.file("nochmal.mp2");
-    for (const QString& file : {output, again})
-        ExpectRuns(Adapter("BeSweet"), {BeSweetString(input, file, dir.file("besweet.log"), bitrate)});
+    const QString source = GetParam() ? VcdAudio() : TestMedia::Ac3Track(1);
+    const QString input =
+        dir.write("Ton & Bild ä/mein ton & mehr." + QFileInfo(source).suffix(), FileBytes(source));
+    const QString log = dir.file("Ton & Bild ä/besweet.log");
+    const QString outputs[] = {dir.file("Ton & Bild ä/ganz 48.mp2"), dir.file("Ton & Bild ä/geteilt 48.mp2")};
+    for (const bool split : {false, true}) {
+        const QString text = BeSweetString(input, outputs[split], log, bitrate);
+        ExpectRuns(Adapter("BeSweet"), split ? text.split(' ') : QStringList{text});
+        const QString written = QString::fromUtf8(FileBytes(log));
+        for (const QString& part :
+             QStringList{input, outputs[split], QStringLiteral("%1 kbit/s").arg(bitrate), "OK"})
+            EXPECT_TRUE(written.contains(part)) << written.toStdString();
+    }
 
     // "mp3" is ffprobe's name for a file of MPEG audio.
-    EXPECT_EQ(MediaCheck::Probe(output, "stream=codec_name,sample_rate,channels,bit_rate:format=format_name"),
-              QStringLiteral("mp2,48000,2,%1\nmp3").arg(bitrate * 1000));
+    EXPECT_EQ(
+        MediaCheck::Probe(outputs[0], "stream=codec_name,sample_rate,channels,bit_rate:format=format_name"),
+        QStringLiteral("mp2,48000,2,%1\nmp3").arg(bitrate * 1000));
     // twolame writes the CRC asked for with -e; it refuses 80 kbit/s stereo,
     // which ffmpeg's own encoder then makes without one.
-    EXPECT_EQ(HasCrc(FileBytes(output)), bitrate != 80);
-    EXPECT_EQ(FileBytes(again), FileBytes(output)) << "a second run writes the same bytes";
+    EXPECT_EQ(HasCrc(FileBytes(outputs[0])), bitrate != 80);
+    EXPECT_EQ(FileBytes(outputs[1]), FileBytes(outputs[0])) << "the same bytes each time";
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDvdBitrates, BeSweetBitrate,
                          ::testing::Values(64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 384, 0));
-
-TEST(BeSweet, ReadsTheStringWholeOrSplitAtBlanksAndWritesItsLog) {
-    const TempFolder dir;
-    const QString input = dir.write("Ton & Bild ä/mein ton & mehr.mp2", FileBytes(VcdAudio()));
-    const QString log = dir.file("Ton & Bild ä/besweet.log");
-    for (const bool split : {false, true}) {
-        const QString output = dir.file(split ? "Ton & Bild ä/geteilt 48.mp2" : "Ton & Bild ä/ganz 48.mp2");
-        const QString text = BeSweetString(input, output, log, 224);
-        QFile::remove(log);
-
-        ExpectRuns(Adapter("BeSweet"), split ? text.split(' ') : QStringList{text});
-
-        EXPECT_EQ(MediaCheck::Probe(output, "stream=bit_rate"), QStringLiteral("224000"));
-        const QString written = QString::fromUtf8(FileBytes(log));
-        for (const QString& part : {input, output, QStringLiteral("224 kbit/s"), QStringLiteral("OK")})
-            EXPECT_TRUE(written.contains(part)) << written.toStdString();
-    }
-}
-
-TEST(BeSweet, UnreadableStringsGiveExitCode44AndAMissingInputAnotherFailure) {
-    const TempFolder dir;
-    const QString input = VcdAudio(), output = dir.file("out.mp2"), log = dir.file("besweet.log");
-    const QString good = BeSweetString(input, output, log, 224);
-    const QStringList broken{
-        QString(),
-        QStringLiteral("-core( -input \"%1\" )").arg(input),  // no output, no bitrate
-        QString(good).replace(" -b 224", " -b 100"),          // no such bitrate
-        QString(good).replace(" -b 224", " -b"),              // bitrate missing
-        QString(good).replace("-shibatch(", "-ssrc("),        // unknown section
-        QString(good).replace(" -e )", " -e"),                // section not closed
-        QString(good).replace("-output \"", "-output "),      // quote left open
-        QString(good).replace(" -m s", " -x s"),              // unknown option
-    };
-    int code = -1;
-    for (const QString& text : broken) {
-        MediaCheck::Run(Adapter("BeSweet"), text.isEmpty() ? QStringList() : QStringList{text}, &code);
-        EXPECT_EQ(code, 44) << text.toStdString();
-        EXPECT_FALSE(QFileInfo::exists(output)) << text.toStdString();
-    }
-    MediaCheck::Run(Adapter("BeSweet"), {BeSweetString(dir.file("fehlt.mp2"), output, log, 224)}, &code);
-    EXPECT_TRUE(code > 0 && code != 44) << code << ": the string itself is fine";
-    EXPECT_FALSE(QFileInfo::exists(output));
-    EXPECT_TRUE(FileBytes(log).contains("failed"));
-}
 
 // jrdmux writes exactly the elementary streams mpgtx writes, and the AC-3 tracks
 // unchanged, for every stream selection the demultiplexing step uses.
@@ -136,46 +103,54 @@ TEST(Jrdmux, WritesTheStreamsOfMpgtxAndAc3TracksUnchanged) {
     EXPECT_NE(FileBytes(s + "-0.mp2"), FileBytes(s + "-1.mp2")) << "the two tracks differ";
 }
 
-TEST(Jrdmux, FailuresLeaveNoOutput) {
-    const TempFolder dir;
-    const QString source = TestMedia::Vcd(), output = dir.file("out");
-    const QList<QStringList> calls{
-        {source, "0xc1", output},                 // no second audio track
-        {source, "0xbd", output},                 // private stream without sub-stream
-        {source, "0x42", output},                 // no such selection
-        {dir.file("fehlt.mpg"), "0xc0", output},  // missing source
-        {source, "0xc0"},                         // no output named
-    };
-    for (const QStringList& call : calls) {
-        int code = -1;
-        MediaCheck::Run(Adapter("jrdmux"), call, &code);
-        EXPECT_GT(code, 0) << "failed, not crashed: " << call.join(' ').toStdString();
-        EXPECT_FALSE(QFileInfo::exists(output)) << call.join(' ').toStdString();
-    }
-}
-
 // The helper's own rip of an image is the rip window test's matter.
-TEST(VcdRip, NamesVcdxripsVersionAndFailsForWhatItCannotRip) {
+TEST(VcdRip, NamesVcdxripsVersion) {
     int code = -1;
     const QString version = MediaCheck::Run(Adapter("lkVCDxRip"), {"-version"}, &code);
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(version.contains(QRegularExpression("vcdxrip.* [0-9]+\\.[0-9]+"))) << version.toStdString();
+}
 
+// What a helper cannot do ends with an exit code (44 from BeSweet for a string it cannot
+// read, another one for the rest), not a crash, and leaves no output behind.
+TEST(Helpers, FailWithoutOutputForWhatTheyCannotDo) {
     const TempFolder dir;
-    const QString notAnImage = dir.write("kein image.bin", FileBytes(TestMedia::Vcd())),
-                  work = dir.file("temp");
-    const QList<QStringList> calls{
-        {"/o", work, "/b", dir.file("fehlt.bin")},     // missing image
-        {"/o", work, "/b", notAnImage},                // an MPEG file, not a disc image
-        {"/o", work, "/n", dir.file("fehlt.nrg")},     // missing Nero image
-        {"/o", work, "/c", "9,9,9", "/d", "GENERIC"},  // no drive at that address
-        {"/b", notAnImage},                            // no output folder
+    const QString vcd = TestMedia::Vcd(), out = dir.file("out"), log = dir.file("besweet.log");
+    const QString notAnImage = dir.write("kein image.bin", FileBytes(vcd));
+    const QString good = BeSweetString(VcdAudio(), out, log, 224);
+    const struct {
+        const char* helper;
+        QStringList arguments;
+        int code;  // 0: any but 44
+    } cases[] = {
+        {"BeSweet", {}, 44},
+        {"BeSweet", {"-core( -input \"" + vcd + "\" )"}, 44},                   // no output, no bitrate
+        {"BeSweet", {QString(good).replace(" -b 224", " -b 100")}, 44},         // no such bitrate
+        {"BeSweet", {QString(good).replace(" -b 224", " -b")}, 44},             // bitrate missing
+        {"BeSweet", {QString(good).replace("-shibatch(", "-ssrc(")}, 44},       // unknown section
+        {"BeSweet", {QString(good).replace(" -e )", " -e")}, 44},               // section not closed
+        {"BeSweet", {QString(good).replace("-output \"", "-output ")}, 44},     // quote left open
+        {"BeSweet", {QString(good).replace(" -m s", " -x s")}, 44},             // unknown option
+        {"BeSweet", {BeSweetString(dir.file("fehlt.mp2"), out, log, 224)}, 0},  // missing input
+        {"jrdmux", {vcd, "0xc1", out}, 0},                                      // no second audio track
+        {"jrdmux", {vcd, "0xbd", out}, 0},                              // private stream without sub-stream
+        {"jrdmux", {vcd, "0x42", out}, 0},                              // no such selection
+        {"jrdmux", {dir.file("fehlt.mpg"), "0xc0", out}, 0},            // missing source
+        {"jrdmux", {vcd, "0xc0"}, 0},                                   // no output named
+        {"lkVCDxRip", {"/o", out, "/b", dir.file("fehlt.bin")}, 0},     // missing image
+        {"lkVCDxRip", {"/o", out, "/b", notAnImage}, 0},                // an MPEG file, not a disc image
+        {"lkVCDxRip", {"/o", out, "/n", dir.file("fehlt.nrg")}, 0},     // missing Nero image
+        {"lkVCDxRip", {"/o", out, "/c", "9,9,9", "/d", "GENERIC"}, 0},  // no drive at that address
+        {"lkVCDxRip", {"/b", notAnImage}, 0},                           // no output folder
     };
-    for (const QStringList& call : calls) {
-        MediaCheck::Run(Adapter("lkVCDxRip"), call, &code);
-        EXPECT_GT(code, 0) << "failed, not crashed: " << call.join(' ').toStdString();
-        EXPECT_FALSE(QFileInfo::exists(work + "/mpegav/avseq01.mpg"));
+    for (const auto& c : cases) {
+        int code = -1;
+        MediaCheck::Run(Adapter(c.helper), c.arguments, &code);
+        const std::string call = c.helper + (" " + c.arguments.join(' ')).toStdString();
+        EXPECT_TRUE(c.code ? code == c.code : code > 0 && code != 44) << call << ": " << code;
+        EXPECT_FALSE(QFileInfo(out).isFile() || QFileInfo::exists(out + "/mpegav/avseq01.mpg")) << call;
     }
+    EXPECT_TRUE(FileBytes(log).contains("failed")) << "BeSweet says why";
 }
 
 }  // namespace
