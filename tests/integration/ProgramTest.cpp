@@ -1,7 +1,6 @@
 // The program as a process: the headless driver a developer (or a benchmark)
 // uses, the resume proof run through it, and the installed program.
 
-#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -14,53 +13,47 @@
 
 namespace {
 
-const QString kDriver = MediaCheck::Adapter("tavrolin-driver");
+const QString kDriver = TAV_TOOL_DIR "/tavrolin-driver";
 
 QString Drive(const QString& folder, const QStringList& actions, int* code = nullptr) {
     return MediaCheck::Run(kDriver, QStringList{"--program-dir", folder} + actions, code);
 }
 
-// Settings and clicks are the resume proof's and the installed program's matter.
-TEST(Driver, AnswersDialogsAndConvertsASavedProjectElsewhere) {
-    const TempFolder dir, other;
-    int code = -1;
-    QString out = Drive(dir.path(),
-                        {"--answer", "cancel", "--click", "BuArbeitDir", "--add", TestMedia::Svcd(), "--save",
-                         dir.file("Film.tvpr")},
-                        &code);
-    ASSERT_EQ(code, 0);
-    for (const char* dialog : {"Arbeits-Verzeichnis auswählen:", "Hinzufügen von MPEG-Dateien"})
-        EXPECT_TRUE(out.contains(QStringLiteral("DIALOG: ") + QString::fromUtf8(dialog)))
-            << out.toStdString();
-    out = Drive(other.path(), {"--open", dir.file("Film.tvpr"), "--start"}, &code);
-    EXPECT_EQ(code, 0) << out.toStdString();
-    EXPECT_TRUE(QFile::exists(dir.file("Dvd/VIDEO_TS/VIDEO_TS.IFO")))
-        << "the project brings its folders along";
-}
-
-// Tools never outlive the program: not when it is killed, and not when it is
-// asked to end (SIGTERM), which ends the run through its end block.
-TEST(Driver, ToolsDieWithTheProgram) {
+// Tools never outlive what started them: the program killed or asked to end (SIGTERM,
+// which ends the run through its end block), or a burner helper killed by the program.
+TEST(Processes, ToolsDieWithWhatStartedThem) {
     const auto until = [](const std::function<bool()>& condition) {
         for (QDeadlineTimer deadline(20000); !condition() && !deadline.hasExpired();)
             QThread::msleep(10);
         return condition();
     };
     const TempFolder dir;
-    const QString pidFile = dir.file("tool.pid");
-    const QString tool = dir.executable("mpgtx", "#!/bin/sh\n[ \"$1\" = -d ] || exit 0\necho $$ > '" +
-                                                     pidFile.toUtf8() + "'\nexec sleep 60\n");
-    dir.write("tavrolin.ini", "[Allgemein]\nmpgtx=" + tool.toUtf8() + "\n");
-    for (int signal : {SIGKILL, SIGTERM}) {
-        QFile::remove(pidFile);
-        QProcess driver;
-        driver.start(kDriver, {"--program-dir", dir.path(), "--add", TestMedia::Vcd(), "--start"});
-        ASSERT_TRUE(until([&] { return !FileBytes(pidFile).trimmed().isEmpty(); })) << signal;
-        const QString stat = "/proc/" + FileBytes(pidFile).trimmed() + "/stat";
-        ::kill(static_cast<pid_t>(driver.processId()), signal);
-        EXPECT_TRUE(driver.waitForFinished(20000)) << signal;
+    const QString pid = dir.file("tool.pid");
+    // A stand-in for mpgtx and growisofs that stays until it is killed.
+    const QByteArray tool =
+        "#!/bin/sh\ncase \"$1\" in -d|-dvd-compat) echo $$ > '" + pid.toUtf8() + "'; exec sleep 60;; esac\n";
+    dir.executable("bin/growisofs", tool);
+    dir.write("tavrolin.ini", "[Allgemein]\nmpgtx=" + dir.executable("mpgtx", tool).toUtf8() + "\n");
+    dir.write("ImgTool.ini", "[ImgTool]\nDevice: " + dir.write("Laufwerk", "").toUtf8() + "\n");
+    QFile::copy(TAV_TOOL_DIR "/ImgTool", dir.file("ImgTool"));
+    const QStringList run{"--program-dir", dir.path(), "--add", TestMedia::Vcd(), "--start"};
+    const std::tuple<QString, QStringList, int> cases[] = {
+        {kDriver, run, SIGKILL},
+        {kDriver, run, SIGTERM},
+        {dir.file("ImgTool"), {"-d", TestMedia::DvdFolder(), "-v", "X"}, SIGKILL}};
+    for (const auto& [program, arguments, signal] : cases) {
+        QFile::remove(pid);
+        QProcess parent;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("PATH", dir.file("bin:") + env.value("PATH"));
+        parent.setProcessEnvironment(env);
+        parent.start(program, arguments);
+        ASSERT_TRUE(until([&] { return !FileBytes(pid).trimmed().isEmpty(); })) << program.toStdString();
+        const QString stat = "/proc/" + FileBytes(pid).trimmed() + "/stat";
+        ::kill(static_cast<pid_t>(parent.processId()), signal);
+        EXPECT_TRUE(parent.waitForFinished(20000)) << signal;
         EXPECT_TRUE(until([&] { return !FileBytes(stat).contains(") S "); }))
-            << "the tool outlived the program";
+            << program.toStdString() << " " << signal << ": the tool outlived it";
     }
     const QString log = QString::fromUtf8(FileBytes(dir.file("tavrolin.log")));
     EXPECT_TRUE(log.contains("Abbruch:   Abbruch durch den Anwender.\r\n-----") && log.contains("Ende:"));
@@ -87,17 +80,14 @@ QStringList Sources() {
 QStringList Uninterrupted() {
     QCryptographicHash key(QCryptographicHash::Sha1);
     for (const char* program : {"tavrolin-driver", "BeSweet"})
-        key.addData(FileBytes(MediaCheck::Adapter(program)));
-    const QString cache = TestMedia::Folder() + "/resume-" + key.result().toHex() + ".txt";
-    if (!QFile::exists(cache)) {
+        key.addData(FileBytes(TAV_TOOL_DIR + QStringLiteral("/") + program));
+    const QString vobs = TestMedia::Once("resume-" + key.result().toHex() + ".txt", [](const QString& file) {
         const TempFolder folder;
         Drive(folder.path(), Sources() + QStringList{"--start"});
-        if (Vobs(folder.path()).size() == 2)
-            QFile::rename(folder.write(cache + QString::number(QCoreApplication::applicationPid()),
-                                       Vobs(folder.path()).join('\n').toUtf8()),
-                          cache);
-    }
-    return QString::fromUtf8(FileBytes(cache)).split('\n');
+        const QStringList made = Vobs(folder.path());
+        return made.size() == 2 && !folder.write(file, made.join('\n').toUtf8()).isEmpty();
+    });
+    return QString::fromUtf8(FileBytes(vobs)).split('\n');
 }
 
 // A unit and the tool run, counted from 1, interrupted in it: mpgtx -version and -d per
@@ -134,7 +124,8 @@ INSTANTIATE_TEST_SUITE_P(EveryUnit, ResumeProof,
 
 // The program installed into a staging folder converts a saved project from the
 // command line, without a display, from a read-only installation: it finds its
-// helpers and menus beside itself and keeps its own files in the user's folders.
+// helpers and menus beside itself, keeps its own files in the user's folders and
+// the project's DVD folder where the project says.
 TEST(InstallTest, InstalledProgramConvertsAProjectFromTheCommandLine) {
     TempFolder root;
     const QString usr = root.file("dest/usr");
@@ -152,10 +143,15 @@ TEST(InstallTest, InstalledProgramConvertsAProjectFromTheCommandLine) {
     EXPECT_EQ(code, 0);
     EXPECT_TRUE(QFile::exists(usr + "/share/icons/hicolor/scalable/apps/org.example.tavrolin.svg"));
 
-    // A project with a main menu whose stored menu file is gone; a setting of the user's.
+    // A project, saved by the driver, with a main menu whose stored menu file is gone; a setting of the
+    // user's.
     const QString project = root.file("Film.tvpr");
-    Drive(root.file("p"),
-          {"--add", TestMedia::Vcd(), "--click", "RaVar1", "--set", "ChImage=1", "--save", project});
+    const QString driven =
+        Drive(root.file("p"), {"--answer", "cancel", "--click", "BuArbeitDir", "--add", TestMedia::Vcd(),
+                               "--click", "RaVar1", "--set", "ChImage=1", "--save", project});
+    for (const char* dialog : {"Arbeits-Verzeichnis auswählen:", "Hinzufügen von MPEG-Dateien"})
+        EXPECT_TRUE(driven.contains(QStringLiteral("DIALOG: ") + QString::fromUtf8(dialog)))
+            << driven.toStdString();
     ASSERT_TRUE(QFile::remove(root.file("p/menue")));
     root.write("config/tavrolin/tavrolin.ini", "[Allgemein]\r\nTemporär=2\r\n");
     MediaCheck::Run("chmod", {"-R", "a-w", root.file("dest")});

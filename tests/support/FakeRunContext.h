@@ -22,8 +22,7 @@ class RecordingProgress : public ProgressView {
 
     bool visible = false;
     int shown = 0;
-    qint64 maximum = 0;
-    qint64 position = 0;
+    qint64 maximum = 0, position = 0;
 };
 
 // A run context without a window: log in memory, scripted dialogs, the real

@@ -1,8 +1,6 @@
 #include "support/MediaCheck.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryFile>
 
 namespace MediaCheck {
 
@@ -20,24 +18,18 @@ QString Run(const QString& program, const QStringList& arguments, int* code, con
     return QString::fromUtf8(process.readAll());
 }
 
-QString Adapter(const QString& name) {
-    return QStringLiteral(TAV_TOOL_DIR "/") + name;
-}
-
-QString Probe(const QString& file, const QString& entries, const QString& streams) {
-    QStringList arguments{"-v", "error", "-show_entries", entries, "-of", "csv=p=0", file};
-    if (!streams.isEmpty()) arguments << "-select_streams" << streams;
-    return Run(QStringLiteral("ffprobe"), arguments).split('\n', Qt::SkipEmptyParts).join('\n');
+QString Probe(const QString& file, const QString& entries) {
+    return Run("ffprobe", {"-v", "error", "-show_entries", entries, "-of", "csv=p=0", file})
+        .split('\n', Qt::SkipEmptyParts)
+        .join('\n');
 }
 
 QByteArray VideoBitstream(const QString& file) {
-    QTemporaryFile out(QStringLiteral("/tmp/tavvideo-XXXXXX.m2v"));
-    if (!out.open()) return {};
-    out.close();
-    Run(QStringLiteral("ffmpeg"), {"-nostdin", "-y", "-v", "error", "-i", file, "-map", "0:v:0", "-c", "copy",
-                                   "-f", "mpeg2video", out.fileName()});
-    QFile result(out.fileName());
-    return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", {"-nostdin", "-v", "error", "-i", file, "-map", "0:v:0", "-c", "copy", "-f",
+                            "mpeg2video", "-"});
+    ffmpeg.waitForFinished(300000);
+    return ffmpeg.readAllStandardOutput();
 }
 
 QByteArray AfterMultiplexing(const QByteArray& source) {

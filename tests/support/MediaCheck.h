@@ -11,11 +11,9 @@ namespace MediaCheck {
 // in *code, -1 when it crashed or did not end; extra environment as "NAME=value".
 QString Run(const QString& program, const QStringList& arguments, int* code = nullptr,
             const QStringList& environment = {});
-// A helper tool in the program's bin/ folder.
-QString Adapter(const QString& name);
-// ffprobe's entries ("stream=codec_name,sample_rate:format=format_name") of the selected streams
-// ("a", "a:0"; all when empty): a line per section, its values separated by commas.
-QString Probe(const QString& file, const QString& entries, const QString& streams = QString());
+// ffprobe's entries ("stream=codec_name,sample_rate:format=format_name"): a line per
+// stream, then the format, values separated by commas.
+QString Probe(const QString& file, const QString& entries);
 // The first video elementary stream of a file, copied out with ffmpeg.
 QByteArray VideoBitstream(const QString& file);
 // The video of source as the multiplexer writes it: unchanged when the stream ends

@@ -52,7 +52,8 @@ QString TestMedia::Folder() {
 
 QString TestMedia::Make(const QString& name, const QStringList& arguments) {
     return Once(name, [&](const QString& temporary) {
-        return Run("ffmpeg", QStringList{"-nostdin", "-y", "-loglevel", "error"} + arguments + QStringList{temporary});
+        return Run("ffmpeg",
+                   QStringList{"-nostdin", "-y", "-loglevel", "error"} + arguments + QStringList{temporary});
     });
 }
 

@@ -10,6 +10,8 @@
 class TestMedia {
   public:
     static QString Folder();
+    // Folder()/name, made once by produce, which writes a file or folder at the temporary path it is given.
+    static QString Once(const QString& name, const std::function<bool(const QString& temporary)>& produce);
     // Makes Folder()/name once from ffmpeg input and output arguments (without "-y" and the path).
     static QString Make(const QString& name, const QStringList& arguments);
 
@@ -29,31 +31,23 @@ class TestMedia {
     static QString ElementaryM2v();  // MPEG-2 video elementary stream (companion .mp2 beside it)
     static QString ElementaryM1v();  // MPEG-1 video elementary stream (companions -0.mp2, -1.mp2)
     static QString Mp3Audio() { return Make("tone.mp3", Tone(44100) + QStringList{"-c:a", "libmp3lame"}); }
-    static QString Mp2Low() {
-        return Make("low.mp2", Tone(32000) + QStringList{"-c:a", "mp2", "-b:a", "64k"});
-    }
-    static QString TextAsMpg();  // a text file of 4000 bytes named "text.mpg"
-    // AC-3 elementary stream, 48 kHz: index 0 stereo at 192 kbit/s, 1 5.1 at 384 kbit/s.
-    static QString Ac3Track(int index);
-    // MPEG-2 PS (VOB style): Svcd's video, Ac3Track(0) and Ac3Track(1) copied unchanged.
-    static QString SvcdTwoAc3();
-    // MPEG-2 PS (VOB style): Svcd's video with one stereo AC-3 track at kbit kbit/s, 48 kHz.
-    static QString SvcdAc3(int kbit);
+    static QString Mp2Low() { return Make("low.mp2", Tone(32000) + QStringList{"-b:a", "64k"}); }
+    static QString TextAsMpg();          // a text file of 4000 bytes named "text.mpg"
+    static QString Ac3Track(int index);  // AC-3, 48 kHz: 0 stereo at 192 kbit/s, 1 5.1 at 384 kbit/s
+    static QString SvcdTwoAc3();         // VOB style: Svcd's video, Ac3Track(0) and (1) unchanged
+    static QString SvcdAc3(int kbit);    // VOB style: Svcd's video, stereo AC-3 at kbit kbit/s
 
     // Disc images, each in a folder of its own beside its cue sheet, which names it.
     static QString VcdImage();   // vcd.bin: a VCD 2.0 of Vcd() with entry points at 1.0 s and 2.0 s
     static QString SvcdImage();  // svcd.bin: an SVCD of Svcd()
-    // A DVD-Video folder "DVD Ordner" of Dvd(), and its image.
-    static QString DvdFolder();
-    static QString DvdImage();
+    static QString DvdFolder();  // a DVD-Video folder "DVD Ordner" of Dvd()
+    static QString DvdImage();   // its image
 
   private:
     static QStringList Picture(const QString& size);
     static QStringList Tone(int rate, int frequency = 440);
     // A program stream: a picture of the size and a 44.1 kHz tone, with ffmpeg's output options.
     static QString Stream(const QString& name, const QString& size, const QStringList& options);
-    // Folder()/name, made once by produce, which writes a file or folder at the temporary path it is given.
-    static QString Once(const QString& name, const std::function<bool(const QString& temporary)>& produce);
     // Runs a tool; false (with its output as a warning) when it fails.
     static bool Run(const QString& program, const QStringList& arguments);
 };
