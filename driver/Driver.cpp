@@ -18,9 +18,9 @@
 #include <unistd.h>
 #include <csignal>
 
+#include "base/ProcessRunner.h"
 #include "gui/headless/HeadlessWindow.h"
 #include "gui/window/Tavrolin.h"
-#include "pipeline/ProcessRunner.h"
 #include "sources/LibMediaInfo.h"
 
 namespace {

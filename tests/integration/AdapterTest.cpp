@@ -254,7 +254,7 @@ TEST_F(Helpers, TheBurnStepBurnsToTheChosenDrive) {
     ctx.controlState.burnerEnabled = true;
     ctx.controlState.burnerText = device + QStringLiteral(": (1:0:0) HL-DT-ST DVDRAM GH24NSD1");
     qputenv("TAVROLIN_DRY_RUN", "1");
-    const bool burned = BurnWithImgTool(ctx);
+    const bool burned = BurnWithImgTool(ctx) == Outcome::Done;
     qunsetenv("TAVROLIN_DRY_RUN");
 
     ASSERT_TRUE(burned) << ctx.lines().join('\n').toStdString();

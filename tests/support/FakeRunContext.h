@@ -3,7 +3,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "pipeline/ProcessRunner.h"
+#include "base/ProcessRunner.h"
 #include "pipeline/RunContext.h"
 #include "sources/SourceTable.h"
 #include "support/ScriptedDialogs.h"

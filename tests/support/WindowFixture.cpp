@@ -3,10 +3,6 @@
 #include "sources/LibMediaInfo.h"
 #include "sources/Tables.h"
 
-void WindowTest::SetUp() {
-    open();
-}
-
 void WindowTest::TearDown() {
     if (h) h->hide();
     h.reset();
@@ -32,11 +28,6 @@ void WindowTest::open() {
     pump();
 }
 
-void WindowTest::closeWindow() {
-    h->close();
-    pump();
-}
-
 void WindowTest::click(const char* name) {
     QAbstractButton* button = find<QAbstractButton>(name);
     ASSERT_NE(button, nullptr);
@@ -48,53 +39,51 @@ void WindowTest::click(const char* name) {
     pump();
 }
 
-void WindowTest::showTab(const char* name) {
-    find<QTabWidget>("tav")->setCurrentWidget(find<QWidget>(name));
-    pump();
+QStringList WindowTest::clickAnswering(const char* name, const QStringList& answers) {
+    for (const QString& answer : answers)
+        dialogs.answer(answer);
+    click(name);
+    return dialogs.takeTexts();
 }
 
-void WindowTest::pump() {
-    QApplication::processEvents();
+void WindowTest::expectEnabled(std::initializer_list<const char*> names, bool on) const {
+    for (const char* name : names)
+        EXPECT_EQ(enabled(name), on) << name;
 }
 
-void WindowTest::clickRow(QListWidget* list, int row) {
+void WindowTest::clickRow(const char* name, int row) {
+    auto* list = find<QListWidget>(name);
     QListWidgetItem* item = list->item(row);
     ASSERT_NE(item, nullptr) << "no row " << row;
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     pump();
 }
 
-QStringList WindowTest::texts(const QListWidget* list) {
-    QStringList items;
-    for (int k = 0; k < list->count(); ++k)
-        items << list->item(k)->text();
-    return items;
+const char* WindowTest::shown(const char* name) const {
+    const QWidget* control = find(name);
+    if (qobject_cast<const QAbstractButton*>(control)) return "checked";
+    if (qobject_cast<const QComboBox*>(control)) return "currentIndex";
+    if (qobject_cast<const QAbstractSlider*>(control)) return "value";
+    return qobject_cast<const QPlainTextEdit*>(control) ? "plainText" : "text";
 }
 
-QStringList WindowTest::texts(const QComboBox* combo) {
+QStringList WindowTest::texts(const char* name) const {
+    auto* view = h->findChild<QAbstractItemView*>(QLatin1String(name));
+    const QAbstractItemModel* model = view ? view->model() : find<QComboBox>(name)->model();
     QStringList items;
-    for (int k = 0; k < combo->count(); ++k)
-        items << combo->itemText(k);
+    for (int k = 0; k < model->rowCount(); ++k)
+        items << model->index(k, 0).data().toString();
     return items;
 }
 
 int WindowTest::holdSource(const QString& path, const QString& seconds, const QString& marks) {
     const int i = h->sources().append(path);
     MPEGInfo& r = h->sources()[i];
-    r.Format = QStringLiteral("MPEG2");
-    r.FormatStr = QStringLiteral("MPEG-PS");
-    r.Spieldauer = seconds;
-    r.Bildgroesse = QStringLiteral("480x576");
-    r.Bildwiederholrate = QStringLiteral("25");
-    r.AspectRatio = QStringLiteral("4:3");
-    r.Tonspuren = QStringLiteral("1");
-    r.TonFormat = {0, kNone};
-    r.TonFormatStr = {QStringLiteral("MPEG-1 Audio Layer 2"), QStringLiteral(" ")};
-    r.TonBitrate = {7, kNone};
-    r.TonAbtastrate = {QStringLiteral("44.1 KHz"), QStringLiteral("---")};
-    r.DVDSprache = {kLanguageDE, kNone};
-    r.DVDBitrate = {8, kNone};
-    r.Kapitel = marks;
+    r.Format = "MPEG2", r.FormatStr = "MPEG-PS", r.Spieldauer = seconds, r.Kapitel = marks;
+    r.Bildgroesse = "480x576", r.Bildwiederholrate = "25", r.AspectRatio = "4:3", r.Tonspuren = "1";
+    r.TonFormat = {0, kNone}, r.TonBitrate = {7, kNone}, r.DVDSprache = {kLanguageDE, kNone};
+    r.DVDBitrate = {8, kNone}, r.TonFormatStr = {"MPEG-1 Audio Layer 2", " "},
+    r.TonAbtastrate = {"44.1 KHz", "---"};
     h->sourcesChanged();
     return i;
 }

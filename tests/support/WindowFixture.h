@@ -3,25 +3,8 @@
 #include <gtest/gtest.h>
 
 // The window tests' own includes: the controls they read and click.
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDialog>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QProgressBar>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
-#include <QTabWidget>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 #include <memory>
 
 #include "gui/tabs/ChapterTab.h"
@@ -40,13 +23,13 @@
 // dialogs.take()/takeTexts()).
 class WindowTest : public ::testing::Test {
   protected:
-    void SetUp() override;
+    void SetUp() override { open(); }
     void TearDown() override;
-
     // Builds (or rebuilds) the window; the program folder stays.
     void open();
     // Closes the window normally (settings saved).
-    void closeWindow();
+    void closeWindow() { h->close(), pump(); }
+    static void pump() { QApplication::processEvents(); }
 
     template <class T = QWidget>
     T* find(const char* name) const {
@@ -56,20 +39,30 @@ class WindowTest : public ::testing::Test {
     }
     // Clicks a button (or radio button / check box) by its name.
     void click(const char* name);
-    // Shows a tab sheet of tav by its name.
-    void showTab(const char* name);
+    // Queues answers, clicks a button and returns the texts shown (file dialogs: their titles).
+    QStringList clickAnswering(const char* name, const QStringList& answers);
     // Clicks a row of a list like a user.
-    void clickRow(QListWidget* list, int row);
-    // Lets queued events run.
-    static void pump();
+    void clickRow(const char* list, int row);
+    // Shows a tab sheet of tav by its name; whether it is shown.
+    void showTab(const char* name) { find<QTabWidget>("tav")->setCurrentWidget(find(name)), pump(); }
+    bool showing(const char* tab) const { return find<QTabWidget>("tav")->currentWidget() == find(tab); }
+    bool enabled(const char* name) const { return find(name)->isEnabled(); }
+    bool visible(const char* name) const { return find(name)->isVisible(); }
+    // Each of the named controls is enabled (or disabled).
+    void expectEnabled(std::initializer_list<const char*> names, bool on) const;
+    // What a control shows: a box's check, a list's index, a slider's value, else its text.
+    QVariant value(const char* name) const { return find(name)->property(shown(name)); }
+    void set(const char* name, const QVariant& value) {
+        EXPECT_TRUE(find(name)->setProperty(shown(name), value)) << name;
+    }
+    QString text(const char* name) const { return value(name).toString(); }
     // The texts of a list's or a combo box's items.
-    static QStringList texts(const QListWidget* list);
-    static QStringList texts(const QComboBox* combo);
+    QStringList texts(const char* name) const;
+    // The property that holds what a control shows.
+    const char* shown(const char* name) const;
     // A source record as a loaded project holds it: MPEG-2 PAL 480x576 4:3, one MP2
     // track (224 kbit/s, 44.1 kHz, German, 256 kbit/s on the DVD); returns its number.
-    int holdSource(const QString& path, const QString& seconds = QStringLiteral("10"),
-                   const QString& marks = QString());
-
+    int holdSource(const QString& path, const QString& seconds = "10", const QString& marks = QString());
     // A copy of a test medium in the test's own folder (files may be put beside it).
     QString copy(const QString& source, const QString& name);
 
@@ -83,6 +76,10 @@ class WindowTest : public ::testing::Test {
     std::function<std::unique_ptr<MediaLibrary>()> mediaLibrary;
     std::unique_ptr<THaupt> h;
 };
+
+inline void PrintTo(const QVariant& value, std::ostream* os) {
+    *os << value.toString().toStdString();
+}
 
 // Runs act on the modal window of type T that the next call opens, once it shows
 // (without one the test fails and the modal window that is open is closed).

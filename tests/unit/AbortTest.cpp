@@ -51,7 +51,7 @@ class AbortDuringTool : public ::testing::Test {
 
 TEST_F(AbortDuringTool, YesEndsTheToolAndNeitherRecordsNorDeletes) {
     abortWhileRunning(true);
-    EXPECT_FALSE(Multiplex(ctx));
+    EXPECT_EQ(Multiplex(ctx), Outcome::Aborted);
     const QStringList lines = ctx.lines();
     EXPECT_EQ(lines.last(), QStringLiteral("Abbruch:   Abbruch durch den Anwender."));
     EXPECT_FALSE(lines.join('\n').contains(QStringLiteral("[301]")));
@@ -63,7 +63,7 @@ TEST_F(AbortDuringTool, YesEndsTheToolAndNeitherRecordsNorDeletes) {
 
 TEST_F(AbortDuringTool, NoLetsTheToolFinishAndStopsBeforeTheNextSource) {
     abortWhileRunning(false);
-    EXPECT_FALSE(Multiplex(ctx));
+    EXPECT_EQ(Multiplex(ctx), Outcome::Aborted);
     const QStringList lines = ctx.lines();
     EXPECT_TRUE(lines.contains(QStringLiteral("           [301] Bearbeitungsstand gesichert.")));
     EXPECT_FALSE(work("svcd-1-0.m1v")) << "the finished unit deleted its inputs";

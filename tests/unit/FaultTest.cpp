@@ -49,11 +49,11 @@ TEST(FullDisk, EveryWriterKeepsTheOldFile) {
 struct Step {
     const char* name;
     const char* done;  // the log's mark of a finished unit
-    bool (*run)(RunContext&);
+    Outcome (*run)(RunContext&);
 };
 
-bool Extract(RunContext& ctx) {
-    return ExtractImage(ctx, ctx.folders().programDir + "/film.bin", 0, {});
+Outcome Extract(RunContext& ctx) {
+    return DoneIf(ExtractImage(ctx, ctx.folders().programDir + "/film.bin", 0, {}));
 }
 
 // One source of 10 MB with a 44.1 kHz MP2 track, its intermediate files, a DVD
@@ -93,7 +93,7 @@ class Lying : public ::testing::TestWithParam<Step> {
 // A tool that exits 0 with an empty or far too small result has failed: no
 // state is recorded, nothing is moved.
 TEST_P(Lying, AToolThatSucceedsWithoutItsResultFails) {
-    EXPECT_FALSE(GetParam().run(ctx));
+    EXPECT_EQ(GetParam().run(ctx), Outcome::Failed);
     const QString log = ctx.lines().join('\n');
     EXPECT_TRUE(log.contains("\nFehler:    ")) << log.toStdString();
     EXPECT_FALSE(log.contains(GetParam().done)) << log.toStdString();
@@ -114,7 +114,7 @@ TEST_F(Lying, AToolWritingFarPastTheEstimateIsStopped) {
         dir.executable("mpgtx",
                        "#!/bin/sh\n[ \"$1\" = -d ] || exit 0\nfor i in $(seq 200); do "
                        "head -c 65536 /dev/zero >> \"$4-0.m1v\"; sleep 0.01; done\n");
-    EXPECT_FALSE(Demultiplex(ctx));
+    EXPECT_EQ(Demultiplex(ctx), Outcome::Failed);
     EXPECT_TRUE(ctx.lines().join('\n').contains("\nFehler:    "));
     EXPECT_LT(QFileInfo(ctx.values.work + "/svcd-1-0.m1v").size(), 200 * 65536) << "stopped while it ran";
 }
@@ -123,10 +123,11 @@ TEST_F(Lying, AToolWritingFarPastTheEstimateIsStopped) {
 // recorded result stands, and without a record the old DVD stays untouched.
 TEST_F(Lying, AuthoringWithoutItsInputsKeepsTheDvd) {
     QFile::remove(ctx.values.work + "/dvd-1.mpg");
-    EXPECT_FALSE(Author(ctx));
+    EXPECT_EQ(Author(ctx), Outcome::Failed);
     EXPECT_TRUE(QFile::exists(dir.file("Dvd/VIDEO_TS/VIDEO_TS.IFO")));
     ctx.run.resumePoint = 402;
-    EXPECT_TRUE(Author(ctx) && QFile::exists(dir.file("Dvd/VIDEO_TS/VIDEO_TS.IFO")));
+    EXPECT_EQ(Author(ctx), Outcome::Done);
+    EXPECT_TRUE(QFile::exists(dir.file("Dvd/VIDEO_TS/VIDEO_TS.IFO")));
     EXPECT_TRUE(ctx.lines().contains(QStringLiteral("           [402] Bearbeitungsstand gesichert.")));
 }
 

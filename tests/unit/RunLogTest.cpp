@@ -1,7 +1,7 @@
 #include <QRegularExpression>
 
-#include "pipeline/Format.h"
-#include "pipeline/FreeSpace.h"
+#include "base/Format.h"
+#include "base/FreeSpace.h"
 #include "pipeline/RunLogFile.h"
 #include "pipeline/RunSupport.h"
 #include "pipeline/StepConfirm.h"
@@ -41,12 +41,12 @@ TEST(WriteLog, ProgressReplacesEverythingAfterTheFirstDots) {
 TEST(ConfirmStep, AsksOnlyWithSingleStepConfirmation) {
     MemoryLog log;
     ScriptedDialogs dialogs;
-    EXPECT_TRUE(ConfirmStep(log, dialogs, false, QStringLiteral("Authoring")));
+    EXPECT_EQ(ConfirmStep(log, dialogs, false, QStringLiteral("Authoring")), Outcome::Done);
     EXPECT_EQ(log.lineCount(), 0);
     EXPECT_TRUE(dialogs.take().isEmpty());
 
     dialogs.answer(QStringLiteral("yes"));
-    EXPECT_TRUE(ConfirmStep(log, dialogs, true, QStringLiteral("Authoring")));
+    EXPECT_EQ(ConfirmStep(log, dialogs, true, QStringLiteral("Authoring")), Outcome::Done);
     EXPECT_EQ(dialogs.takeTexts(),
               QStringList{QStringLiteral("Der Schritt \"Authoring\" soll ausgeführt werden.\rAusführen?")});
     ASSERT_EQ(log.lineCount(), 2);
@@ -54,40 +54,40 @@ TEST(ConfirmStep, AsksOnlyWithSingleStepConfirmation) {
     EXPECT_EQ(log.lastLine(), kRule);
 
     dialogs.answer(QStringLiteral("no"));
-    EXPECT_FALSE(ConfirmStep(log, dialogs, true, QStringLiteral("Audio Upmix")));
+    EXPECT_EQ(ConfirmStep(log, dialogs, true, QStringLiteral("Audio Upmix")), Outcome::Aborted);
     EXPECT_EQ(log.lastLine(), kAbort);
 
     dialogs.answer(QStringLiteral("cancel"));  // closed without an answer
-    EXPECT_FALSE(ConfirmStep(log, dialogs, true, QStringLiteral("Audio Upmix")));
+    EXPECT_EQ(ConfirmStep(log, dialogs, true, QStringLiteral("Audio Upmix")), Outcome::Failed);
     EXPECT_EQ(log.lines().mid(log.lineCount() - 2),
               (QStringList{"Fehler:    Bei der Bestätigung des Einzelschritts ist ein Fehler",
                            "           aufgetreten."}));
     dialogs.take();
 }
 
-TEST(CheckFreeSpace, ReportsAndAsksOnlyWhenShort) {
+TEST(SpaceFor, ReportsAndAsksOnlyWhenShort) {
     TempFolder dir;
     MemoryLog log;
     ScriptedDialogs dialogs;
-    EXPECT_FALSE(CheckFreeSpace(log, dialogs, dir.path(), 0));
+    EXPECT_EQ(SpaceFor(log, dialogs, dir.path(), 0), Outcome::Done);
     ASSERT_EQ(log.lineCount(), 1);
     EXPECT_TRUE(kSpaceLine.match(log.lastLine()).hasMatch()) << log.lastLine().toStdString();
-    EXPECT_FALSE(CheckFreeSpace(log, dialogs, dir.path(), 1));
+    EXPECT_EQ(SpaceFor(log, dialogs, dir.path(), 1), Outcome::Done);
     EXPECT_EQ(log.lineCount(), 2);
 
     // A folder that does not exist yet is measured at its nearest parent.
-    EXPECT_FALSE(CheckFreeSpace(log, dialogs, dir.file("neu/tiefer"), 0));
+    EXPECT_EQ(SpaceFor(log, dialogs, dir.file("neu/tiefer"), 0), Outcome::Done);
 
     const qint64 tooMuch = qint64(1) << 50;
     dialogs.answer(QStringLiteral("no"));
-    EXPECT_FALSE(CheckFreeSpace(log, dialogs, dir.path(), tooMuch));
+    EXPECT_EQ(SpaceFor(log, dialogs, dir.path(), tooMuch), Outcome::Done);
     EXPECT_EQ(log.lastLine(),
               QStringLiteral("Warnung:   Der zur Verfügung stehende Speicherplatz reicht nicht aus."));
     EXPECT_EQ(dialogs.takeTexts(),
               QStringList{QStringLiteral("Der zur Verfügung stehende Speicherplatz reicht für"
                                          "\r\ndiesen Vorgang nicht aus. Vorgang abbrechen?")});
     dialogs.answer(QStringLiteral("yes"));
-    EXPECT_TRUE(CheckFreeSpace(log, dialogs, dir.path(), tooMuch));
+    EXPECT_EQ(SpaceFor(log, dialogs, dir.path(), tooMuch), Outcome::Aborted);
     EXPECT_EQ(log.lines().mid(log.lineCount() - 2), (QStringList{kRule, kAbort}));
     dialogs.take();
 }

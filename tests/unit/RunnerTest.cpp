@@ -1,7 +1,7 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include "pipeline/ProcessRunner.h"
+#include "base/ProcessRunner.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
 

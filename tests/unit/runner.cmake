@@ -1,1 +1,1 @@
-tav_test(runner_test SOURCES unit/RunnerTest.cpp)
+tav_test(runner_test SOURCES unit/RunnerTest.cpp unit/CommandPlanTest.cpp)

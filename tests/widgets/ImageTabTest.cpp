@@ -1,5 +1,5 @@
-#include <QClipboard>
-#include <QFocusEvent>
+// The Image/DVD tab: which burn program is chosen, what it needs, and the stage
+// list that follows the options (whose content is the burn options' tests' matter).
 
 #include "gui/tabs/ImageTab.h"
 #include "support/WindowFixture.h"
@@ -15,128 +15,98 @@ class ImageTabTest : public WindowTest {
         showTab("tavTabImage");
     }
     // A burn program in its own folder that prints its version.
-    QString tool(const QString& folder, const QString& name, const QString& version) {
-        return disk.executable(folder + QLatin1Char('/') + name,
-                               ("#!/bin/sh\necho 'Version " + version + "'\n").toUtf8());
+    QString tool(const QString& path, const QString& version) {
+        return disk.executable(path, ("#!/bin/sh\necho 'Version " + version + "'\n").toUtf8());
     }
-    // The tools as a search would leave them, and the tab's rules applied.
-    void useTools(const QString& decrypter, const QString& imgTool) {
+    // The tools as a search would leave them, the tab's rules applied, and burning on.
+    void useTools(const QString& decrypter, const QString& imgTool, bool burn = true) {
         h->settings().tools[Tool::Decrypter] = decrypter;
         h->settings().tools[Tool::ImgTool] = imgTool;
         find<ImageTab>("tavTabImage")->SettingsLoaded();
+        if (burn && !find<QCheckBox>("ChBrennen")->isChecked()) press("ChBrennen");
     }
     // Clicks a check box or radio button (on its indicator, whatever its width).
-    void press(QAbstractButton* button) {
-        ASSERT_TRUE(button->isEnabled()) << button->objectName().toStdString() << " is disabled";
-        button->click();
+    void press(const char* name) {
+        ASSERT_TRUE(enabled(name)) << name << " is disabled";
+        find<QAbstractButton>(name)->click();
         pump();
     }
-    void burnOn() {
-        if (!find<QCheckBox>("ChBrennen")->isChecked()) press(find<QCheckBox>("ChBrennen"));
-        ASSERT_TRUE(find<QCheckBox>("ChBrennen")->isChecked());
-    }
-    static void expectEnabled(std::initializer_list<QWidget*> widgets, bool enabled) {
-        for (QWidget* w : widgets)
-            EXPECT_EQ(w->isEnabled(), enabled) << w->objectName().toStdString();
-    }
+    bool checked(const char* name) const { return find<QAbstractButton>(name)->isChecked(); }
     void leaveLabel() {
         QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-        QApplication::sendEvent(find<QLineEdit>("EdDVDLabel"), &out);
+        QApplication::sendEvent(find("EdDVDLabel"), &out);
     }
 };
 
 }  // namespace
 
-TEST_F(ImageTabTest, SpeedListNeedsDecrypter3230) {
-    useTools(tool("alt", "DVDDecrypter", "3.2.2.9"), NotFoundMarker());
-    burnOn();
-    EXPECT_TRUE(find<QRadioButton>("RaDec")->isChecked()) << "the only program found is chosen";
-    expectEnabled({find<QComboBox>("CoSpeed"), find<QLabel>("LaImgSpeed"), find<QRadioButton>("RaImg"),
-                   find<QCheckBox>("ChEject")},
-                  false);
-    EXPECT_TRUE(find<QComboBox>("CoLW")->isEnabled());
-
-    useTools(tool("neu", "DVDDecrypter", "3.2.3.0"), NotFoundMarker());
-    press(find<QRadioButton>("RaDec"));
-    expectEnabled({find<QComboBox>("CoSpeed"), find<QLabel>("LaImgSpeed")}, true);
+TEST_F(ImageTabTest, TheOnlyBurnProgramFoundIsChosenAndTheSpeedListNeedsDecrypter3230) {
+    useTools(tool("alt/DVDDecrypter", "3.2.2.9"), NotFoundMarker());
+    EXPECT_TRUE(checked("RaDec"));
+    expectEnabled({"CoSpeed", "LaImgSpeed", "RaImg", "ChEject"}, false);
+    EXPECT_TRUE(enabled("CoLW"));
+    useTools(tool("neu/DVDDecrypter", "3.2.3.0"), NotFoundMarker());
+    press("RaDec");
+    expectEnabled({"CoSpeed", "LaImgSpeed"}, true);
 }
 
-TEST_F(ImageTabTest, ImgToolBurnerListNeedsImgToolIni) {
-    find<QComboBox>("CoLW")->insertItem(0, QStringLiteral("/dev/sr0 (0,0,0) TSST DVD-RW"));
-    const QString imgTool = tool("imgtool", "ImgTool", "1.0");
-    useTools(NotFoundMarker(), imgTool);
-    burnOn();
-    EXPECT_TRUE(find<QRadioButton>("RaImg")->isChecked());
-    expectEnabled({find<QComboBox>("CoLW"), find<QLabel>("LaImgBrenner"), find<QCheckBox>("ChImage"),
-                   find<QCheckBox>("ChSplit"), find<QLineEdit>("EdISODatei")},
-                  false);
-    expectEnabled({find<QCheckBox>("ChEject"), find<QCheckBox>("ChLog"), find<QLineEdit>("EdDVDLabel")},
-                  true);  // ImgTool Burn writes the label
-    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion + QStringList{"DVD brennen"});
-
-    disk.write(QStringLiteral("imgtool/ImgTool.ini"), "Device: /dev/sr0\n");
-    press(find<QRadioButton>("RaImg"));
-    expectEnabled({find<QComboBox>("CoLW"), find<QLabel>("LaImgBrenner")}, true);
+TEST_F(ImageTabTest, ImgToolBurnsTheFolderToTheDeviceOfItsIni) {
+    find<QComboBox>("CoLW")->insertItem(0, "/dev/sr0 (0,0,0) TSST DVD-RW");
+    useTools(NotFoundMarker(), tool("imgtool/ImgTool", "1.0"));
+    EXPECT_TRUE(checked("RaImg"));
+    expectEnabled({"CoLW", "LaImgBrenner", "ChImage", "ChSplit", "EdISODatei"}, false);
+    expectEnabled({"ChEject", "ChLog", "EdDVDLabel"}, true);  // ImgTool Burn writes the label
+    EXPECT_EQ(texts("CoRecover"), kConversion + QStringList{"DVD brennen"});
+    disk.write("imgtool/ImgTool.ini", "Device: /dev/sr0\n");
+    press("RaImg");
+    expectEnabled({"CoLW", "LaImgBrenner"}, true);
 }
 
-TEST_F(ImageTabTest, DecrypterForcesTheImageAndTheStageListFollows) {
-    useTools(tool("dec", "DVDDecrypter", "3.2.3.0"), tool("img", "ImgTool", "1.0"));
-    burnOn();
-    press(find<QRadioButton>("RaImg"));
-    press(find<QRadioButton>("RaDec"));
-    EXPECT_TRUE(find<QCheckBox>("ChImage")->isChecked());
-    expectEnabled({find<QLineEdit>("EdDVDLabel"), find<QLineEdit>("EdISODatei")}, true);
-    EXPECT_EQ(texts(find<QComboBox>("CoRecover")),
-              kConversion + QStringList({"Image erstellen", "Image brennen"}));
-
+TEST_F(ImageTabTest, DecrypterForcesTheImageAndTheStageListFollowsTheOptions) {
+    useTools(tool("dec/DVDDecrypter", "3.2.3.0"), tool("img/ImgTool", "1.0"));
+    press("RaImg");
+    press("RaDec");
+    EXPECT_TRUE(checked("ChImage") && !checked("RaImg")) << "one burn program is chosen";
+    expectEnabled({"EdDVDLabel", "EdISODatei"}, true);
+    EXPECT_EQ(texts("CoRecover"), kConversion + QStringList({"Image erstellen", "Image brennen"}));
     find<QComboBox>("CoRecover")->setCurrentIndex(3);
-    press(find<QCheckBox>("ChImage"));
-    EXPECT_TRUE(find<QCheckBox>("ChImage")->isChecked()) << "DVD Decrypter burns an image";
+    press("ChImage");
+    EXPECT_TRUE(checked("ChImage")) << "DVD Decrypter burns an image";
     EXPECT_EQ(find<QComboBox>("CoRecover")->currentIndex(), 0) << "a rebuilt list starts at its first stage";
-
-    press(find<QCheckBox>("ChBrennen"));
-    expectEnabled({find<QRadioButton>("RaDec"), find<QComboBox>("CoLW")}, false);
-    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion + QStringList{"Image erstellen"});
-    press(find<QCheckBox>("ChImage"));
-    expectEnabled({find<QCheckBox>("ChSplit"), find<QLabel>("LaImgLabel"), find<QLineEdit>("EdDVDLabel"),
-                   find<QLineEdit>("EdISODatei")},
-                  false);
-    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion);
+    press("ChBrennen");
+    expectEnabled({"RaDec", "CoLW"}, false);
+    EXPECT_EQ(texts("CoRecover"), kConversion + QStringList{"Image erstellen"});
+    press("ChImage");
+    expectEnabled({"ChSplit", "LaImgLabel", "EdDVDLabel", "EdISODatei"}, false);
+    EXPECT_EQ(texts("CoRecover"), kConversion);
 }
 
 TEST_F(ImageTabTest, WithoutBurnProgramsOnlyTheImageRemains) {
     find<QCheckBox>("ChBrennen")->setChecked(true);
-    useTools(NotFoundMarker(), QString());
-    EXPECT_FALSE(find<QCheckBox>("ChBrennen")->isChecked() || find<QCheckBox>("ChBrennen")->isEnabled());
-    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion);
-    press(find<QCheckBox>("ChImage"));
-    EXPECT_EQ(texts(find<QComboBox>("CoRecover")), kConversion + QStringList{"Image erstellen"});
-    EXPECT_TRUE(find<QLineEdit>("EdDVDLabel")->isEnabled());
+    useTools(NotFoundMarker(), QString(), false);
+    EXPECT_FALSE(checked("ChBrennen") || enabled("ChBrennen"));
+    EXPECT_EQ(texts("CoRecover"), kConversion);
 }
 
-TEST_F(ImageTabTest, LabelTakesOnlyAllowedCharactersAndNamesTheImage) {
-    find<QLineEdit>("EdDVDLabel")->clear();
-    find<QLineEdit>("EdDVDLabel")->setEnabled(true);
-    find<QLineEdit>("EdDVDLabel")->setFocus();
-    QTest::keyClicks(find<QLineEdit>("EdDVDLabel"), QStringLiteral("a b!"));
-    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("a_b"));
-    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), h->settings().work + QStringLiteral("/a_b.iso"));
-    QTest::keyClick(find<QLineEdit>("EdDVDLabel"), Qt::Key_Backspace);
-    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("a_"));
-
-    QApplication::clipboard()->setText(QStringLiteral("x yä?(1)"));
-    find<QLineEdit>("EdDVDLabel")->paste();
-    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("a_x_y(1)"));
-    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), h->settings().work + QStringLiteral("/a_x_y(1).iso"));
-}
-
-TEST_F(ImageTabTest, EmptyLabelIsRestoredOnLeaving) {
-    find<QLineEdit>("EdDVDLabel")->setText(QStringLiteral("Urlaub"));
+// Which characters a label may hold is the burn options' tests' matter.
+TEST_F(ImageTabTest, LabelTakesOnlyAllowedCharactersNamesTheImageAndIsRestoredWhenLeftEmpty) {
+    auto* label = find<QLineEdit>("EdDVDLabel");
+    label->clear();
+    label->setEnabled(true);
+    label->setFocus();
+    QTest::keyClicks(label, "a b!");
+    EXPECT_EQ(label->text(), "a_b");
+    EXPECT_EQ(text("EdISODatei"), h->settings().work + "/a_b.iso");
+    QTest::keyClick(label, Qt::Key_Backspace);
+    QApplication::clipboard()->setText("x yä?(1)");
+    label->paste();
+    EXPECT_EQ(label->text(), "a_x_y(1)");
+    EXPECT_EQ(text("EdISODatei"), h->settings().work + "/a_x_y(1).iso");
     leaveLabel();
-    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("Urlaub"));
-    find<QLineEdit>("EdDVDLabel")->clear();
-    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), h->settings().work + QStringLiteral("/.iso"));
+    EXPECT_EQ(label->text(), "a_x_y(1)");
+    label->clear();
+    EXPECT_EQ(text("EdISODatei"), h->settings().work + "/.iso");
     leaveLabel();
-    EXPECT_EQ(find<QLineEdit>("EdDVDLabel")->text(), QStringLiteral("Meine_DVD"));
-    EXPECT_EQ(find<QLineEdit>("EdISODatei")->text(), h->settings().work + QStringLiteral("/Meine_DVD.iso"));
+    EXPECT_EQ(label->text(), "Meine_DVD");
+    EXPECT_EQ(text("EdISODatei"), h->settings().work + "/Meine_DVD.iso");
 }

@@ -3,57 +3,35 @@
 
 namespace {
 
-class XmlEdit : public WindowTest {
-  protected:
-    // Shows the editor on script and lets act work on it once it is open.
-    void edit(QStringList& script, std::function<void(TFormXMLEdit&)> act) {
-        OnNextModal(act);
-        ShowXmlEditor(script, h.get());
-    }
+using XmlEdit = WindowTest;
 
-    const QStringList built{QStringLiteral("<dvdauthor dest =\"/dvd\">"), QStringLiteral("   <vmgm>"),
-                            QStringLiteral("</dvdauthor>")};
-};
-
-TEST_F(XmlEdit, ShowsTheScriptInAFixedWindow) {
+// Fertig takes the edited lines (none when emptied); Abbruch and closing keep the script.
+TEST_F(XmlEdit, ShowsTheScriptInAFixedWindowAndOnlyFertigTakesTheEdit) {
+    const QStringList built{"<dvdauthor dest =\"/dvd\">", "   <vmgm>", "</dvdauthor>"};
+    const struct {
+        QString edited;
+        int end;  // 0 Fertig, 1 Abbruch, 2 closing
+        QStringList result;
+    } rows[] = {{built.join('\n'), 0, built},
+                {"geändert", 1, built},
+                {"geändert", 2, built},
+                {"eins\nzwei", 0, {"eins", "zwei"}},
+                {"", 0, {}}};
     QStringList script = built;
-    edit(script, [&](TFormXMLEdit& editor) {
-        EXPECT_EQ(editor.windowTitle(), QStringLiteral("XML Edit"));
-        EXPECT_EQ(editor.size(), QSize(798, 528));
-        EXPECT_EQ(editor.MemoXMLEdit->toPlainText(), built.join('\n'));
-        EXPECT_TRUE(editor.MemoXMLEdit->font().fixedPitch() ||
-                    QFontInfo(editor.MemoXMLEdit->font()).fixedPitch());
-        editor.ButtonFertig->click();
-    });
-    EXPECT_EQ(script, built) << "Fertig without a change keeps the script";
-}
-
-TEST_F(XmlEdit, AbbruchAndClosingDiscardTheChanges) {
-    QStringList script = built;
-    for (const bool button : {true, false}) {
-        edit(script, [button](TFormXMLEdit& editor) {
-            editor.MemoXMLEdit->setPlainText(QStringLiteral("geändert"));
-            if (button)
-                editor.ButtonAbbruch->click();
-            else
-                editor.close();
+    for (const auto& row : rows) {
+        OnNextModal<TFormXMLEdit>([&](TFormXMLEdit& editor) {
+            EXPECT_EQ(editor.windowTitle(), "XML Edit");
+            EXPECT_EQ(editor.size(), QSize(798, 528));
+            EXPECT_EQ(editor.MemoXMLEdit->toPlainText(), script.join('\n'));
+            EXPECT_TRUE(QFontInfo(editor.MemoXMLEdit->font()).fixedPitch());
+            editor.MemoXMLEdit->setPlainText(row.edited);
+            row.end == 0   ? editor.ButtonFertig->click()
+            : row.end == 1 ? editor.ButtonAbbruch->click()
+                           : void(editor.close());
         });
-        EXPECT_EQ(script, built) << button;
+        ShowXmlEditor(script, h.get());
+        EXPECT_EQ(script, row.result) << row.edited.toStdString() << " " << row.end;
     }
-}
-
-TEST_F(XmlEdit, FertigTakesTheEditedLines) {
-    QStringList script = built;
-    edit(script, [](TFormXMLEdit& editor) {
-        editor.MemoXMLEdit->setPlainText(QStringLiteral("eins\nzwei"));
-        editor.ButtonFertig->click();
-    });
-    EXPECT_EQ(script, (QStringList{"eins", "zwei"}));
-    edit(script, [](TFormXMLEdit& editor) {
-        editor.MemoXMLEdit->clear();
-        editor.ButtonFertig->click();
-    });
-    EXPECT_TRUE(script.isEmpty());
 }
 
 }  // namespace

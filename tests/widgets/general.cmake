@@ -1,4 +1,1 @@
-tav_test(general_test GUI SOURCES
-  widgets/GeneralTabTest.cpp
-  widgets/SettingsWindowTest.cpp
-  widgets/ToolsWindowTest.cpp)
+tav_test(general_test GUI SOURCES widgets/GeneralTabTest.cpp)

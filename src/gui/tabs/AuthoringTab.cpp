@@ -16,13 +16,13 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "base/Dialogs.h"
 #include "gui/tabs/TabHost.h"
 #include "gui/window/Ui.h"
 #include "persistence/ProgramSettings.h"
 #include "pipeline/DiscCheck.h"
 #include "pipeline/RunContext.h"
 #include "pipeline/SizeEstimate.h"
-#include "platform/Dialogs.h"
 #include "sources/Compliance.h"
 #include "sources/SourceTable.h"
 #include "sources/Tables.h"

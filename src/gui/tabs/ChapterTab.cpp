@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include "base/Dialogs.h"
 #include "chapters/ChapterMarks.h"
 #include "chapters/TimeText.h"
 #include "gui/tabs/MediaPreviewPlayer.h"
@@ -16,7 +17,6 @@
 #include "gui/window/BusyCursor.h"
 #include "gui/window/Ui.h"
 #include "pipeline/RunContext.h"
-#include "platform/Dialogs.h"
 #include "sources/SourceTable.h"
 
 using namespace ui;

@@ -2,8 +2,8 @@
 
 #include <QWidget>
 
-#include "pipeline/Log.h"
-#include "pipeline/Progress.h"
+#include "base/Log.h"
+#include "base/Progress.h"
 
 class QPlainTextEdit;
 class QProgressBar;

@@ -7,11 +7,11 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "base/Dialogs.h"
+#include "base/Format.h"
 #include "gui/tabs/TabHost.h"
 #include "gui/window/Ui.h"
 #include "persistence/ProgramSettings.h"
-#include "pipeline/Format.h"
-#include "platform/Dialogs.h"
 #include "platform/ProgramFolders.h"
 #include "sources/Compliance.h"
 #include "sources/SourceTable.h"

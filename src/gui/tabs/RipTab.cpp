@@ -13,10 +13,10 @@
 #include "acquisition/DriveList.h"
 #include "acquisition/Rippen.h"
 #include "acquisition/VcdImage.h"
+#include "base/Dialogs.h"
 #include "gui/tabs/TabHost.h"
 #include "gui/window/Ui.h"
 #include "persistence/ProgramSettings.h"
-#include "platform/Dialogs.h"
 #include "sources/SourceTable.h"
 
 using namespace ui;
@@ -322,10 +322,10 @@ bool RipTab::AddRippedFile(const QString& path) {
 
 bool RipTab::acquire(RunContext& ctx) {
     const RipJob job{EdNameRip->text(), [this](const QString& path) { return AddRippedFile(path); }};
-    ToolOutcome outcome = ToolOutcome::Done;
+    Outcome outcome = Outcome::Done;
     if (RaRip1->isChecked())
         outcome = ExtractImages(ctx, images(), job);
     else if (RaRip2->isChecked())
         outcome = RipDiscs(ctx, selectedDiscs(), job);
-    return outcome == ToolOutcome::Failed;
+    return outcome == Outcome::Failed;
 }

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "base/FileWrite.h"
 #include "gui/tabs/GeneralTab.h"
 #include "gui/tabs/ImageTab.h"
 #include "gui/tabs/MpegTab.h"
@@ -17,7 +18,6 @@
 #include "persistence/Project.h"
 #include "persistence/Settings.h"
 #include "pipeline/BurnOptions.h"
-#include "platform/FileWrite.h"
 #include "platform/Paths.h"
 #include "sources/MediaInfo.h"
 

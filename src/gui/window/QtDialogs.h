@@ -3,7 +3,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "platform/Dialogs.h"
+#include "base/Dialogs.h"
 
 // Real dialogs, modal over the main window. File dialogs are Qt's own (not the
 // desktop's) and centred over their parent.

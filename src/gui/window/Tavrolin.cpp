@@ -14,6 +14,7 @@
 #include <QUrl>
 
 #include "acquisition/DriveList.h"
+#include "base/ProcessRunner.h"
 #include "gui/tabs/AuthoringTab.h"
 #include "gui/tabs/ChapterTab.h"
 #include "gui/tabs/GeneralTab.h"
@@ -25,14 +26,13 @@
 #include "gui/window/ProjectActions.h"
 #include "gui/window/SettingsControls.h"
 #include "gui/window/Ui.h"
-#include "gui/window/WindowRunContext.h"
 #include "gui/windows/About.h"
 #include "gui/windows/XMLEdit.h"
 #include "persistence/Project.h"
 #include "pipeline/ConversionRun.h"
 #include "pipeline/DiscCheck.h"
-#include "pipeline/ProcessRunner.h"
 #include "pipeline/RunSupport.h"
+#include "pipeline/WindowRunContext.h"
 #include "platform/Product.h"
 #include "sources/MediaInfo.h"
 

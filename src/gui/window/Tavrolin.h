@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "gui/tabs/TabHost.h"
-#include "gui/window/WindowRunContext.h"
 #include "pipeline/RunContext.h"
+#include "pipeline/WindowRunContext.h"
 #include "sources/SourceTable.h"
 
 class QLabel;

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "base/Dialogs.h"
 #include "gui/window/Ui.h"
-#include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "tools/FileVersion.h"
 #include "tools/ToolSearch.h"
