@@ -195,6 +195,8 @@ TEST_F(PipelineTest, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource
     ctx.run.abortRequested = false;
     ctx.run.resumePoint = StateRead(ctx.run.runProjectFile);
     EXPECT_EQ(ctx.run.resumePoint, 101);
+    run(Demultiplex);  // the recorded unit is skipped, as a resumed run does
+    EXPECT_EQ(ctx.lines().last(), QStringLiteral("           [101] bereits abgearbeitet."));
     run(Upmix);
     run(Multiplex);
 }
