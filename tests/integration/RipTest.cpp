@@ -1,8 +1,9 @@
 // Extraction of real (S)VCD images in the window: the helper in the program's
 // bin folder, images made with vcdxbuild and vcdimager, files added as sources.
 
-#include "chapters/TimeText.h"
-#include "integration/ToolProcess.h"
+#include <QRegularExpression>
+
+#include "support/MediaCheck.h"
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"
 
@@ -13,23 +14,18 @@ class RipWindow : public WindowTest {
     // The program finds the real helper beside it.
     void SetUp() override {
         QDir().mkpath(programDir.file("bin"));
-        ASSERT_TRUE(QFile::link(ToolProcess::Adapter("lkVCDxRip"), programDir.file("bin/lkVCDxRip")));
+        ASSERT_TRUE(QFile::link(TAV_TOOL_DIR "/lkVCDxRip", programDir.file("bin/lkVCDxRip")));
         WindowTest::SetUp();
         showTab("tavTabRip");
-    }
-    // A VCD or SVCD image, copied without its cue sheet.
-    QString image(bool vcd, const QString& name) {
-        const QString copy = disk.file("Bilder & Töne/") + name;
-        QDir().mkpath(QFileInfo(copy).path());
-        EXPECT_TRUE(QFile::copy(vcd ? TestMedia::VcdImage() : TestMedia::SvcdImage(), copy));
-        return copy;
     }
 };
 
 }  // namespace
 
 TEST_F(RipWindow, ExtractedImagesBecomeSourcesWithTheirEntryPoints) {
-    const QStringList images{image(true, "Film.bin"), image(false, "Film cd2.bin")};
+    // A VCD and an SVCD image, copied without their cue sheets.
+    const QStringList images{disk.write("Bilder & Töne/Film.bin", FileBytes(TestMedia::VcdImage())),
+                             disk.write("Bilder & Töne/Film cd2.bin", FileBytes(TestMedia::SvcdImage()))};
     const QString rip = disk.file("Ripp Ordner");
     find<QLineEdit>("EdRipDir")->setText(rip);
     click("ChRipDatei");
@@ -46,6 +42,8 @@ TEST_F(RipWindow, ExtractedImagesBecomeSourcesWithTheirEntryPoints) {
     const QString log = find<QPlainTextEdit>("MemoLog")->toPlainText();
     ASSERT_EQ(log.count("MPEGListe: Die Datei wurde in die Liste eingefügt"), 2) << log.toStdString();
     EXPECT_FALSE(log.contains("Fehler:")) << log.toStdString();
+    EXPECT_TRUE(log.contains(QRegularExpression("vcdxrip \\(GNU VCDImager\\) [0-9]+\\.[0-9]+")))
+        << "the helper names its version";
     const QString vcd = rip + "/Film_CD1.mpg";
     const QString svcd = rip + "/Film cd2.mpg";
     EXPECT_EQ(FileBytes(vcd), FileBytes(TestMedia::Vcd()));
@@ -61,10 +59,9 @@ TEST_F(RipWindow, ExtractedImagesBecomeSourcesWithTheirEntryPoints) {
     EXPECT_FALSE(QFileInfo::exists(rip + "/Film cd2.Kapitel"));
 
     ASSERT_EQ(h->sources().count(), 2);
-    EXPECT_EQ(h->sources()[1].Datei, vcd);
-    EXPECT_EQ(h->sources()[1].Kapitel, chapters.join(','));
-    EXPECT_EQ(h->sources()[2].Datei, svcd);
-    EXPECT_EQ(h->sources()[2].Kapitel, QString());
+    const SourceTable& sources = h->sources();
+    EXPECT_EQ(QStringList({sources[1].Datei, sources[1].Kapitel, sources[2].Datei, sources[2].Kapitel}),
+              QStringList({vcd, chapters.join(','), svcd, QString()}));
     EXPECT_EQ(find<QListWidget>("ListSVCD")->count(), 2);
     showTab("tavTabMPEG");
     EXPECT_TRUE(find<QPushButton>("BuStart")->isVisible() && find<QPushButton>("BuStart")->isEnabled())

@@ -1,10 +1,3 @@
 # The helper programs in bin/, run for real on media made at test time.
-tav_test(jrdmux_test SOURCES integration/JrdmuxTest.cpp integration/ToolProcess.cpp)
-tav_test(besweet_test SOURCES integration/BeSweetTest.cpp integration/ToolProcess.cpp)
-foreach(test jrdmux_test besweet_test)
-  add_dependencies(${test} tavadapters)
-endforeach()
-tav_test(vcdrip_test SOURCES integration/VcdRipTest.cpp integration/ToolProcess.cpp)
-add_dependencies(vcdrip_test tavadapters)
-tav_test(burner_test SOURCES integration/BurnerTest.cpp integration/ToolProcess.cpp)
-add_dependencies(burner_test tavadapters)
+tav_test(adapter_test SOURCES integration/AdapterTest.cpp)
+add_dependencies(adapter_test tavadapters)

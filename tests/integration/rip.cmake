@@ -1,3 +1,3 @@
 # Extraction in the window with the real rip helper on images made at test time.
-tav_test(rip_test GUI SOURCES integration/RipTest.cpp integration/ToolProcess.cpp)
+tav_test(rip_test GUI SOURCES integration/RipTest.cpp)
 add_dependencies(rip_test tavadapters)

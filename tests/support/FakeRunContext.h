@@ -22,8 +22,7 @@ class RecordingProgress : public ProgressView {
 
     bool visible = false;
     int shown = 0;
-    qint64 maximum = 0;
-    qint64 position = 0;
+    qint64 maximum = 0, position = 0;
 };
 
 // A run context without a window: log in memory, scripted dialogs, the real
@@ -43,16 +42,13 @@ class FakeRunContext : public RunContext {
     const ProgramFolders& folders() override { return places; }
     void setProjectFolder(const QString& projects) override { values.projects = projects; }
     bool saveSettings(const QString& file, bool full) override { return onSaveSettings(file, full); }
-    bool saveProject(const QString& file) override { return onSaveProject(file); }
+    bool saveProject(const QString&) override { return true; }
     void editScript(QStringList& lines) override { onEditScript(lines); }
     void enterRunning() override {
         running = true;
         run.abortRequested = false;
     }
-    void backToIdle() override {
-        running = false;
-        ++idleCount;
-    }
+    void backToIdle() override { running = false; }
     bool shutdown() override {
         ++shutdowns;
         return shutdownAccepted;
@@ -74,10 +70,8 @@ class FakeRunContext : public RunContext {
     ProgramSettings values;
     ControlState controlState;
     bool running = false;
-    int idleCount = 0;
     int shutdowns = 0;
     bool shutdownAccepted = true;
     std::function<bool(const QString&, bool)> onSaveSettings = [](const QString&, bool) { return true; };
-    std::function<bool(const QString&)> onSaveProject = [](const QString&) { return true; };
     std::function<void(QStringList&)> onEditScript = [](QStringList&) {};
 };

@@ -1,46 +1,35 @@
 #include "support/MediaCheck.h"
 
-#include <QFile>
 #include <QProcess>
-#include <QTemporaryFile>
 
 namespace MediaCheck {
 
-QString Run(const QString& program, const QStringList& arguments, int* code) {
+QString Run(const QString& program, const QStringList& arguments, int* code, const QStringList& environment) {
     QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& entry : environment)
+        env.insert(entry.section('=', 0, 0), entry.section('=', 1));
+    process.setProcessEnvironment(env);
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.setStandardInputFile(QProcess::nullDevice());
     process.start(program, arguments);
-    process.waitForFinished(300000);
-    if (code) *code = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    const bool ended = process.waitForFinished(300000) && process.exitStatus() == QProcess::NormalExit;
+    if (code) *code = ended ? process.exitCode() : -1;
     return QString::fromUtf8(process.readAll());
 }
 
-QString Probe(const QString& file, const QString& stream, const QString& entry) {
-    return Run(QStringLiteral("ffprobe"), {"-v", "error", "-select_streams", stream, "-show_entries",
-                                           "stream=" + entry, "-of", "default=nw=1:nk=1", file})
-        .trimmed()
-        .split('\n')
-        .first()
-        .trimmed();
-}
-
-int StreamCount(const QString& file, const QString& kind) {
-    const QString out =
-        Run(QStringLiteral("ffprobe"),
-            {"-v", "error", "-select_streams", kind, "-show_entries", "stream=index", "-of", "csv=p=0", file})
-            .trimmed();
-    return out.isEmpty() ? 0 : out.split('\n').size();
+QString Probe(const QString& file, const QString& entries) {
+    return Run("ffprobe", {"-v", "error", "-show_entries", entries, "-of", "csv=p=0", file})
+        .split('\n', Qt::SkipEmptyParts)
+        .join('\n');
 }
 
 QByteArray VideoBitstream(const QString& file) {
-    QTemporaryFile out(QStringLiteral("/tmp/tavvideo-XXXXXX.m2v"));
-    if (!out.open()) return {};
-    out.close();
-    Run(QStringLiteral("ffmpeg"), {"-nostdin", "-y", "-v", "error", "-i", file, "-map", "0:v:0", "-c", "copy",
-                                   "-f", "mpeg2video", out.fileName()});
-    QFile result(out.fileName());
-    return result.open(QIODevice::ReadOnly) ? result.readAll() : QByteArray();
+    QProcess ffmpeg;
+    ffmpeg.start("ffmpeg", {"-nostdin", "-v", "error", "-i", file, "-map", "0:v:0", "-c", "copy", "-f",
+                            "mpeg2video", "-"});
+    ffmpeg.waitForFinished(300000);
+    return ffmpeg.readAllStandardOutput();
 }
 
 QByteArray AfterMultiplexing(const QByteArray& source) {

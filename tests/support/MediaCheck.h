@@ -2,14 +2,18 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
-// Checks of media files with ffprobe/ffmpeg for the integration tests.
+// Runs tools and checks media files with ffprobe/ffmpeg for the integration tests.
 namespace MediaCheck {
 
-// A stream property by ffprobe ("a:0", "sample_rate"); empty when missing.
-QString Probe(const QString& file, const QString& stream, const QString& entry);
-// Number of streams of a kind ("a", "v").
-int StreamCount(const QString& file, const QString& kind);
+// Output of a program run with standard input closed (stdout and stderr merged); its exit code
+// in *code, -1 when it crashed or did not end; extra environment as "NAME=value".
+QString Run(const QString& program, const QStringList& arguments, int* code = nullptr,
+            const QStringList& environment = {});
+// ffprobe's entries ("stream=codec_name,sample_rate:format=format_name"): a line per
+// stream, then the format, values separated by commas.
+QString Probe(const QString& file, const QString& entries);
 // The first video elementary stream of a file, copied out with ffmpeg.
 QByteArray VideoBitstream(const QString& file);
 // The video of source as the multiplexer writes it: unchanged when the stream ends
@@ -18,7 +22,5 @@ QByteArray AfterMultiplexing(const QByteArray& source);
 // The video with the aspect-ratio field of every sequence header cleared:
 // dvdauthor writes the display aspect there, the pictures stay untouched.
 QByteArray WithoutAspectInfo(QByteArray video);
-// Output of a command (stdout and stderr merged); exit code in *code.
-QString Run(const QString& program, const QStringList& arguments, int* code = nullptr);
 
 }  // namespace MediaCheck

@@ -1,9 +1,9 @@
 #include "support/ScriptedDialogs.h"
 
+#include <utility>
+
 QList<HeadlessDialogs::Shown> ScriptedDialogs::take() {
-    QList<Shown> result;
-    result.swap(shown_);
-    return result;
+    return std::exchange(shown_, {});
 }
 
 QStringList ScriptedDialogs::takeTexts() {

@@ -1,48 +1,53 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+#include <functional>
 
-// Small media files made with ffmpeg at test time, a few seconds each. They are
-// made once per build folder and shared by all tests (made under a temporary
-// name and renamed, so parallel tests never see a half-written file).
-namespace TestMedia {
+// Small media files made at test time, three seconds each, with ffmpeg (disc images with
+// vcdimager's tools and dvdauthor). They are made once per build folder and shared by all
+// tests (made under a temporary name and renamed, so parallel tests never see a half-made one).
+class TestMedia {
+  public:
+    static QString Folder();
+    // Folder()/name, made once by produce, which writes a file or folder at the temporary path it is given.
+    static QString Once(const QString& name, const std::function<bool(const QString& temporary)>& produce);
+    // Makes Folder()/name once from ffmpeg input and output arguments (without "-y" and the path).
+    static QString Make(const QString& name, const QStringList& arguments);
 
-QString Folder();
+    // (S)VCD streams: MPEG-1 PS 352x288 or MPEG-2 PS 480x576, MP2 44.1 kHz 224 kbit/s.
+    static QString Vcd() { return Stream("vcd.mpg", "352x288", {"-target", "pal-vcd"}); }
+    static QString Svcd() { return Stream("svcd.mpg", "480x576", {"-target", "pal-svcd"}); }
+    static QString Svcd169() {
+        return Stream("svcd-169.mpg", "480x576", {"-target", "pal-svcd", "-aspect", "16:9"});
+    }
+    // A mono MP2 track at 48 kbit/s, a bitrate the DVD table lacks.
+    static QString Svcd48kbit() {
+        return Stream("svcd-48kbit.mpg", "480x576", {"-target", "pal-svcd", "-ac", "1", "-b:a", "48k"});
+    }
+    static QString SvcdTwoTracks();  // two MP2 tracks
+    static QString SvcdMp2Ac3();     // track 0 MP2, track 1 AC-3 (48 kHz)
+    static QString Dvd();            // MPEG-2 PS 720x576 with DVD navigation packets, MP2 48 kHz
+    static QString ElementaryM2v();  // MPEG-2 video elementary stream (companion .mp2 beside it)
+    static QString ElementaryM1v();  // MPEG-1 video elementary stream (companions -0.mp2, -1.mp2)
+    static QString Mp3Audio() { return Make("tone.mp3", Tone(44100) + QStringList{"-c:a", "libmp3lame"}); }
+    static QString Mp2Low() { return Make("low.mp2", Tone(32000) + QStringList{"-b:a", "64k"}); }
+    static QString TextAsMpg();          // a text file of 4000 bytes named "text.mpg"
+    static QString Ac3Track(int index);  // AC-3, 48 kHz: 0 stereo at 192 kbit/s, 1 5.1 at 384 kbit/s
+    static QString SvcdTwoAc3();         // VOB style: Svcd's video, Ac3Track(0) and (1) unchanged
+    static QString SvcdAc3(int kbit);    // VOB style: Svcd's video, stereo AC-3 at kbit kbit/s
 
-QString Vcd();            // MPEG-1 PS 352x288, MP2 44.1 kHz 224 kbit/s
-QString Svcd();           // MPEG-2 PS 480x576, MP2 44.1 kHz 224 kbit/s
-QString SvcdTwoTracks();  // as Svcd with two MP2 tracks
-QString SvcdMp2Ac3();     // MPEG-2 PS, track 0 MP2, track 1 AC-3 (48 kHz)
-QString Svcd48k();        // as Svcd with 48 kHz audio
-QString Svcd169();        // as Svcd with display aspect 16:9
-QString Dvd();            // MPEG-2 PS 720x576 with DVD navigation packets, MP2 48 kHz
-QString ElementaryM2v();  // MPEG-2 video elementary stream (companion .mp2 beside it)
-QString ElementaryM1v();  // MPEG-1 video elementary stream (companions -0.mp2, -1.mp2)
-QString Mp3Audio();       // an MP3 file (unsupported audio)
+    // Disc images, each in a folder of its own beside its cue sheet, which names it.
+    static QString VcdImage();   // vcd.bin: a VCD 2.0 of Vcd() with entry points at 1.0 s and 2.0 s
+    static QString SvcdImage();  // svcd.bin: an SVCD of Svcd()
+    static QString DvdFolder();  // a DVD-Video folder "DVD Ordner" of Dvd()
+    static QString DvdImage();   // its image
 
-// AC-3 elementary stream, 48 kHz: index 0 stereo at 192 kbit/s, 1 5.1 at 384 kbit/s.
-QString Ac3Track(int index);
-// MPEG-2 PS (VOB style): Svcd's video, Ac3Track(0) and Ac3Track(1) copied unchanged.
-QString SvcdTwoAc3();
-// MPEG-2 PS (VOB style): Svcd's video with one stereo AC-3 track at kbit kbit/s, 48 kHz.
-QString SvcdAc3(int kbit);
-// As Svcd with a mono MP2 track at 48 kbit/s, a bitrate the DVD table lacks.
-QString Svcd48kbit();
-
-// Sources the media library must read or refuse.
-QString Vcd43();       // as Vcd with display aspect 4:3
-QString SvcdMp3();     // MPEG-2 PS with one MP3 track (unsupported audio)
-QString Mp2Low();      // MP2 file, 32 kHz mono 64 kbit/s
-QString UmlautCopy();  // a copy of Svcd named "Prüfung mit Lücke.mpg"
-QString TextAsMpg();   // a text file of 4000 bytes named "text.mpg"
-QString EmptyMpg();    // a file of 0 bytes named "leer.mpg"
-
-// Disc images made with vcdimager's tools, each in a folder of its own beside
-// its cue sheet (the image name is what the cue names).
-QString VcdImage();   // vcd.bin: a VCD 2.0 of Vcd() with entry points at 1.0 s and 2.0 s (vcdxbuild)
-QString SvcdImage();  // svcd.bin: an SVCD of Svcd() (vcdimager)
-
-// Makes a custom file: ffmpeg input/output arguments without "-y" and the output path.
-QString Make(const QString& name, const QStringList& arguments);
-
-}  // namespace TestMedia
+  private:
+    static QStringList Picture(const QString& size);
+    static QStringList Tone(int rate, int frequency = 440);
+    // A program stream: a picture of the size and a 44.1 kHz tone, with ffmpeg's output options.
+    static QString Stream(const QString& name, const QString& size, const QStringList& options);
+    // Runs a tool; false (with its output as a warning) when it fails.
+    static bool Run(const QString& program, const QStringList& arguments);
+};

@@ -7,22 +7,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
 #include <ostream>
 
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
-}
-
-inline void PrintTo(const QStringList& list, std::ostream* os) {
-    *os << '{';
-    for (int k = 0; k < list.size(); ++k) {
-        if (k > 0) *os << ", ";
-        PrintTo(list[k], os);
-    }
-    *os << '}';
 }
 
 // The whole content of a file; empty when it cannot be read.

@@ -40,7 +40,7 @@ class ImageTabTest : public WindowTest {
 
 }  // namespace
 
-TEST_F(ImageTabTest, TheOnlyBurnProgramFoundIsChosenAndTheSpeedListNeedsDecrypter3230) {
+TEST_F(ImageTabTest, TheOnlyBurnProgramFoundIsChosenTheSpeedListNeedsDecrypter3230AndNoneLeavesTheImage) {
     useTools(tool("alt/DVDDecrypter", "3.2.2.9"), NotFoundMarker());
     EXPECT_TRUE(checked("RaDec"));
     expectEnabled({"CoSpeed", "LaImgSpeed", "RaImg", "ChEject"}, false);
@@ -48,6 +48,9 @@ TEST_F(ImageTabTest, TheOnlyBurnProgramFoundIsChosenAndTheSpeedListNeedsDecrypte
     useTools(tool("neu/DVDDecrypter", "3.2.3.0"), NotFoundMarker());
     press("RaDec");
     expectEnabled({"CoSpeed", "LaImgSpeed"}, true);
+    useTools(NotFoundMarker(), QString(), false);  // none left: only the image remains
+    EXPECT_FALSE(checked("ChBrennen") || enabled("ChBrennen"));
+    EXPECT_EQ(texts("CoRecover"), kConversion + QStringList{"Image erstellen"}) << "no burn stage";
 }
 
 TEST_F(ImageTabTest, ImgToolBurnsTheFolderToTheDeviceOfItsIni) {
@@ -78,13 +81,6 @@ TEST_F(ImageTabTest, DecrypterForcesTheImageAndTheStageListFollowsTheOptions) {
     EXPECT_EQ(texts("CoRecover"), kConversion + QStringList{"Image erstellen"});
     press("ChImage");
     expectEnabled({"ChSplit", "LaImgLabel", "EdDVDLabel", "EdISODatei"}, false);
-    EXPECT_EQ(texts("CoRecover"), kConversion);
-}
-
-TEST_F(ImageTabTest, WithoutBurnProgramsOnlyTheImageRemains) {
-    find<QCheckBox>("ChBrennen")->setChecked(true);
-    useTools(NotFoundMarker(), QString(), false);
-    EXPECT_FALSE(checked("ChBrennen") || enabled("ChBrennen"));
     EXPECT_EQ(texts("CoRecover"), kConversion);
 }
 

@@ -138,7 +138,7 @@ TEST_F(MpegTabTest, ShowsTheAudioFilesOfAnElementaryStreamAndElidesLongPaths) {
     EXPECT_TRUE(text("LaDatei").startsWith("/quellen/") && text("LaDatei").contains(QChar(0x2026)));
 }
 
-TEST_F(MpegTabTest, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
+TEST_F(MpegTabTest, MovesAndRemovesSourcesWithTheirRecords) {
     hold({"a.mpg", "b.mpg", "c.mpg"});
     select(2);
     EXPECT_EQ(moves(), std::pair(true, false));
@@ -155,10 +155,7 @@ TEST_F(MpegTabTest, MovesSourcesWithTheirRecordsAndFollowsWithTheButtons) {
     EXPECT_EQ(marks(), (QStringList{"a.mpg", "b.mpg", "c.mpg"}));
     EXPECT_EQ(find<QListWidget>("ListSVCD")->currentRow(), 2);
     EXPECT_EQ(moves(), std::pair(true, false));
-}
 
-TEST_F(MpegTabTest, RemovesTheSelectedSourceOrAll) {
-    hold({"a.mpg", "b.mpg", "c.mpg"});
     find("BuStart")->setEnabled(true);
     find("BuDelAlle")->setEnabled(true);
     select(1);

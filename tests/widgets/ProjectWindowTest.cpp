@@ -96,15 +96,6 @@ TEST_F(Projects, OpenedProjectReplacesWhatTheTabsShow) {
     EXPECT_EQ(find<QListWidget>("ListMPEG")->count(), 3);
 }
 
-TEST_F(Projects, SaveFailuresAreReported) {
-    EXPECT_EQ(save("cancel"), QStringList());
-    QDir().mkpath(disk.file("belegt.tvpr/inhalt"));
-    EXPECT_EQ(save(disk.file("belegt.mpg")), QStringList{"Die Datei kann nicht gespeichert werden."});
-    EXPECT_EQ(save(disk.file("fehlt/projekt")),
-              QStringList{"Die Datei " + disk.file("fehlt/projekt.tvpr") +
-                          " konnte\r\nnicht oder nicht vollständig gespeichert werden."});
-}
-
 TEST_F(Projects, OpeningReportsWhatNoLongerMatchesTheFilesOrThatTheLibraryIsMissing) {
     const QString project = threeSources();
     QFile::remove(disk.file("b.mpg"));
@@ -120,7 +111,13 @@ TEST_F(Projects, OpeningReportsWhatNoLongerMatchesTheFilesOrThatTheLibraryIsMiss
     EXPECT_EQ(openProject(project), QStringList(3, "Es wurde keine MediaInfo.DLL gefunden."));
 }
 
-TEST_F(Projects, OnlyProjectFilesOpenAndOneWithoutSourcesEmptiesTheList) {
+TEST_F(Projects, SaveFailuresAreReportedOnlyProjectFilesOpenAndOneWithoutSourcesEmptiesTheList) {
+    EXPECT_EQ(save("cancel"), QStringList());
+    QDir().mkpath(disk.file("belegt.tvpr/inhalt"));
+    EXPECT_EQ(save(disk.file("belegt.mpg")), QStringList{"Die Datei kann nicht gespeichert werden."});
+    EXPECT_EQ(save(disk.file("fehlt/projekt")),
+              QStringList{"Die Datei " + disk.file("fehlt/projekt.tvpr") +
+                          " konnte\r\nnicht oder nicht vollständig gespeichert werden."});
     const QString empty = disk.file("leer.tvpr");
     EXPECT_EQ(save(empty), QStringList());
     threeSources();

@@ -1,0 +1,330 @@
+// Runs with the real tools on media made at test time: whole conversions from the
+// sources to the DVD folder and the ISO image, single steps, the run's log, and the
+// menu files the authoring uses.
+
+#include <QRegularExpression>
+
+#include "persistence/ProcessingState.h"
+#include "pipeline/Author.h"
+#include "pipeline/ConversionRun.h"
+#include "pipeline/Demuxen.h"
+#include "pipeline/Muxen.h"
+#include "pipeline/SizeEstimate.h"
+#include "pipeline/Upmix.h"
+#include "sources/Analysis.h"
+#include "sources/LibMediaInfo.h"
+#include "support/FakeRunContext.h"
+#include "support/MediaCheck.h"
+#include "support/TestMedia.h"
+
+namespace {
+
+// Analyses a file into the run's table, as adding it on the source tab does.
+MPEGInfo& Add(FakeRunContext& ctx, const QString& path) {
+    LibMediaInfo library;
+    const int i = AnalyseSource(path, 5, library, ctx.table);
+    EXPECT_GT(i, 0) << path.toStdString();
+    ctx.table.titleSetPass();
+    return ctx.table[i];
+}
+
+class EndToEnd : public ::testing::TestWithParam<int> {
+  protected:
+    EndToEnd() {
+        ctx.useRealTools();
+        ProgramSettings& s = ctx.values;
+        s.tempPolicy = kDeleteAfterMux;
+        s.image = true;
+        s.isoPath = dir.file("Arbeit/Meine_DVD.iso");
+        ctx.controlState.stageText = QStringLiteral("SVCD MPEG demuxen");
+    }
+    // Fails with the log when the run or a step fails.
+    void run(Outcome (*step)(RunContext&) = nullptr) {
+        ASSERT_EQ(step ? step(ctx) : DoneIf(RunConversion(ctx)), Outcome::Done)
+            << ctx.lines().join('\n').toStdString();
+    }
+    static QString lsdvd(const QString& target) { return MediaCheck::Run("lsdvd", {"-x", target}); }
+    static int titles(const QString& target) { return lsdvd(target).count("\nTitle: "); }
+    QString vob(int titleSet) const {
+        return ctx.values.dvdRoot +
+               QStringLiteral("/VIDEO_TS/VTS_%1_1.VOB").arg(titleSet, 2, 10, QLatin1Char('0'));
+    }
+
+    TempFolder dir;
+    FakeRunContext ctx{dir.path()};
+};
+
+TEST_P(EndToEnd, TwoTitleSetsWithChaptersAndTwoLanguages) {
+    ctx.values.variant0 = GetParam() == 0;
+    ctx.values.variant1 = GetParam() == 1;
+    ctx.values.variant2 = GetParam() == 2;
+    Add(ctx, TestMedia::Vcd()).Kapitel = QStringLiteral("00:00:01.000,00:00:02.000");
+    Add(ctx, TestMedia::Vcd());
+    Add(ctx, TestMedia::SvcdTwoTracks());  // a title set of its own, in German and English
+    const qint64 estimate = DvdEstimateKB(ctx.table, ctx.values);
+
+    run();
+    // The estimate before the run against what authoring wrote ("Benötigt: Tatsächlich").
+    qint64 actual = 0;
+    for (const QFileInfo& file :
+         QDir(ctx.values.dvdRoot + "/VIDEO_TS").entryInfoList({"VIDEO_TS.VOB", "VTS_??_[1-9].VOB"}))
+        actual += file.size() / 1024;
+    EXPECT_NEAR(estimate, actual, actual * 0.05);
+
+    const QString info = lsdvd(ctx.values.dvdRoot);
+    for (const char* expected :
+         {"Title: 01, Length: [^\n]*Chapters: 03", "Title: 02,[^\n]*Chapters: 01[^\n]*Audio streams: 02",
+          "Language: de[^\n]*Frequency: 48000", "Language: en[^\n]*Frequency: 48000"})
+        EXPECT_TRUE(info.contains(QRegularExpression(expected))) << expected << '\n' << info.toStdString();
+
+    // Each title's pictures are the sources' pictures, untouched.
+    using namespace MediaCheck;
+    const QByteArray vcd = AfterMultiplexing(VideoBitstream(TestMedia::Vcd()));
+    EXPECT_EQ(WithoutAspectInfo(VideoBitstream(vob(1))), WithoutAspectInfo(vcd + vcd));
+    EXPECT_EQ(WithoutAspectInfo(VideoBitstream(vob(2))),
+              WithoutAspectInfo(AfterMultiplexing(VideoBitstream(TestMedia::SvcdTwoTracks()))));
+    EXPECT_EQ(titles(ctx.values.isoPath), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(MenuVariants, EndToEnd, ::testing::Values(0, 1, 2));
+
+// Two AC-3 sources whose title set got 224 kbit/s: the one at 192 kbit/s becomes MPEG audio,
+// so the other opens a title set of its own. A 48 kbit/s MPEG track is converted at 64.
+// Old structures go in every letter case, so no titles are added to old ones; the image is split.
+TEST_F(EndToEnd, TitleSetsFollowTheAudioFormatOnTheDiscAndOldStructuresGoInEveryCase) {
+    const QStringList old{"VIDEO_TS", "video_ts", "audio_ts"};
+    for (const QString& name : old)
+        dir.write("Dvd/" + name + "/alt.txt", "alt");
+    Add(ctx, TestMedia::SvcdAc3(192)).DVDBitrate[0] = 7;
+    Add(ctx, TestMedia::SvcdAc3(224));
+    ASSERT_EQ(Add(ctx, TestMedia::Svcd48kbit()).DVDBitrate[0], 0);
+    ctx.values.split = true;
+    run();
+
+    const QString info = lsdvd(ctx.values.dvdRoot);
+    const QStringList sets = info.split(QStringLiteral("\nTitle: ")).mid(1);
+    ASSERT_EQ(sets.size(), 3) << info.toStdString();
+    const char* formats[] = {"mpeg1,", "ac3,", "mpeg1,"};
+    for (int t = 0; t < 3; ++t)
+        EXPECT_TRUE(sets[t].contains(
+            QRegularExpression("^0" + QString::number(t + 1) + ", Length: 00:00:0[23][^\n]*" +
+                                   "Audio streams: 01.*Language: de[^\n]*Format: " + formats[t],
+                               QRegularExpression::DotMatchesEverythingOption)))
+            << sets[t].toStdString();
+    EXPECT_EQ(QDir(ctx.values.dvdRoot).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+              (QStringList{"AUDIO_TS", "VIDEO_TS"}));
+    EXPECT_FALSE(QFileInfo::exists(ctx.values.dvdRoot + "/VIDEO_TS/alt.txt"));
+    for (const QString& name : old)
+        EXPECT_TRUE(ctx.lines().contains("           " + ctx.values.dvdRoot + "/" + name + " gefunden."));
+    EXPECT_FALSE(QFileInfo::exists(ctx.values.isoPath));
+    EXPECT_EQ(titles(ctx.values.isoPath + "_00"), 3);
+}
+
+TEST_F(EndToEnd, AnEmptiedScriptIsRefusedByTheAuthorAndEndsTheRun) {
+    ctx.values.editScript = true;
+    ctx.onEditScript = [](QStringList& lines) { lines.clear(); };
+    Add(ctx, TestMedia::Vcd());
+    EXPECT_FALSE(RunConversion(ctx));
+    const QStringList log = ctx.lines();
+    const int banner = log.indexOf(QStringLiteral(" \\\\  DVDauthor - Ende"));
+    ASSERT_GT(banner, 0);
+    EXPECT_TRUE(log.mid(0, banner).join('\n').contains(QStringLiteral("Der Vorgang wurde")));
+    EXPECT_TRUE(log.contains(QStringLiteral("> XML-Script")));
+    EXPECT_EQ(log[log.size() - 4], QStringLiteral("-----------------------------"));
+    EXPECT_FALSE(log.join('\n').contains(QStringLiteral("[402]")));
+}
+
+// A run over sources in a folder whose name holds blanks, quotes, an ampersand and umlauts (an
+// elementary stream with its companion, an MPEG and an AC-3 track, a DVD source authored as it
+// is), with each policy for temporary files: only the run's own intermediates go, the user's files
+// keep every byte, and each title's pictures are its source's.
+class TemporaryFiles : public EndToEnd {};
+
+TEST_P(TemporaryFiles, GoWhenAskedAndTheUsersFilesStayWhateverTheirPaths) {
+    const QString odd = dir.file(QStringLiteral("Grüße & \"Film\" 'A'/"));
+    const QList<QPair<QString, QString>> userFiles{
+        {odd + "Ständchen & Co.m2v", TestMedia::ElementaryM2v()},
+        {odd + "Ständchen & Co.mp2", TestMedia::Folder() + "/elementary.mp2"},
+        {odd + "Zwei Töne.mpg", TestMedia::SvcdMp2Ac3()},
+        {odd + "DVD 'Film'.mpg", TestMedia::Dvd()}};
+    for (const auto& [copy, original] : userFiles)
+        dir.write(copy, FileBytes(original));
+    ProgramSettings& s = ctx.values;
+    s.work = odd + "Arbeit & Temp";
+    s.dvdRoot = odd + "DVD <neu>";
+    s.isoPath = s.work + "/Mein Film.iso";
+    QDir().mkpath(s.work);
+    s.variant0 = false;
+    s.variant2 = true;
+    s.tempPolicy = GetParam();
+    for (const int i : {0, 2, 3})
+        Add(ctx, userFiles[i].first);
+    ASSERT_TRUE(ctx.table[1].Elementar && ctx.table[3].NavPacks);
+    run();
+
+    EXPECT_TRUE(lsdvd(s.dvdRoot).contains(
+        QRegularExpression("Title: 01,[^\n]*Audio streams: 01.*Title: 02,[^\n]*Audio streams: 02.*"
+                           "Format: ac3.*Title: 03,[^\n]*Audio streams: 01",
+                           QRegularExpression::DotMatchesEverythingOption)));
+    EXPECT_EQ(titles(s.isoPath), 3);
+    using namespace MediaCheck;
+    for (const int i : {0, 2})  // title 1 and 2; the DVD source's title is made of its own file
+        EXPECT_EQ(WithoutAspectInfo(VideoBitstream(vob(i ? 2 : 1))),
+                  WithoutAspectInfo(AfterMultiplexing(VideoBitstream(userFiles[i].first))));
+    for (const auto& [copy, original] : userFiles)
+        EXPECT_TRUE(FileBytes(copy) == FileBytes(original)) << copy.toStdString();
+    const QStringList all{"dvd-1.mpg",    "dvd-2.mpg",    "svcd-1-0-48.mp2", "svcd-2-0-48.mp2",
+                          "svcd-2-0.m2v", "svcd-2-0.mp2", "svcd-2-1.ac3"};
+    EXPECT_EQ(QDir(s.work).entryList({"svcd-*", "dvd-*"}, QDir::Files, QDir::Name),
+              GetParam() == kKeepFiles ? all : QStringList())
+        << "a DVD source is taken as it is";
+}
+
+INSTANTIATE_TEST_SUITE_P(Policies, TemporaryFiles,
+                         ::testing::Values(kKeepFiles, kDeleteAtOnce, kDeleteAfterMux));
+
+using PipelineTest = EndToEnd;
+
+TEST_F(PipelineTest, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource) {
+    Add(ctx, TestMedia::SvcdTwoTracks());
+    run(Demultiplex);
+    // "Nein" to "Sofort abbrechen?" while track 0 is upmixed (one tool at a time):
+    // the tool ends, the step stops, and the source's upmix is not recorded.
+    WhenTrue([&] { return ctx.runner().isRunning(); }, [&] { ctx.run.abortRequested = true; });
+    EXPECT_EQ(UpmixWithTools(ctx, 1), Outcome::Aborted);
+    ctx.run.abortRequested = false;
+    ctx.run.resumePoint = StateRead(ctx.run.runProjectFile);
+    EXPECT_EQ(ctx.run.resumePoint, 101);
+    run(Demultiplex);  // the recorded unit is skipped, as a resumed run does
+    EXPECT_EQ(ctx.lines().last(), QStringLiteral("           [101] bereits abgearbeitet."));
+    run(Upmix);
+    run(Multiplex);
+}
+
+// The log without what changes from run to run: times, free space, the tools'
+// own output between their banners (but their command lines), the temporary folders.
+QStringList Normalised(const QStringList& lines, const QString& dir) {
+    static const QRegularExpression time(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d"));
+    QStringList result;
+    bool toolOutput = false;
+    for (QString line : lines) {
+        if (line == QLatin1String("\\\\=========================")) toolOutput = false;
+        if (toolOutput && !line.startsWith(QLatin1String("Befehl:"))) continue;
+        if (line == QLatin1String("//=========================")) toolOutput = true;
+        line.replace(time, QStringLiteral("hh:mm:ss"));
+        line.replace(dir, QStringLiteral("{dir}"));
+        line.replace(TestMedia::Folder(), QStringLiteral("{media}"));
+        line.replace(QStringLiteral(TAV_TOOL_DIR), QStringLiteral("{bin}"));
+        if (line.startsWith(QLatin1String("Speicher:  "))) line = QStringLiteral("Speicher:  {free}");
+        if (line.startsWith(QLatin1String("Ende:      "))) line = QStringLiteral("Ende:      hh:mm:ss");
+        result << line;
+    }
+    return result;
+}
+
+TEST(RunLog, AFullRunOfTheFirstThreeStepsOverTwoSources) {
+    TempFolder dir;
+    FakeRunContext ctx(dir.path());
+    ctx.useRealTools();
+    ProgramSettings& s = ctx.values;
+    s.tempPolicy = kDeleteAtOnce;
+    s.tools[Tool::DVDauthor] = dir.file("dvdauthor");  // missing: the run ends at authoring
+    ctx.controlState.priorityText = QStringLiteral("Normal");
+    ctx.controlState.stageText = QStringLiteral("SVCD MPEG demuxen");
+    ctx.controlState.libraryText = QStringLiteral("MediaInfoLib - v23.04");
+    Add(ctx, TestMedia::Vcd()).Kapitel = QStringLiteral("00:00:01.000,00:00:02.000");
+    Add(ctx, TestMedia::SvcdMp2Ac3());
+
+    EXPECT_FALSE(RunConversion(ctx));
+    const QStringList actual = Normalised(ctx.lines(), dir.path());
+
+    // TAV_WRITE_EXPECTED=1 writes what the run logged as the new expectation.
+    const QByteArray log = (actual.join('\n') + '\n').toUtf8();
+    const QString expected = QStringLiteral(TAV_SOURCE_DIR "/tests/integration/expected/three-steps.log");
+    if (qEnvironmentVariableIsSet("TAV_WRITE_EXPECTED")) dir.write(expected, log);
+    EXPECT_EQ(log.toStdString(), FileBytes(expected).toStdString());
+}
+
+// Four sources (five tracks to upmix) through demultiplexing, upmix with the
+// given number of tools side by side, multiplexing and authoring; "Sofort
+// löschen" when the upmix stops (the multiplexer's deletions take seconds). track3: how
+// the track of source 3, and so the upmix, ends: as it should, by "Ja" to "Sofort
+// abbrechen?" once source 2 is recorded, or with exit code 1.
+QStringList FourSources(FakeRunContext& ctx, const TempFolder& dir, int tools, Outcome track3) {
+    ctx.useRealTools();
+    ctx.values.tempPolicy = track3 == Outcome::Done ? kKeepFiles : kDeleteAtOnce;
+    for (const QString& source :
+         {TestMedia::Vcd(), TestMedia::SvcdTwoTracks(), TestMedia::SvcdMp2Ac3(), TestMedia::Svcd()})
+        Add(ctx, source);
+    if (track3 != Outcome::Done)
+        ctx.values.tools[Tool::BeSweet] =
+            dir.executable("BeSweet", QByteArray("#!/bin/sh\ncase \"$*\" in *svcd-3-0.mp2*) ") +
+                                          (track3 == Outcome::Aborted ? "exec sleep 60" : "exit 1") +
+                                          ";; esac\nexec " TAV_TOOL_DIR "/BeSweet \"$@\"\n");
+    if (track3 == Outcome::Aborted)
+        WhenTrue(
+            [&] {
+                return ctx.lines().contains(QStringLiteral("           [202] Bearbeitungsstand gesichert."));
+            },
+            [&] {
+                ctx.run.abortRequested = true;
+                ctx.runner().KillTool();
+            });
+    EXPECT_EQ(Demultiplex(ctx), Outcome::Done);
+    EXPECT_EQ(UpmixWithTools(ctx, tools), track3);
+    EXPECT_TRUE(track3 != Outcome::Done || (Multiplex(ctx) == Outcome::Done && Author(ctx) == Outcome::Done));
+    return Normalised(ctx.lines(), dir.path());
+}
+
+class UpmixSideBySide : public ::testing::TestWithParam<Outcome> {};
+
+TEST_P(UpmixSideBySide, WritesTheLogAndTheDiscOfOneToolAtATime) {
+    TempFolder one, four;
+    FakeRunContext sequential(one.path()), parallel(four.path());
+    const QStringList log = FourSources(sequential, one, 1, GetParam());
+    EXPECT_EQ(FourSources(parallel, four, 4, GetParam()), log);
+    if (GetParam() != Outcome::Done) {
+        const bool aborted = GetParam() == Outcome::Aborted;
+        EXPECT_EQ(log.last() == QStringLiteral("Abbruch:   Abbruch durch den Anwender."), aborted);
+        EXPECT_TRUE(log.contains(QStringLiteral("Von:       {dir}/Arbeit/svcd-3-0.mp2")))
+            << "source 2 is done";
+        EXPECT_EQ(StateRead(parallel.run.runProjectFile), 202) << "nothing later is recorded";
+        EXPECT_TRUE(QFile::exists(four.file("Arbeit/svcd-4-0.mp2"))) << "an unrecorded track keeps its input";
+        EXPECT_TRUE(aborted || !QFile::exists(four.file("Arbeit/svcd-4-0-48.mp2")))
+            << "no tool starts after a failure";
+        return;
+    }
+    const QString folder = QStringLiteral("/Dvd/VIDEO_TS/");
+    const QStringList vobs = QDir(one.path() + folder).entryList({QStringLiteral("*.VOB")});
+    EXPECT_EQ(vobs.size(), 4);
+    for (const QString& vob : vobs)
+        EXPECT_TRUE(FileBytes(one.path() + folder + vob) == FileBytes(four.path() + folder + vob))
+            << vob.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Track3Ends, UpmixSideBySide,
+                         ::testing::Values(Outcome::Done, Outcome::Aborted, Outcome::Failed));
+
+}  // namespace
+
+// The three menu files made at build time: small PAL DVD menu streams whose buttons
+// carry the names the authoring script uses (dvdauthor takes them: MenuVariants above).
+TEST(Menus, AreSmallPalMpeg2ProgramStreamsWithTheScriptsButtons) {
+    const struct {
+        const char* name;
+        QList<QByteArray> buttons;
+    } menus[] = {{"dummymenu.vob", {}}, {"menu01sub.vob", {"SHOW", "DANKE"}}, {"menu02sub.vob", {"menu"}}};
+    for (const auto& menu : menus) {
+        const QString path = QStringLiteral(TAV_PROGRAM_DIR "/menue/") + menu.name;
+        SCOPED_TRACE(menu.name);
+        EXPECT_LT(QFileInfo(path).size(), 200 * 1024);
+        const QString probe =
+            MediaCheck::Probe(path, "format=format_name:stream=codec_name,width,height,sample_rate");
+        EXPECT_TRUE(probe.endsWith("\nmpeg") && probe.contains("mpeg2video,720,576") &&
+                    probe.contains("mp2,48000"))
+            << probe.toStdString();
+        EXPECT_EQ(probe.contains("dvd_subtitle"), !menu.buttons.isEmpty()) << "buttons only on the two menus";
+        for (const QByteArray& button : menu.buttons)
+            EXPECT_TRUE(FileBytes(path).contains(button)) << button.constData();
+    }
+}

@@ -1,1 +1,0 @@
-tav_test(endtoend_test SOURCES integration/EndToEndTest.cpp)

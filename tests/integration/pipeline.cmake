@@ -1,1 +1,0 @@
-tav_test(pipeline_test SOURCES integration/PipelineTest.cpp)

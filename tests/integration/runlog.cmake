@@ -1,1 +1,0 @@
-tav_test(runlog_golden_test SOURCES integration/RunLogGoldenTest.cpp)
