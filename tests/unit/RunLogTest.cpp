@@ -44,7 +44,9 @@ TEST(ConfirmStep, AsksOnlyWithSingleStepConfirmation) {
     EXPECT_TRUE(log.lines()[0].endsWith(" - Einzelschrittbestätigung"));
     EXPECT_EQ(log.lastLine(), kRule);
 
-    // "Nein" ends the run: the driver's tests.
+    dialogs.answer("no");
+    EXPECT_EQ(ConfirmStep(log, dialogs, true, "Audio Upmix"), Outcome::Aborted);
+    EXPECT_EQ(log.lastLine(), kAbort);
     dialogs.answer("cancel");  // closed without an answer
     EXPECT_EQ(ConfirmStep(log, dialogs, true, "Audio Upmix"), Outcome::Failed);
     EXPECT_EQ(log.lines().mid(log.lineCount() - 2),
