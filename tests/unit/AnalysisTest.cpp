@@ -10,6 +10,16 @@ namespace {
 const QByteArray kPci = QByteArray::fromHex("000001BF03D4");
 const QByteArray kDsi = QByteArray::fromHex("000001BF03FA");
 
+// Video fields, then per track: format, its text, bitrate, rate, DVD language and bitrate (255: none).
+QStringList Fields(const MPEGInfo& r) {
+    QStringList f{r.Format,      r.FormatStr, r.Spieldauer, r.Bildgroesse, r.Bildwiederholrate,
+                  r.AspectRatio, r.Tonspuren};
+    for (int j : {0, 1})
+        f << QString::number(r.TonFormat[j]) << r.TonFormatStr[j] << QString::number(r.TonBitrate[j])
+          << r.TonAbtastrate[j] << QString::number(r.DVDSprache[j]) << QString::number(r.DVDBitrate[j]);
+    return f;
+}
+
 class AnalysisTest : public FakeLibraryTest {
   protected:
     const MPEGInfo& analyse(const QString& path, int generation) {
@@ -17,200 +27,128 @@ class AnalysisTest : public FakeLibraryTest {
         EXPECT_EQ(index, table.count());
         return table[table.count()];
     }
-
     SourceTable table;
 };
 
 }  // namespace
 
-TEST_F(AnalysisTest, ProgramStreamFillsEveryField) {
+TEST_F(AnalysisTest, ProgramStreamsFillEveryFieldInBothGenerations) {
     const QString path = twoTrackStream();
+    const QString de = QString::number(kLanguageDE), en = QString::number(kLanguageEN);
     for (int generation : {4, 5}) {
         const MPEGInfo& r = analyse(path, generation);
-        SCOPED_TRACE(generation);
-        EXPECT_EQ(r.Datei, path);
-        EXPECT_EQ(r.Format, QStringLiteral("MPEG2"));
-        EXPECT_EQ(r.FormatStr, QStringLiteral("MPEG2 text"));
-        EXPECT_EQ(r.Spieldauer, QStringLiteral("3725"));
-        EXPECT_EQ(r.Bildgroesse, QStringLiteral("480x576"));
-        EXPECT_EQ(r.Bildwiederholrate, QStringLiteral("25"));
-        EXPECT_EQ(r.AspectRatio, QStringLiteral("4:3"));
-        EXPECT_EQ(r.Tonspuren, QStringLiteral("2"));
-        EXPECT_EQ(r.TonFormat, (std::array<quint8, 2>{0, 1}));
-        EXPECT_EQ(r.TonFormatStr, (std::array<QString, 2>{"MPEG-1 Audio Layer 2", "AC-3"}));
-        EXPECT_EQ(r.TonBitrate, (std::array<quint8, 2>{7, 6}));
-        EXPECT_EQ(r.TonAbtastrate, (std::array<QString, 2>{"44.1 KHz", "48 KHz"}));
-        EXPECT_EQ(r.DVDSprache, (std::array<quint8, 2>{kLanguageDE, kLanguageEN}));
-        EXPECT_EQ(r.DVDBitrate, (std::array<quint8, 2>{8, 6}));
-        EXPECT_EQ(r.VTS, kNone) << "numbered by the title-set pass";
+        EXPECT_EQ(Fields(r), (QStringList{"MPEG2", "MPEG2 text", "3725", "480x576", "25", "4:3", "2", "0",
+                                          "MPEG-1 Audio Layer 2", "7", "44.1 KHz", de, "8", "1", "AC-3", "6",
+                                          "48 KHz", en, "6"}))
+            << generation;
+        EXPECT_TRUE(r.Datei == path && r.VTS == kNone) << "numbered by the title-set pass";
     }
-    EXPECT_EQ(table.count(), 2);
-}
-
-TEST_F(AnalysisTest, OneTrackLeavesTheSecondSlotEmpty) {
-    const QString path = file(QStringLiteral("vcd.mpg"));
-    SetVideo(lib, path, QStringLiteral("MPEG1"), QStringLiteral("1"), QString());
-    SetTrack(lib, path, 0, FakeTrack());
-    lib.set(path, MediaStream::Video, 0, QStringLiteral("AspectRatio_String"), QStringLiteral("16/9"));
-    const MPEGInfo& r = analyse(path, 5);
-    EXPECT_EQ(r.Spieldauer, QString());
-    EXPECT_EQ(r.AspectRatio, QStringLiteral("16:9"));
-    EXPECT_EQ(r.TonFormatStr[1], QStringLiteral(" "));
-    EXPECT_EQ(r.TonAbtastrate[1], QStringLiteral("---"));
-    EXPECT_EQ(r.DVDSprache[1], kNone);
-}
-
-TEST_F(AnalysisTest, NewGenerationGivesTheRateAloneWhateverTheChannels) {
-    const QString path = file(QStringLiteral("svcd.mpg"));
-    SetVideo(lib, path, QStringLiteral("MPEG2"), QStringLiteral("2"));
-    FakeTrack stereo48;
-    stereo48.rate = QStringLiteral("48000");
-    stereo48.rateText =
-        QStringLiteral("96 KHz");  // what the old generation would not say: proves which is read
-    SetTrack(lib, path, 0, stereo48);
-    FakeTrack unsupported;
-    unsupported.codec = QStringLiteral("DTS");
-    SetTrack(lib, path, 1, unsupported);
-    const MPEGInfo& r = analyse(path, 5);
-    EXPECT_EQ(r.TonAbtastrate[0], QStringLiteral("48 KHz"));
-    EXPECT_EQ(r.DVDBitrate[0], r.TonBitrate[0]) << "48 kHz is not resampled";
-    EXPECT_EQ(r.TonFormat[1], kNone);
-    EXPECT_EQ(r.TonAbtastrate[1], QStringLiteral("---"));
+    // One track: the second slot stays empty. The new generation reads the rate alone, whatever the channels.
+    const QString one = file("vcd.mpg");
+    SetVideo(lib, one, "MPEG1", "2", QString());
+    // 96 kHz is what the old generation would say: proves which is read.
+    SetTrack(lib, one, 0, {"MPA1/2", "MPEG-1 Audio Layer 2", "224 kb/s", "96 KHz", "48000"});
+    SetTrack(lib, one, 1, {"DTS"});
+    lib.set(one, MediaStream::Video, 0, "AspectRatio_String", "16/9");
+    const MPEGInfo& r = analyse(one, 5);
+    EXPECT_EQ(Fields(r).mid(2, 11), (QStringList{"", "480x576", "25", "16:9", "2", "0",
+                                                 "MPEG-1 Audio Layer 2", "7", "48 KHz", de, "7"}))
+        << "48 kHz keeps its bitrate";
+    EXPECT_TRUE(r.TonFormat[1] == kNone && r.TonAbtastrate[1] == "---") << "an unsupported track";
+    SetVideo(lib, one, "MPEG1", "1", QString());
+    EXPECT_EQ(Fields(analyse(one, 5)).mid(13), (QStringList{"255", " ", "255", "---", "255", "255"}));
 }
 
 TEST_F(AnalysisTest, ElementaryStreamTakesItsCompanionsInOrder) {
-    const QString video = file(QStringLiteral("clip.m2v"));
-    SetVideo(lib, video, QStringLiteral("MPV2"), QStringLiteral("0"), QStringLiteral("2000"));
-    const QString first = file(QStringLiteral("clip.mp2"));
-    SetAudioFile(lib, first, FakeTrack(), QStringLiteral("61999"));
-    const QString mp3 = file(QStringLiteral("clip.mpa"));
-    FakeTrack layer3;
-    layer3.codec = QStringLiteral("MPA1L3");
-    SetAudioFile(lib, mp3, layer3);
-    const QString minusOne = file(QStringLiteral("clip-1.mp2"));
-    FakeTrack ac3 = Ac3Track();
-    ac3.bitrate = QString();
-    lib.set(minusOne, MediaStream::Audio, 0, QStringLiteral("BitRate"), QStringLiteral("384000"));
-    SetAudioFile(lib, minusOne, ac3);
-    const QString minusZero = file(QStringLiteral("clip-0.mp2"));
+    const QString video = file("clip.m2v");
+    SetVideo(lib, video, "MPV2", "0", "2000");
+    const QString first = file("clip.mp2");
+    SetAudioFile(lib, first, FakeTrack(), "61999");
+    SetAudioFile(lib, file("clip.mpa"), {"MPA1L3"});
+    const QString minusOne = file("clip-1.mp2");
+    SetAudioFile(lib, minusOne, {"AC3", "AC-3", ""});
+    lib.set(minusOne, MediaStream::Audio, 0, "BitRate", "384000");
+    const QString minusZero = file("clip-0.mp2");
     SetAudioFile(lib, minusZero, FakeTrack());
-
     for (int generation : {4, 5}) {
-        SCOPED_TRACE(generation);
         const MPEGInfo& r = analyse(video, generation);
-        EXPECT_TRUE(r.Elementar);
-        EXPECT_EQ(r.Format, QStringLiteral("MPV2"));
-        EXPECT_EQ(r.TonDatei, (std::array<QString, 2>{first, minusZero}));
-        EXPECT_EQ(r.Tonspuren, QStringLiteral("2"));
-        EXPECT_EQ(r.Spieldauer, QStringLiteral("61")) << "the play time of the first audio file";
-        EXPECT_EQ(r.TonFormat, (std::array<quint8, 2>{0, 0}));
-        EXPECT_EQ(r.TonAbtastrate, (std::array<QString, 2>{"44.1 KHz", "44.1 KHz"}));
+        EXPECT_TRUE(r.Elementar && r.TonFormat == (std::array<quint8, 2>{0, 0}));
+        EXPECT_EQ((QStringList{r.Format, r.TonDatei[0], r.TonDatei[1], r.Tonspuren, r.Spieldauer}),
+                  (QStringList{"MPV2", first, minusZero, "2", "61"}))
+            << "the play time of the first audio file";
         EXPECT_FALSE(lib.opened.contains(minusOne)) << "a third usable companion is not read";
     }
-
     QFile::remove(minusZero);
     const MPEGInfo& r = analyse(video, 5);
-    EXPECT_EQ(r.TonDatei[1], minusOne);
-    EXPECT_EQ(r.TonFormat[1], 1);
-    EXPECT_EQ(r.TonBitrate[1], kBitrateTop) << "falls back to BitRate when BitRate_String is empty";
-    EXPECT_EQ(r.DVDBitrate[1], kBitrateTop);
+    EXPECT_TRUE(r.TonDatei[1] == minusOne && r.TonFormat[1] == 1 && r.TonBitrate[1] == kBitrateTop &&
+                r.DVDBitrate[1] == kBitrateTop)
+        << "falls back to BitRate when BitRate_String is empty";
 }
 
-TEST_F(AnalysisTest, ElementaryStreamWithoutUsableCompanion) {
-    const QString video = file(QStringLiteral("clip.m1v"));
-    SetVideo(lib, video, QStringLiteral("MPV1"), QStringLiteral("0"));
-    EXPECT_EQ(analyse(video, 4).Tonspuren, QStringLiteral("0"));
-    EXPECT_EQ(analyse(video, 5).Tonspuren, QString()) << "the new generation counts companions only";
-    EXPECT_TRUE(table[2].Elementar);
+TEST_F(AnalysisTest, TrackCountsElementaryAndNavigationPacksByGeneration) {
+    const QString m1v = file("clip.m1v");
+    SetVideo(lib, m1v, "MPV1", "0");
+    EXPECT_EQ(analyse(m1v, 4).Tonspuren, "0");
+    EXPECT_EQ(analyse(m1v, 5).Tonspuren, QString()) << "the new generation counts companions only";
     EXPECT_EQ(table[2].DVDSprache, (std::array<quint8, 2>{kNone, kNone}));
-}
-
-TEST_F(AnalysisTest, GenerationsDeriveElementaryDifferently) {
     // A program stream that reports no audio: the old generation takes it for an
     // elementary stream, the new one goes by the format.
-    const QString path = file(QStringLiteral("stumm.mpg"));
-    SetVideo(lib, path, QStringLiteral("MPEG2"), QStringLiteral("0"));
-    EXPECT_TRUE(analyse(path, 4).Elementar);
-    EXPECT_FALSE(analyse(path, 5).Elementar);
-    EXPECT_EQ(table[2].Tonspuren, QStringLiteral("0"));
-}
-
-TEST_F(AnalysisTest, NavigationPacksAreFoundForEveryGeneration) {
-    QByteArray content(4096, '\0');
-    content.replace(1000, kDsi.size(), kDsi);
-    const QString dvd = file(QStringLiteral("dvd.mpg"), content);
-    SetVideo(lib, dvd, QStringLiteral("MPEG2"), QStringLiteral("1"));
+    const QString mute = file("stumm.mpg");
+    SetVideo(lib, mute, "MPEG2", "0");
+    EXPECT_TRUE(analyse(mute, 4).Elementar);
+    EXPECT_FALSE(analyse(mute, 5).Elementar);
+    const QString dvd = file("dvd.mpg", QByteArray(1000, '\0') + kDsi + QByteArray(3000, '\0'));
+    SetVideo(lib, dvd, "MPEG2", "1");
     SetTrack(lib, dvd, 0, FakeTrack());
-    EXPECT_TRUE(analyse(dvd, 4).NavPacks);
-    EXPECT_TRUE(analyse(dvd, 5).NavPacks);
+    EXPECT_TRUE(analyse(dvd, 4).NavPacks && analyse(dvd, 5).NavPacks);
 }
 
 TEST_F(AnalysisTest, NothingIsAddedWhenTheLibraryDoesNotLoadOrTheTableIsFull) {
-    const QString path = twoTrackStream();
     lib.loadable = false;
-    EXPECT_EQ(AnalyseSource(path, 5, lib, table), 0);
-    EXPECT_TRUE(table.isEmpty());
+    EXPECT_EQ(AnalyseSource(twoTrackStream(), 5, lib, table), 0);
     lib.loadable = true;
     for (int i = 0; i < kMaxSources; ++i)
         table.append(QStringLiteral("/x/%1.mpg").arg(i));
-    EXPECT_EQ(AnalyseSource(path, 5, lib, table), 0);
-    EXPECT_EQ(table.count(), kMaxSources);
+    EXPECT_TRUE(AnalyseSource(twoTrackStream(), 5, lib, table) == 0 && table.count() == kMaxSources);
 }
 
 TEST(HasNavPacks, SignatureMustEndWithinTheWindow) {
     TempFolder folder;
-    for (const QByteArray& signature : {kPci, kDsi}) {
-        QByteArray inside(kNavPackWindow + 100, '\0');
-        inside.replace(kNavPackWindow - signature.size(), signature.size(), signature);
-        EXPECT_TRUE(HasNavPacks(folder.write(QStringLiteral("inside.mpg"), inside)));
-        QByteArray beyond(kNavPackWindow + 100, '\0');
-        beyond.replace(kNavPackWindow - signature.size() + 1, signature.size(), signature);
-        EXPECT_FALSE(HasNavPacks(folder.write(QStringLiteral("beyond.mpg"), beyond)));
-    }
-    EXPECT_FALSE(HasNavPacks(folder.write(QStringLiteral("other.mpg"), QByteArray::fromHex("000001BF03D5"))));
-    EXPECT_FALSE(HasNavPacks(folder.file(QStringLiteral("missing.mpg"))));
+    for (const QByteArray& signature : {kPci, kDsi})
+        for (int late : {0, 1}) {
+            QByteArray bytes(kNavPackWindow + 100, '\0');
+            bytes.replace(kNavPackWindow - signature.size() + late, signature.size(), signature);
+            EXPECT_EQ(HasNavPacks(folder.write("f.mpg", bytes)), late == 0);
+        }
+    EXPECT_FALSE(HasNavPacks(folder.write("other.mpg", QByteArray::fromHex("000001BF03D5"))));
+    EXPECT_FALSE(HasNavPacks(folder.file("missing.mpg")));
 }
 
-namespace {
-
-MPEGInfo Tracks(const QString& count, std::array<quint8, 2> bitrates, std::array<QString, 2> rates) {
-    MPEGInfo r;
-    r.Tonspuren = count;
-    r.TonBitrate = bitrates;
-    r.TonAbtastrate = rates;
-    r.Hart = true;
-    r.VTS = 3;
-    r.DVDSprache = {1, 1};
-    r.DVDBitrate = {1, 1};
-    return r;
-}
-
-}  // namespace
-
-TEST(SetDvdDefaults, BitrateRisesOnlyForResampledTracks) {
-    MPEGInfo r = Tracks(QStringLiteral("2"), {7, 7}, {"48 KHz", "44.1 KHz"});
-    SetDvdDefaults(r);
-    EXPECT_FALSE(r.Hart);
-    EXPECT_EQ(r.VTS, kNone);
-    EXPECT_EQ(r.DVDSprache, (std::array<quint8, 2>{kLanguageDE, kLanguageEN}));
-    EXPECT_EQ(r.DVDBitrate, (std::array<quint8, 2>{7, 8})) << "224 stays at 48 kHz, becomes 256 at 44.1 kHz";
-
-    r = Tracks(QStringLiteral("2"), {kBitrateTop, kNone}, {"32 KHz", "44.1 KHz"});
-    SetDvdDefaults(r);
-    EXPECT_EQ(r.DVDBitrate, (std::array<quint8, 2>{kBitrateTop, kNone}))
-        << "384 stays, unknown stays unknown";
-
-    r = Tracks(QStringLiteral("1"), {2, 2}, {"48 khz", "---"});
-    SetDvdDefaults(r);
-    EXPECT_EQ(r.DVDBitrate, (std::array<quint8, 2>{2, kNone})) << "rate compared in upper case";
-    EXPECT_EQ(r.DVDSprache, (std::array<quint8, 2>{kLanguageDE, kNone}));
-}
-
-TEST(SetDvdDefaults, NoTracksNoChoices) {
-    for (const char* count : {"0", "", "-1"}) {
-        MPEGInfo r = Tracks(QString::fromLatin1(count), {2, 2}, {"48 KHz", "48 KHz"});
+TEST(SetDvdDefaults, BitrateRisesOnlyForResampledTracksAndNoTracksGetNoChoices) {
+    const struct {
+        const char* count;
+        std::array<quint8, 2> bitrates;
+        std::array<QString, 2> rates;
+        std::array<quint8, 2> dvdBitrates, languages;
+    } cases[] = {
+        // 224 stays at 48 kHz and becomes 256 at 44.1 kHz; 384 stays, unknown stays unknown; upper case.
+        {"2", {7, 7}, {"48 KHz", "44.1 KHz"}, {7, 8}, {kLanguageDE, kLanguageEN}},
+        {"2", {kBitrateTop, kNone}, {"32 KHz", "44.1 KHz"}, {kBitrateTop, kNone}, {kLanguageDE, kLanguageEN}},
+        {"1", {2, 2}, {"48 khz", "---"}, {2, kNone}, {kLanguageDE, kNone}},
+        {"0", {2, 2}, {"48 KHz", "48 KHz"}, {kNone, kNone}, {kNone, kNone}},
+        {"", {2, 2}, {"48 KHz", "48 KHz"}, {kNone, kNone}, {kNone, kNone}},
+        {"-1", {2, 2}, {"48 KHz", "48 KHz"}, {kNone, kNone}, {kNone, kNone}},
+    };
+    for (const auto& c : cases) {
+        MPEGInfo r;
+        r.Tonspuren = QString::fromLatin1(c.count);
+        r.TonBitrate = c.bitrates;
+        r.TonAbtastrate = c.rates;
+        r.Hart = true;
+        r.VTS = 3;
+        r.DVDSprache = r.DVDBitrate = {1, 1};
         SetDvdDefaults(r);
-        EXPECT_EQ(r.DVDSprache, (std::array<quint8, 2>{kNone, kNone})) << count;
-        EXPECT_EQ(r.DVDBitrate, (std::array<quint8, 2>{kNone, kNone})) << count;
+        EXPECT_TRUE(r.DVDBitrate == c.dvdBitrates && r.DVDSprache == c.languages && !r.Hart && r.VTS == kNone)
+            << c.count << c.rates[0].toStdString();
     }
 }

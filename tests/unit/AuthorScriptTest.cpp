@@ -1,9 +1,8 @@
 #include "pipeline/AuthorScript.h"
 #include "pipeline/WorkFiles.h"
-#include "sources/SourceTable.h"
-#include "sources/Tables.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
+#include "unit/Sources.h"
 
 namespace {
 
@@ -19,16 +18,7 @@ class AuthorScriptTest : public ::testing::Test {
     // Adds a source whose program stream exists in the working folder.
     MPEGInfo& add(quint8 vts, const QString& kapitel = QString()) {
         const int i = ctx.table.append(dir.file(QStringLiteral("quelle%1.mpg").arg(ctx.table.count() + 1)));
-        MPEGInfo& r = ctx.table[i];
-        r.Bildgroesse = QStringLiteral("352x288");
-        r.Bildwiederholrate = QStringLiteral("25");
-        r.AspectRatio = QStringLiteral("4:3");
-        r.Tonspuren = QStringLiteral("1");
-        r.TonFormat = {0, kNone};
-        r.TonAbtastrate = {QStringLiteral("44.1 KHz"), QString()};
-        r.TonBitrate = {7, kNone};
-        r.DVDBitrate = {8, kNone};
-        r.DVDSprache = {kLanguageDE, kNone};
+        MPEGInfo& r = ctx.table[i] = Source(ctx.table[i].Datei);
         r.Kapitel = kapitel;
         r.VTS = vts;
         dir.write(QStringLiteral("dvd-%1.mpg").arg(i), "x");
@@ -59,7 +49,7 @@ TEST_F(AuthorScriptTest, WithoutMenuOneSource) {
                                "   </vmgm>",
                                "<titleset>",
                                "   <titles>",
-                               "      <video format=\"pal\" aspect=\"4:3\" resolution=\"352x288\" />",
+                               "      <video format=\"pal\" aspect=\"4:3\" resolution=\"480x576\" />",
                                "      <audio format=\"mp2\" lang=\"DE\" />",
                                "      <pgc>",
                                "         <pre>g0=1;</pre>",
@@ -80,9 +70,9 @@ TEST_F(AuthorScriptTest, MainMenuOnlyStillJumpsToTheFirstTitle) {
     ctx.values.variant1 = true;
     const QStringList lines = build();
     // Back from title 1 the menu goes on with title 2; at the start it plays title 1.
-    const int jumpBack = lines.indexOf(QStringLiteral("               if(g0==1) jump title 2;"));
+    const int jumpBack = lines.indexOf("               if(g0==1) jump title 2;");
     EXPECT_GT(jumpBack, 0);
-    EXPECT_EQ(lines.value(jumpBack + 1), QStringLiteral("               jump title 1;"));
+    EXPECT_EQ(lines.value(jumpBack + 1), "               jump title 1;");
     EXPECT_TRUE(lines.contains("            <vob file=\"" + ctx.values.menu1 + "\" pause=\"inf\"/>"));
     EXPECT_TRUE(lines.contains("         <video format=\"pal\" aspect=\"4:3\" />")) << "the menu's own video";
     EXPECT_TRUE(
@@ -112,7 +102,7 @@ TEST_F(AuthorScriptTest, MainAndSubMenuPlayedFirstHasNoJumpToTitleOne) {
 
     ctx.values.playMenuFirst = false;
     lines = build();
-    EXPECT_EQ(lines[6], QStringLiteral("               jump title 1;"));
+    EXPECT_EQ(lines[6], "               jump title 1;");
 }
 
 TEST_F(AuthorScriptTest, OnePgcPerFileNumbersTitlesBySource) {
@@ -129,31 +119,30 @@ TEST_F(AuthorScriptTest, OnePgcPerFileNumbersTitlesBySource) {
               (QStringList{"Quelle(n): " + mpg(1), "           " + mpg(2), "           " + mpg(3)}));
 }
 
-TEST_F(AuthorScriptTest, NavPackSourceUsesItsOwnFileAndTwoTracksDeclareBoth) {
+// A source with navigation packets goes on with its own file and declares both
+// tracks; an AC-3 track whose bitrate changes on the DVD is re-encoded as MPEG audio.
+TEST_F(AuthorScriptTest, NavPackSourceUsesItsOwnFileAndAnUpmixedAc3TrackIsMpegAudio) {
     MPEGInfo& dvd = add(1);
     dvd.Datei = dir.write("eigen.mpg", "x");
     dvd.NavPacks = true;
-    dvd.AspectRatio = QStringLiteral("16:9");
-    dvd.Tonspuren = QStringLiteral("2");
+    dvd.AspectRatio = "16:9";
+    dvd.Tonspuren = "2";
     dvd.TonFormat = {1, 0};
-    dvd.TonAbtastrate = {QStringLiteral("48 KHz"), QStringLiteral("48 KHz")};
-    dvd.TonBitrate = {7, 7};
-    dvd.DVDBitrate = {7, 7};
+    dvd.TonAbtastrate = {"48 KHz", "48 KHz"};
+    dvd.TonBitrate = dvd.DVDBitrate = {7, 7};
     dvd.DVDSprache = {kLanguageDE, kLanguageEN};
+    MPEGInfo& upmixed = add(2);
+    upmixed.TonFormat[0] = 1;
+    upmixed.TonAbtastrate[0] = "48 KHz";
+    upmixed.TonBitrate[0] = 7;
+    upmixed.DVDBitrate[0] = 6;
     const QStringList lines = build();
-    EXPECT_TRUE(lines.contains("      <video format=\"pal\" aspect=\"16:9\" resolution=\"352x288\" />"));
-    EXPECT_TRUE(lines.contains("      <audio format=\"ac3\" lang=\"DE\" />"));
-    EXPECT_TRUE(lines.contains("      <audio format=\"mp2\" lang=\"EN\" />"));
-    EXPECT_TRUE(lines.contains("         <vob file=\"" + dvd.Datei + "\" />"));
-}
-
-TEST_F(AuthorScriptTest, AnUpmixedAc3TrackIsDeclaredAsMpegAudio) {
-    MPEGInfo& r = add(1);
-    r.TonFormat[0] = 1;
-    r.TonAbtastrate[0] = QStringLiteral("48 KHz");
-    r.TonBitrate[0] = 7;
-    r.DVDBitrate[0] = 6;  // changed on the DVD: the track is re-encoded
-    EXPECT_TRUE(build().contains("      <audio format=\"mp2\" lang=\"DE\" />"));
+    for (const QString& line : QStringList{
+             "      <video format=\"pal\" aspect=\"16:9\" resolution=\"480x576\" />",
+             "      <audio format=\"ac3\" lang=\"DE\" />", "      <audio format=\"mp2\" lang=\"EN\" />",
+             "         <vob file=\"" + dvd.Datei + "\" />"})
+        EXPECT_TRUE(lines.contains(line)) << line.toStdString();
+    EXPECT_EQ(lines.count("      <audio format=\"mp2\" lang=\"DE\" />"), 1) << "the upmixed track";
 }
 
 TEST_F(AuthorScriptTest, MissingFilesStopTheScript) {

@@ -13,7 +13,6 @@ class FakeMediaLibrary : public MediaLibrary {
   public:
     QString versionText = QStringLiteral("MediaInfoLib - v0.7.99");
     bool loadable = true;
-    int generationLoaded = 0;
     int loads = 0, unloads = 0, opens = 0, closes = 0;
     QStringList opened;  // every path opened, in order
     QStringList misuse;  // calls out of order
@@ -28,11 +27,9 @@ class FakeMediaLibrary : public MediaLibrary {
     bool balanced() const { return loads == unloads && opens == closes && !current_; }
 
     QString version() override { return versionText; }
-    bool load(int generation) override {
+    bool load(int) override {
         ++loads;
-        loaded_ = loadable;
-        generationLoaded = generation;
-        return loadable;
+        return loaded_ = loadable;
     }
     void unload() override {
         ++unloads;
@@ -73,52 +70,48 @@ class FakeMediaLibrary : public MediaLibrary {
 // Describes fake media files in the old library's vocabulary (which the new
 // generation also answers for everything but the sampling rate).
 struct FakeTrack {
-    QString codec = QStringLiteral("MPA1/2");
-    QString codecText = QStringLiteral("MPEG-1 Audio Layer 2");
-    QString bitrate = QStringLiteral("224 kb/s");
-    QString rateText = QStringLiteral("44.1 KHz");  // old generation
-    QString rate = QStringLiteral("44100");         // new generation
-    QString channels = QStringLiteral("2");
+    QString codec = "MPA1/2", codecText = "MPEG-1 Audio Layer 2", bitrate = "224 kb/s";
+    QString rateText = "44.1 KHz", rate = "44100";  // old generation, new generation
+    QString channels = "2";
 };
 
 // An AC-3 track, 48 kHz at 192 kbit/s.
 inline FakeTrack Ac3Track() {
-    FakeTrack t;
-    t.codec = QStringLiteral("AC3");
-    t.codecText = QStringLiteral("AC-3");
-    t.bitrate = QStringLiteral("192 kb/s");
-    t.rateText = QStringLiteral("48 KHz");
-    t.rate = QStringLiteral("48000");
-    return t;
+    return {"AC3", "AC-3", "192 kb/s", "48 KHz", "48000"};
 }
 
 inline void SetTrack(FakeMediaLibrary& lib, const QString& path, int track, const FakeTrack& t) {
-    lib.set(path, MediaStream::Audio, track, QStringLiteral("Codec"), t.codec);
-    lib.set(path, MediaStream::Audio, track, QStringLiteral("Codec_String"), t.codecText);
-    lib.set(path, MediaStream::Audio, track, QStringLiteral("BitRate_String"), t.bitrate);
-    lib.set(path, MediaStream::Audio, track, QStringLiteral("SamplingRate_String"), t.rateText);
-    lib.set(path, MediaStream::Audio, track, QStringLiteral("SamplingRate"), t.rate);
-    lib.set(path, MediaStream::Audio, track, QStringLiteral("Channels"), t.channels);
+    const std::pair<const char*, QString> values[] = {{"Codec", t.codec},
+                                                      {"Codec_String", t.codecText},
+                                                      {"BitRate_String", t.bitrate},
+                                                      {"SamplingRate_String", t.rateText},
+                                                      {"SamplingRate", t.rate},
+                                                      {"Channels", t.channels}};
+    for (const auto& [parameter, value] : values)
+        lib.set(path, MediaStream::Audio, track, QLatin1String(parameter), value);
 }
 
 // A video file: format, play time in ms, audio count and the usual picture.
 inline void SetVideo(FakeMediaLibrary& lib, const QString& path, const QString& format,
                      const QString& audioCount, const QString& playTime = QStringLiteral("3725000")) {
-    lib.set(path, MediaStream::General, 0, QStringLiteral("Format"), format);
-    lib.set(path, MediaStream::General, 0, QStringLiteral("Format_String"), format + QStringLiteral(" text"));
-    lib.set(path, MediaStream::General, 0, QStringLiteral("PlayTime"), playTime);
-    lib.set(path, MediaStream::General, 0, QStringLiteral("AudioCount"), audioCount);
-    lib.set(path, MediaStream::Video, 0, QStringLiteral("Width"), QStringLiteral("480"));
-    lib.set(path, MediaStream::Video, 0, QStringLiteral("Height"), QStringLiteral("576"));
-    lib.set(path, MediaStream::Video, 0, QStringLiteral("FrameRate"), QStringLiteral("25"));
-    lib.set(path, MediaStream::Video, 0, QStringLiteral("AspectRatio_String"), QStringLiteral("4/3"));
+    const std::tuple<MediaStream, const char*, QString> values[] = {
+        {MediaStream::General, "Format", format},
+        {MediaStream::General, "Format_String", format + " text"},
+        {MediaStream::General, "PlayTime", playTime},
+        {MediaStream::General, "AudioCount", audioCount},
+        {MediaStream::Video, "Width", "480"},
+        {MediaStream::Video, "Height", "576"},
+        {MediaStream::Video, "FrameRate", "25"},
+        {MediaStream::Video, "AspectRatio_String", "4/3"}};
+    for (const auto& [kind, parameter, value] : values)
+        lib.set(path, kind, 0, QLatin1String(parameter), value);
 }
 
 // A separate audio file (companion of an elementary stream).
 inline void SetAudioFile(FakeMediaLibrary& lib, const QString& path, const FakeTrack& t,
                          const QString& playTime = QStringLiteral("61500")) {
-    lib.set(path, MediaStream::General, 0, QStringLiteral("PlayTime"), playTime);
-    lib.set(path, MediaStream::General, 0, QStringLiteral("AudioCount"), QStringLiteral("1"));
+    lib.set(path, MediaStream::General, 0, "PlayTime", playTime);
+    lib.set(path, MediaStream::General, 0, "AudioCount", "1");
     SetTrack(lib, path, 0, t);
 }
 
@@ -140,8 +133,8 @@ class FakeLibraryTest : public ::testing::Test {
 
     // film.mpg: an MPEG-2 program stream, track 0 MP2 44.1 kHz 224 kbit/s, track 1 AC-3.
     QString twoTrackStream() {
-        const QString path = file(QStringLiteral("film.mpg"));
-        SetVideo(lib, path, QStringLiteral("MPEG2"), QStringLiteral("2"));
+        const QString path = file("film.mpg");
+        SetVideo(lib, path, "MPEG2", "2");
         SetTrack(lib, path, 0, FakeTrack());
         SetTrack(lib, path, 1, Ac3Track());
         return path;

@@ -12,6 +12,7 @@
 #include "pipeline/Upmix.h"
 #include "support/FakeRunContext.h"
 #include "support/TestSupport.h"
+#include "unit/Sources.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ struct SmallDisk : TempFolder {
 TEST(FullDisk, EveryWriterKeepsTheOldFile) {
     SmallDisk disk;
     if (!disk.mounted) GTEST_SKIP() << "no tmpfs can be mounted here (needs root)";
-    const QStringList many(300, QStringLiteral("Zeile"));
+    const QStringList many(300, "Zeile");
     const std::pair<const char*, std::function<bool(const QString&)>> writers[] = {
         {"tavrolin.ini", [&](const QString& path) { return SettingsSave(path, true, ProgramSettings()); }},
         {"tavrolin.log", [&](const QString&) { return SaveRunLog(many, disk.path()); }},
@@ -73,12 +74,8 @@ class Lying : public ::testing::TestWithParam<Step> {
         for (Tool t :
              {Tool::mpgtx, Tool::BeSweet, Tool::MPlex, Tool::DVDauthor, Tool::mkisofs, Tool::lkVCDxRip})
             ctx.values.tools[t] = tool;
-        MPEGInfo& r = ctx.table[ctx.table.append(dir.file("quelle.mpg"))];
-        r.Format = QStringLiteral("MPEG1");
-        r.Tonspuren = QStringLiteral("1");
-        r.TonFormat = {0, kNone};
-        r.TonAbtastrate = {QStringLiteral("44.1 KHz"), QString()};
-        r.TonBitrate = r.DVDBitrate = {7, kNone};
+        MPEGInfo& r = ctx.table[ctx.table.append(dir.file("quelle.mpg"))] = Source(dir.file("quelle.mpg"));
+        r.Format = "MPEG1";
         r.VTS = 1;
         dir.write("film.bin", QByteArray(42347, '\0') + "MPEGAV");
         for (const char* name : {"quelle.mpg", "film.bin", "Arbeit/svcd-1-0.m1v", "Arbeit/svcd-1-0.mp2",
@@ -128,7 +125,7 @@ TEST_F(Lying, AuthoringWithoutItsInputsKeepsTheDvd) {
     ctx.run.resumePoint = 402;
     EXPECT_EQ(Author(ctx), Outcome::Done);
     EXPECT_TRUE(QFile::exists(dir.file("Dvd/VIDEO_TS/VIDEO_TS.IFO")));
-    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("           [402] Bearbeitungsstand gesichert.")));
+    EXPECT_TRUE(ctx.lines().contains("           [402] Bearbeitungsstand gesichert."));
 }
 
 }  // namespace

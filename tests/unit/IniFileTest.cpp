@@ -3,73 +3,55 @@
 #include "persistence/IniFile.h"
 #include "support/TestSupport.h"
 
-TEST(IniFile, NamesAreCaseInsensitiveAndKeepTheirFirstWrittenOrder) {
+TEST(IniFile, NamesAreCaseInsensitiveAndKeepTheirFirstWrittenOrderAndValuesOneLine) {
     IniFile ini;
-    ini.setValue(QStringLiteral("Allgemein"), QStringLiteral("Zeta"), QStringLiteral("1"));
-    ini.setValue(QStringLiteral("Pfade"), QStringLiteral("Arbeit"), QStringLiteral("/a"));
-    ini.setValue(QStringLiteral("allgemein"), QStringLiteral("Alpha"), QStringLiteral("2"));
-    ini.setValue(QStringLiteral("ALLGEMEIN"), QStringLiteral("zeta"), QStringLiteral("3"));
-    ini.setValue(QStringLiteral("Kapitel"), QStringLiteral("Lautstärke"), QStringLiteral("700"));
+    ini.setValue("Allgemein", "Zeta", "1");
+    ini.setValue("Pfade", "Arbeit", "/a");
+    ini.setValue("allgemein", "Alpha", "2");
+    ini.setValue("ALLGEMEIN", "zeta", "3");
+    ini.setValue("Kapitel", "Lautstärke", "700");
 
     EXPECT_EQ(ini.sections(), QStringList({"Allgemein", "Pfade", "Kapitel"}));
-    EXPECT_EQ(ini.keys(QStringLiteral("aLLgemein")), QStringList({"Zeta", "Alpha"}));
-    EXPECT_EQ(ini.value(QStringLiteral("allgemein"), QStringLiteral("ZETA")), QStringLiteral("3"));
-    EXPECT_EQ(ini.value(QStringLiteral("kapitel"), QStringLiteral("LAUTSTÄRKE")), QStringLiteral("700"));
-    EXPECT_EQ(ini.value(QStringLiteral("Kapitel"), QStringLiteral("fehlt"), QStringLiteral("d")),
-              QStringLiteral("d"));
+    EXPECT_EQ(ini.keys("aLLgemein"), QStringList({"Zeta", "Alpha"}));
+    EXPECT_EQ(ini.value("allgemein", "ZETA"), "3");
+    EXPECT_EQ(ini.value("kapitel", "LAUTSTÄRKE"), "700");
+    EXPECT_EQ(ini.value("Kapitel", "fehlt", "d"), "d");
     EXPECT_EQ(ini.toBytes(), QByteArray("[Allgemein]\r\nZeta=3\r\nAlpha=2\r\n\r\n[Pfade]\r\nArbeit=/a\r\n\r\n"
                                         "[Kapitel]\r\nLautst\xC3\xA4rke=700\r\n"));
 
-    ini.removeKey(QStringLiteral("ALLGEMEIN"), QStringLiteral("zeta"));
-    ini.removeSection(QStringLiteral("pfade"));
-    EXPECT_FALSE(ini.hasKey(QStringLiteral("Allgemein"), QStringLiteral("Zeta")));
-    EXPECT_TRUE(ini.hasKey(QStringLiteral("Allgemein"), QStringLiteral("alpha")));
-    EXPECT_FALSE(ini.hasSection(QStringLiteral("Pfade")));
+    ini.removeKey("ALLGEMEIN", "zeta");
+    ini.removeSection("pfade");
+    EXPECT_TRUE(!ini.hasKey("Allgemein", "Zeta") && ini.hasKey("Allgemein", "alpha") &&
+                !ini.hasSection("Pfade"));
     EXPECT_EQ(ini.sections(), QStringList({"Allgemein", "Kapitel"}));
-}
-
-TEST(IniFile, ReadsLfUtf8AndTheFirstOfDuplicateKeysAndSections) {
-    IniFile ini;
-    ini.parse(
-        "vorher=ignoriert\n"
-        "[Kapitel]\n"
-        "  Abstand =  12 \n"
-        "; Kommentar=nein\n"
-        "Abstand=13\n"
-        "kaputte Zeile\n"
-        "Pfad=C:\\a=b\n"
-        "[Author]\n"
-        "Men\xC3\xBC"
-        "1=/m/\xC3\xA4.vob\n"
-        "[kapitel]\n"
-        "Anzahl=5\n");
-    EXPECT_EQ(ini.sections(), QStringList({"Kapitel", "Author"}));
-    EXPECT_EQ(ini.keys(QStringLiteral("Kapitel")), QStringList({"Abstand", "Pfad"}));
-    EXPECT_EQ(ini.value(QStringLiteral("Kapitel"), QStringLiteral("Abstand")), QStringLiteral("12"));
-    EXPECT_EQ(ini.value(QStringLiteral("Kapitel"), QStringLiteral("Pfad")), QStringLiteral("C:\\a=b"));
-    EXPECT_FALSE(ini.hasKey(QStringLiteral("Kapitel"), QStringLiteral("Anzahl")));
-    EXPECT_EQ(ini.value(QStringLiteral("Author"), QStringLiteral("menü1")), QStringLiteral("/m/ä.vob"));
-}
-
-TEST(IniFile, ReadsWindows1252WhenTheBytesAreNoUtf8) {
-    IniFile ini;
-    ini.parse("[Kapitel]\r\nLautst\xE4rke=700\r\nTitel=\x80 \x93x\x94\r\n");
-    EXPECT_EQ(ini.value(QStringLiteral("Kapitel"), QStringLiteral("Lautstärke")), QStringLiteral("700"));
-    EXPECT_EQ(ini.value(QStringLiteral("Kapitel"), QStringLiteral("Titel")), QStringLiteral("€ “x”"));
-
-    ini.parse("\xEF\xBB\xBF[A]\nb=\xC3\xBC\n");  // with a byte-order mark
-    EXPECT_EQ(ini.value(QStringLiteral("A"), QStringLiteral("b")), QStringLiteral("ü"));
-}
-
-TEST(IniFile, ValuesAreReadUpTo2047CharactersAndStayOnOneLine) {
-    IniFile ini;
-    ini.setValue(QStringLiteral("A"), QStringLiteral("lang"), QString(3000, QLatin1Char('x')));
-    EXPECT_EQ(ini.value(QStringLiteral("A"), QStringLiteral("lang")).size(), 2047);
-    ini.setValue(QStringLiteral("A"), QStringLiteral("zeilen"), QStringLiteral("a\r\nb\nc"));
+    // Values are read up to 2047 characters and stay on one line.
+    ini.setValue("A", "lang", QString(3000, 'x'));
+    EXPECT_EQ(ini.value("A", "lang").size(), 2047);
+    ini.setValue("A", "zeilen", "a\r\nb\nc");
     IniFile reread;
     reread.parse(ini.toBytes());
-    EXPECT_EQ(reread.keys(QStringLiteral("A")), QStringList({"lang", "zeilen"}));
-    EXPECT_EQ(reread.value(QStringLiteral("A"), QStringLiteral("zeilen")), QStringLiteral("a  b c"));
+    EXPECT_EQ(reread.keys("A"), QStringList({"lang", "zeilen"}));
+    EXPECT_EQ(reread.value("A", "zeilen"), "a  b c");
+}
+
+TEST(IniFile, ReadsLfTheEncodingsAndTheFirstOfDuplicateKeysAndSections) {
+    IniFile ini;
+    ini.parse(
+        "vorher=ignoriert\n[Kapitel]\n  Abstand =  12 \n; Kommentar=nein\nAbstand=13\nkaputte Zeile\n"
+        "Pfad=C:\\a=b\n[Author]\nMen\xC3\xBC"
+        "1=/m/\xC3\xA4.vob\n[kapitel]\nAnzahl=5\n");
+    EXPECT_EQ(ini.sections(), QStringList({"Kapitel", "Author"}));
+    EXPECT_EQ(ini.keys("Kapitel"), QStringList({"Abstand", "Pfad"}));
+    EXPECT_EQ((QStringList{ini.value("Kapitel", "Abstand"), ini.value("Kapitel", "Pfad")}),
+              (QStringList{"12", "C:\\a=b"}));
+    EXPECT_FALSE(ini.hasKey("Kapitel", "Anzahl"));
+    EXPECT_EQ(ini.value("Author", "menü1"), "/m/ä.vob");
+    // Windows-1252 when the bytes are no UTF-8; UTF-8 with a byte-order mark.
+    ini.parse("[Kapitel]\r\nLautst\xE4rke=700\r\nTitel=\x80 \x93x\x94\r\n");
+    EXPECT_EQ((QStringList{ini.value("Kapitel", "Lautstärke"), ini.value("Kapitel", "Titel")}),
+              (QStringList{"700", "€ “x”"}));
+    ini.parse("\xEF\xBB\xBF[A]\nb=\xC3\xBC\n");
+    EXPECT_EQ(ini.value("A", "b"), "ü");
 }
 
 TEST(IniFile, IntegersBooleansAndTheirInvalidForms) {
@@ -78,68 +60,51 @@ TEST(IniFile, IntegersBooleansAndTheirInvalidForms) {
         "[N]\ndez= -42 \nhex1=$1F\nhex2=0x1f\nall=$FFFFFFFF\nplus=+7\n"
         "mixed=12a\nempty=\ndollar=$\nhuge=99999999999\nbighex=$100000000\nfloat=1.5\n"
         "[B]\none=1\nzero=0\ntwo=2\nword=yes\n");
-    const QString n = QStringLiteral("N"), b = QStringLiteral("B");
+    const QString n = "N", b = "B";
     const std::pair<const char*, int> valid[] = {
         {"dez", -42}, {"hex1", 31}, {"hex2", 31}, {"all", -1}, {"plus", 7}};
     for (const auto& [key, value] : valid)
         EXPECT_EQ(ini.intValue(n, QLatin1String(key), 0), value) << key;
     for (const char* invalid : {"mixed", "empty", "dollar", "huge", "bighex", "float", "missing"})
         EXPECT_EQ(ini.intValue(n, QLatin1String(invalid), 99), 99) << invalid;
-    EXPECT_TRUE(ini.boolValue(b, QStringLiteral("two"), false) &&
-                !ini.boolValue(b, QStringLiteral("zero"), true));
-    EXPECT_TRUE(ini.boolValue(b, QStringLiteral("word"), true));
-    EXPECT_FALSE(ini.boolValue(b, QStringLiteral("word"), false));
+    EXPECT_TRUE(ini.boolValue(b, "two", false) && !ini.boolValue(b, "zero", true) &&
+                ini.boolValue(b, "word", true) && !ini.boolValue(b, "word", false));
 }
 
 TEST(IniFile, ColoursByNameOrNumber) {
-    EXPECT_EQ(ParseColour(QStringLiteral("clBtnFace")), 0xFF00000Fu);
-    EXPECT_EQ(ParseColour(QStringLiteral("CLGRADIENTACTIVECAPTION")), 0xFF00001Bu);
-    EXPECT_EQ(ParseColour(QStringLiteral("$000000FF")), 0x000000FFu);
-    EXPECT_EQ(ParseColour(QStringLiteral("0x00123456")), 0x00123456u);
-    EXPECT_EQ(ParseColour(QStringLiteral("255")), 0x000000FFu);
-    EXPECT_FALSE(ParseColour(QStringLiteral("clGreenish")));
-    EXPECT_FALSE(ParseColour(QString()));
-
-    EXPECT_EQ(ColourText(0x000000FFu), QStringLiteral("clRed"));
-    EXPECT_EQ(ColourText(0x00ABCDEFu), QStringLiteral("$00ABCDEF"));
-
+    EXPECT_EQ((QList<quint32>{*ParseColour("clBtnFace"), *ParseColour("CLGRADIENTACTIVECAPTION"),
+                              *ParseColour("$000000FF"), *ParseColour("0x00123456"), *ParseColour("255")}),
+              (QList<quint32>{0xFF00000Fu, 0xFF00001Bu, 0x000000FFu, 0x00123456u, 0x000000FFu}));
+    EXPECT_FALSE(ParseColour("clGreenish") || ParseColour(QString()));
+    EXPECT_EQ((QStringList{ColourText(0x000000FFu), ColourText(0x00ABCDEFu)}),
+              (QStringList{"clRed", "$00ABCDEF"}));
     IniFile ini;
-    ini.setValue(QStringLiteral("A"), QStringLiteral("c"), QStringLiteral("lila"));
-    EXPECT_EQ(ini.colourValue(QStringLiteral("A"), QStringLiteral("c"), 7), 7u);
+    ini.setValue("A", "c", "lila");
+    EXPECT_EQ(ini.colourValue("A", "c", 7), 7u);
 }
 
-TEST(IniFile, SaveKeepsOtherSectionsAndReplacesTheFileWhole) {
+// Saving keeps the other sections and replaces the file whole, without a temporary
+// file left; a missing file reads as empty; a folder in its place can be neither
+// read nor written.
+TEST(IniFile, SaveReplacesTheFileWholeAndMissingOrBlockedFiles) {
     TempFolder folder;
-    const QString path =
-        folder.write(QStringLiteral("projekt.tvpr"),
-                     "[Quelle1]\nDatei=/a.mpg\n[Kapitel]\nAbstand=5\n[Quelle2]\nDatei=/b.mpg\n");
+    const QString path = folder.write(
+        "projekt.tvpr", "[Quelle1]\nDatei=/a.mpg\n[Kapitel]\nAbstand=5\n[Quelle2]\nDatei=/b.mpg\n");
     IniFile ini(path);
-    ini.setValue(QStringLiteral("KAPITEL"), QStringLiteral("Abstand"), QStringLiteral("7"));
-    ini.setValue(QStringLiteral("Neu"), QStringLiteral("x"), QStringLiteral("1"));
+    ini.setValue("KAPITEL", "Abstand", "7");
+    ini.setValue("Neu", "x", "1");
     ASSERT_TRUE(ini.save());
     EXPECT_EQ(FileBytes(path), QByteArray("[Quelle1]\r\nDatei=/a.mpg\r\n\r\n[Kapitel]\r\nAbstand=7\r\n\r\n"
                                           "[Quelle2]\r\nDatei=/b.mpg\r\n\r\n[Neu]\r\nx=1\r\n"));
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"projekt.tvpr"}))
-        << "no temporary file is left behind";
-}
-
-TEST(IniFile, MissingUnreadableAndUnwritableFiles) {
-    TempFolder folder;
     IniFile missing;
-    EXPECT_TRUE(missing.load(folder.file(QStringLiteral("neu.ini"))));
-    EXPECT_TRUE(missing.sections().isEmpty());
-    missing.setValue(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"));
+    EXPECT_TRUE(missing.load(folder.file("neu.ini")) && missing.sections().isEmpty());
+    missing.setValue("A", "b", "c");
     EXPECT_TRUE(missing.save());
-    EXPECT_EQ(FileBytes(folder.file(QStringLiteral("neu.ini"))), QByteArray("[A]\r\nb=c\r\n"));
-
-    // A folder where the file should be: neither readable nor writable.
-    const QString folderPath = folder.file(QStringLiteral("ordner.ini"));
-    ASSERT_TRUE(QDir().mkpath(folderPath));
+    EXPECT_EQ(FileBytes(folder.file("neu.ini")), QByteArray("[A]\r\nb=c\r\n"));
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList({"neu.ini", "projekt.tvpr"}));
+    ASSERT_TRUE(QDir().mkpath(folder.file("ordner.ini")));
     IniFile blocked;
-    EXPECT_FALSE(blocked.load(folderPath));
-    blocked.setValue(QStringLiteral("A"), QStringLiteral("b"), QStringLiteral("c"));
-    EXPECT_FALSE(blocked.save());
-
-    IniFile noPath;
-    EXPECT_FALSE(noPath.save());
+    EXPECT_FALSE(blocked.load(folder.file("ordner.ini")));
+    blocked.setValue("A", "b", "c");
+    EXPECT_FALSE(blocked.save() || IniFile().save());
 }

@@ -1,15 +1,11 @@
 #include "persistence/IniFile.h"
+#include "persistence/MenuProjectExport.h"
 #include "persistence/Project.h"
-#include "sources/SourceTable.h"
 #include "support/TestSupport.h"
 #include "unit/FakeMediaLibrary.h"
+#include "unit/Sources.h"
 
 namespace {
-
-const QStringList kOneTrackKeys = {
-    "Datei",       "Format",    "FormatStr", "Spieldauer",  "Bildgröße",  "Bildwiederholrate",
-    "AspectRatio", "Tonspuren", "0-Format",  "0-FormatStr", "0-Bitrate",  "0-Abtastrate",
-    "Kapitel",     "Hart",      "Weich",     "VTS",         "D0-Sprache", "D0-Bitrate"};
 
 const QStringList kTwoTrackKeys = {
     "Datei",       "Format",      "FormatStr",  "Spieldauer",   "Bildgröße",  "Bildwiederholrate",
@@ -17,28 +13,16 @@ const QStringList kTwoTrackKeys = {
     "1-Format",    "1-FormatStr", "1-Bitrate",  "1-Abtastrate", "Kapitel",    "Hart",
     "Weich",       "VTS",         "D0-Sprache", "D0-Bitrate",   "D1-Sprache", "D1-Bitrate"};
 
-// A source as the analysis leaves it, with DVD-side choices and chapter marks.
-MPEGInfo Source(const QString& path, int tracks) {
-    MPEGInfo r;
-    r.Datei = path;
-    r.Format = QStringLiteral("MPEG2");
-    r.FormatStr = QStringLiteral("MPEG-2 PS");
-    r.Spieldauer = QStringLiteral("3725");
-    r.Bildgroesse = QStringLiteral("480x576");
-    r.Bildwiederholrate = QStringLiteral("25");
-    r.AspectRatio = QStringLiteral("4:3");
-    r.Tonspuren = QString::number(tracks);
-    r.TonFormatStr = {QStringLiteral(" "), QStringLiteral(" ")};
-    r.TonAbtastrate = {QStringLiteral("---"), QStringLiteral("---")};
-    for (int t = 0; t < tracks; ++t) {
-        r.TonFormat[t] = static_cast<quint8>(t);
-        r.TonFormatStr[t] = t == 0 ? QStringLiteral("MPEG-1 Audio Layer 2") : QStringLiteral("AC-3");
-        r.TonBitrate[t] = static_cast<quint8>(7 - t);
-        r.TonAbtastrate[t] = t == 0 ? QStringLiteral("44.1 KHz") : QStringLiteral("48 KHz");
-        r.DVDSprache[t] = static_cast<quint8>(21 + 3 * t);
-        r.DVDBitrate[t] = static_cast<quint8>(8 - t);
-    }
-    r.Kapitel = QStringLiteral("00:10:00.000,00:20:00.000");
+QStringList OneTrackKeys() {
+    QStringList keys = kTwoTrackKeys;
+    keys.removeIf([](const QString& key) { return key.startsWith("1-") || key.startsWith("D1-"); });
+    return keys;
+}
+
+// A source with chapter marks.
+MPEGInfo Marked(const QString& path, int tracks) {
+    MPEGInfo r = Source(path, tracks);
+    r.Kapitel = "00:10:00.000,00:20:00.000";
     return r;
 }
 
@@ -48,12 +32,6 @@ int NoLibrary() {
 
 class ProjectFileTest : public ::testing::Test {
   protected:
-    SourceTable tableOf(const QList<MPEGInfo>& records) {
-        SourceTable table;
-        for (const MPEGInfo& r : records)
-            table[table.append(r.Datei)] = r;
-        return table;
-    }
     ProjectLoadOutcome read(const IniFile& file, SourceTable& table) {
         return ProjectRead(file, table, ProjectMedia{lib, NoLibrary});
     }
@@ -65,18 +43,18 @@ class ProjectFileTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ProjectFileTest, WritesEveryKeyInOrderAndTrackKeysOnlyForExistingTracks) {
-    MPEGInfo second = Source(QStringLiteral("/filme/zwei.mpg"), 2);
+    MPEGInfo second = Marked("/filme/zwei.mpg", 2);
     second.Hart = true;
     second.Weich = true;
     second.VTS = 2;
-    const SourceTable table = tableOf({Source(QStringLiteral("/filme/eins.mpg"), 1), second});
+    const SourceTable table = TableOf({Marked("/filme/eins.mpg", 1), second});
     IniFile file;
     ProjectWrite(file, table);
 
     EXPECT_EQ(file.sections(), QStringList({"Quellen", "Quelle01", "Quelle02"}));
-    EXPECT_EQ(file.keys(QStringLiteral("Quellen")), QStringList{"Anzahl"});
-    EXPECT_EQ(file.keys(QStringLiteral("Quelle01")), kOneTrackKeys);
-    EXPECT_EQ(file.keys(QStringLiteral("Quelle02")), kTwoTrackKeys);
+    EXPECT_EQ(file.keys("Quellen"), QStringList{"Anzahl"});
+    EXPECT_EQ(file.keys("Quelle01"), OneTrackKeys());
+    EXPECT_EQ(file.keys("Quelle02"), kTwoTrackKeys);
 
     const QString text = QString::fromUtf8(file.toBytes());
     EXPECT_TRUE(text.contains(QStringLiteral("[Quellen]\r\nAnzahl=2\r\n")));
@@ -102,10 +80,10 @@ TEST_F(ProjectFileTest, MissingKeysGiveDefaultsAndIntegersKeepTheirLowByte) {
     EXPECT_EQ(a.VTS, 2);
     EXPECT_EQ(a.DVDSprache[1], 255);
     EXPECT_TRUE(a.Hart && !a.Weich);
-    EXPECT_EQ(a.Format, QStringLiteral("na"));
+    EXPECT_EQ(a.Format, "na");
     EXPECT_EQ(a.Kapitel, QString()) << "no marks rather than a text the DVD author refuses";
     EXPECT_EQ(table[2].VTS, 255);
-    EXPECT_EQ(table[2].TonAbtastrate[0], QStringLiteral("na"));
+    EXPECT_EQ(table[2].TonAbtastrate[0], "na");
 
     for (const char* count : {"31", "-4", "viele"}) {
         file.parse(QByteArray("[Quellen]\r\nAnzahl=") + count + "\r\n");
@@ -114,88 +92,71 @@ TEST_F(ProjectFileTest, MissingKeysGiveDefaultsAndIntegersKeepTheirLowByte) {
     }
 }
 
-TEST_F(ProjectFileTest, TrackCountThatIsNoNumberLoadsNoTracksAndIsReported) {
+// What cannot be right is dropped and reported in source order: a track count that
+// is no number (no tracks), a language outside the table, chapter marks that are no
+// time texts; then title sets out of order (renumbered).
+TEST_F(ProjectFileTest, InvalidEntriesAreDroppedAndReported) {
     IniFile file;
     file.parse(
-        "[Quellen]\r\nAnzahl=3\r\n"
-        "[Quelle01]\r\nDatei=/a.mpg\r\n0-Format=1\r\nD0-Sprache=21\r\n"
-        "[Quelle02]\r\nDatei=/b.mpg\r\nTonspuren=1\r\n0-Format=1\r\n"
-        "[Quelle03]\r\nDatei=/c.mpg\r\nTonspuren=3\r\n2-Format=1\r\n");
+        "[Quellen]\r\nAnzahl=4\r\n"
+        "[Quelle01]\r\nDatei=/a.mpg\r\n0-Format=1\r\nD0-Sprache=21\r\nVTS=2\r\n"
+        "[Quelle02]\r\nDatei=/b.mpg\r\nTonspuren=1\r\n0-Format=1\r\nD0-Sprache=140\r\nVTS=1\r\nWeich=1\r\n"
+        "Kapitel=00:10:00.000,00:20:00.000\r\n"
+        "[Quelle03]\r\nDatei=/c.mpg\r\nTonspuren=3\r\n2-Format=1\r\nVTS=3\r\n"
+        "[Quelle04]\r\nDatei=/d.mpg\r\nTonspuren=0\r\nKapitel=00:10:00.000,kaputt\r\nVTS=4\r\n");
     SourceTable table;
-    const ProjectLoadOutcome outcome = read(file, table);
-    ASSERT_EQ(table.count(), 3);
-    EXPECT_EQ(outcome.errors, QStringList({"Quelle 01: Anzahl Tonspuren ungültig.",
-                                           "Quelle 03: Anzahl Tonspuren ungültig."}));
+    EXPECT_EQ(read(file, table).errors,
+              QStringList({"Quelle 01: Anzahl Tonspuren ungültig.", "Quelle 02: Tonspur 0 Sprache ungültig.",
+                           "Quelle 03: Anzahl Tonspuren ungültig.", "Quelle 04: Kapitelmarken ungültig.",
+                           "Quelle 02: Titelset ungültig, die Titelsets wurden neu gebildet."}));
+    ASSERT_EQ(table.count(), 4);
     for (int i : {1, 3})
         EXPECT_TRUE(table[i].Tonspuren == "0" && table[i].TonFormat[0] == 255 &&
                     table[i].DVDSprache[0] == 255)
             << i;
-    EXPECT_EQ(table[2].TonFormat[0], 1);
-}
-
-TEST_F(ProjectFileTest, TitleSetsOutOfOrderAreRenumberedAndUnknownLanguagesDropped) {
-    IniFile file;
-    ProjectWrite(file, tableOf({Source(QStringLiteral("/1.mpg"), 1), Source(QStringLiteral("/2.mpg"), 1)}));
-    file.setInt(QStringLiteral("Quelle01"), QStringLiteral("VTS"), 2);
-    file.setInt(QStringLiteral("Quelle02"), QStringLiteral("VTS"), 1);
-    file.setBool(QStringLiteral("Quelle02"), QStringLiteral("Weich"), true);
-    file.setInt(QStringLiteral("Quelle02"), QStringLiteral("D0-Sprache"), 140);
-    SourceTable table;
-    EXPECT_EQ(read(file, table).errors,
-              QStringList({"Quelle 02: Tonspur 0 Sprache ungültig.",
-                           "Quelle 02: Titelset ungültig, die Titelsets wurden neu gebildet."}));
-    EXPECT_EQ((QList<int>{table[1].VTS, table[2].VTS, table[2].DVDSprache[0]}), (QList<int>{1, 2, 255}));
-}
-
-TEST_F(ProjectFileTest, ChapterMarksThatAreNoTimeTextsAreDroppedAndReported) {
-    IniFile file;
-    file.parse(
-        "[Quellen]\r\nAnzahl=2\r\n"
-        "[Quelle01]\r\nDatei=/a.mpg\r\nTonspuren=0\r\nKapitel=00:10:00.000,00:20:00.000\r\n"
-        "[Quelle02]\r\nDatei=/b.mpg\r\nTonspuren=0\r\nKapitel=00:10:00.000,kaputt\r\n");
-    SourceTable table;
-    const ProjectLoadOutcome outcome = read(file, table);
-    EXPECT_EQ(table[1].Kapitel, QStringLiteral("00:10:00.000,00:20:00.000"));
-    EXPECT_EQ(table[2].Kapitel, QString());
-    EXPECT_EQ(outcome.errors, QStringList({"Quelle 02: Kapitelmarken ungültig."}));
+    EXPECT_EQ((QList<int>{table[2].TonFormat[0], table[2].DVDSprache[0], table[1].VTS, table[2].VTS}),
+              (QList<int>{1, 255, 1, 2}));
+    EXPECT_EQ((QStringList{table[2].Kapitel, table[4].Kapitel}),
+              (QStringList{"00:10:00.000,00:20:00.000", ""}));
 }
 
 TEST_F(ProjectFileTest, RewritingDropsTheSourcesThatAreGoneAndKeepsOtherSections) {
     IniFile file;
-    file.setValue(QStringLiteral("Version"), QStringLiteral("Tavrolin"), QStringLiteral("1.0"));
-    ProjectWrite(file, tableOf({Source(QStringLiteral("/1.mpg"), 2), Source(QStringLiteral("/2.mpg"), 1),
-                                Source(QStringLiteral("/3.mpg"), 1)}));
-    file.setInt(QStringLiteral("Bearbeitung"), QStringLiteral("Stand"), 302);
+    file.setValue("Version", "Tavrolin", "1.0");
+    ProjectWrite(file, TableOf({Marked("/1.mpg", 2), Marked("/2.mpg", 1), Marked("/3.mpg", 1)}));
+    file.setInt("Bearbeitung", "Stand", 302);
 
-    ProjectWrite(file, tableOf({Source(QStringLiteral("/neu.mpg"), 1)}));
+    ProjectWrite(file, TableOf({Marked("/neu.mpg", 1)}));
     EXPECT_EQ(file.sections(), QStringList({"Version", "Quellen", "Quelle01", "Bearbeitung"}));
-    EXPECT_EQ(file.keys(QStringLiteral("Quelle01")), kOneTrackKeys);
-    EXPECT_EQ(file.intValue(QStringLiteral("Quellen"), QStringLiteral("Anzahl"), -1), 1);
-}
-
-TEST_F(ProjectFileTest, GarbageAndTruncatedFilesLoadWithoutHarm) {
-    QByteArray noise;
-    for (int k = 0; k < 4096; ++k)
-        noise.append(static_cast<char>((k * 7919) % 256));
-    SourceTable table = tableOf({Source(QStringLiteral("/alt.mpg"), 1)});
-    ProjectLoad(folder.write(QStringLiteral("noise.tvpr"), noise), table, ProjectMedia{lib, NoLibrary});
-    EXPECT_EQ(table.count(), 0);
-
-    IniFile whole;
-    ProjectWrite(whole, tableOf({Source(QStringLiteral("/1.mpg"), 2), Source(QStringLiteral("/2.mpg"), 2)}));
-    const QByteArray bytes = whole.toBytes();
-    const QByteArray cut = bytes.left(bytes.indexOf("0-Bitrate", bytes.indexOf("[Quelle02]")) + 3);
-    ProjectLoad(folder.write(QStringLiteral("cut.tvpr"), cut), table, ProjectMedia{lib, NoLibrary});
-    ASSERT_EQ(table.count(), 2);
-    EXPECT_EQ(table[1], Source(QStringLiteral("/1.mpg"), 2));
-    EXPECT_EQ(table[2].TonFormat[0], 0);
-    EXPECT_EQ(table[2].TonBitrate[0], 255) << "the file ends inside that key";
+    EXPECT_EQ(file.keys("Quelle01"), OneTrackKeys());
+    EXPECT_EQ(file.intValue("Quellen", "Anzahl", -1), 1);
 }
 
 TEST(ProjectErrorMessage, OneErrorFollowsTheHeadingSeveralFollowABlankLine) {
-    EXPECT_EQ(ProjectErrorMessage({}), QString());
-    EXPECT_EQ(ProjectErrorMessage({QStringLiteral("A")}),
-              QStringLiteral("Folgende Fehler sind aufgetreten:\r\nA"));
-    EXPECT_EQ(ProjectErrorMessage({QStringLiteral("A"), QStringLiteral("B")}),
-              QStringLiteral("Folgende Fehler sind aufgetreten:\r\n\r\nA\r\nB"));
+    EXPECT_EQ(
+        (QStringList{ProjectErrorMessage({}), ProjectErrorMessage({"A"}), ProjectErrorMessage({"A", "B"})}),
+        (QStringList{"", "Folgende Fehler sind aufgetreten:\r\nA",
+                     "Folgende Fehler sind aufgetreten:\r\n\r\nA\r\nB"}));
+}
+
+// Title sets of the menu project follow the source properties, not the DVD choices.
+TEST_F(ProjectFileTest, MenuProjectLinesHoldPathFormatChaptersAndAudioFormatsByTitleSet) {
+    QList<MPEGInfo> sources;
+    for (const char* name : {"/a.mpg", "/b.mpg", "/c.mpg", "/d.mpg", "/e.mpg", "/f.mpg"})
+        sources << Marked(QLatin1String(name), 1);
+    sources[1].DVDSprache[0] = 24;  // another DVD language and a break chosen by hand: still alike
+    sources[1].Weich = true;
+    sources[2].Bildgroesse = sources[3].Bildgroesse = "352x288";
+    sources[4].TonBitrate[0] = 8;
+    sources[5].TonAbtastrate[1] = " ";
+    EXPECT_EQ(MenuTitleSets(TableOf(sources)), QVector<int>({1, 1, 2, 2, 3, 4}));
+
+    MPEGInfo bare = Marked("/filme/ohne.mpg", 1), silent = Marked("/filme/stumm.m2v", 0);
+    bare.Kapitel.clear();
+    bare.Format = "MPEG1";
+    EXPECT_EQ(MenuProjectLines("L", "m.vob", TableOf({Marked("/filme/zwei*spuren.mpg", 2), bare, silent})),
+              QStringList({";L", ";VTS0*m.vob",
+                           ";VTS1*/filme/zwei*spuren.mpg*MPEG2*00:10:00.000,00:20:00.000*MPA1/2*AC3",
+                           ";VTS2*/filme/ohne.mpg*MPEG1**MPA1/2",
+                           ";VTS3*/filme/stumm.m2v*MPEG2*00:10:00.000,00:20:00.000*"}));
 }

@@ -9,16 +9,12 @@ namespace {
 
 class RunnerTest : public ::testing::Test {
   protected:
-    // Writes an executable shell script and returns its path.
+    // An executable shell script.
     QString tool(const QString& name, const QByteArray& body) {
         return dir.executable(name, "#!/bin/sh\n" + body + "\n");
     }
-    ToolCall call(const QString& program, const QStringList& arguments = {}) {
-        ToolCall c;
-        c.program = program;
-        c.arguments = arguments;
-        c.paramsText = arguments.join(QLatin1Char(' '));
-        return c;
+    ToolCall call(const QString& program, const QStringList& arguments = {}, const QString& watch = {}) {
+        return {program, arguments, arguments.join(' '), watch, {"VIDEO_FORMAT=PAL"}};
     }
     TempFolder dir;
     MemoryLog log;
@@ -27,11 +23,35 @@ class RunnerTest : public ::testing::Test {
     ProcessRunner runner{log, gauge, [this] { return priority; }};
 };
 
-TEST_F(RunnerTest, SplitsLinesAtCrLfAndLfAndReplacesAtLoneCr) {
-    log.addLine(QStringLiteral("Befehl:    x"));
-    const QString program = tool("lines.sh", "printf 'eins\\r\\nzwei\\nvorher\\n'; printf 'p1\\rp2\\rp3\\r'");
-    EXPECT_TRUE(runner.RunToolPiped(call(program)));
-    EXPECT_EQ(log.lines(), (QStringList{"Befehl:    x", "eins", "zwei", "p3"}));
+// Lines end at CR LF and LF, a lone CR replaces the line; NUL bytes go, Latin-1
+// is read when the bytes are no UTF-8; a line without end is cut at 64 KiB, or
+// logged after the exit message; paths and arguments arrive as they are, without
+// a shell; standard input is closed and the call's environment added.
+TEST_F(RunnerTest, OutputBecomesLogLinesAndArgumentsArriveIntact) {
+    const QString full(65536, 'x');
+    const QString odd = QStringLiteral("/tmp/a b/Grüße & \"x\".mpg");
+    const struct {
+        QByteArray script;
+        QStringList arguments, lines;
+    } cases[] = {
+        {"printf 'eins\\r\\nzwei\\nvorher\\n'; printf 'p1\\rp2\\rp3\\r'", {}, {"eins", "zwei", "p3"}},
+        {"printf 'a\\000b\\n'; printf 'Gr\\374\\337e\\n'; printf 'Grüße\\n'", {}, {"ab", "Grüße", "Grüße"}},
+        {"head -c 204800 /dev/zero | tr '\\000' x", {}, {full, full, full, QString(8192, 'x')}},
+        {"printf 'erste\\nohne Ende'; exit 1",
+         {},
+         {"erste", "           Der Vorgang wurde wegen eines Fehlers abgebrochen.", "ohne Ende"}},
+        {"for a in \"$@\"; do printf '<%s>\\n' \"$a\"; done",
+         {odd, "$HOME;`id`", ""},
+         {"<" + odd + ">", "<$HOME;`id`>", "<>"}},
+        {"if read x; then echo got; else echo eof; fi; echo \"$VIDEO_FORMAT\"", {}, {"eof", "PAL"}},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        log.clear();
+        runner.RunToolPiped(
+            call(tool(QStringLiteral("mein tool & \"ä\" %1.sh").arg(++n), c.script), c.arguments));
+        EXPECT_EQ(log.lines(), c.lines) << c.script.constData();
+    }
 }
 
 TEST_F(RunnerTest, CrAtTheEndOfOneReadIsALoneCrEvenWhenLfFollows) {
@@ -43,85 +63,35 @@ TEST_F(RunnerTest, CrAtTheEndOfOneReadIsALoneCrEvenWhenLfFollows) {
     EXPECT_EQ(log.lines(), (QStringList{"c", ""}));
 }
 
-TEST_F(RunnerTest, OutputWithoutFinalLineBreakIsLoggedAtTheEnd) {
-    const QString program = tool("tail.sh", "printf 'erste\\nohne Ende'; exit 1");
-    EXPECT_FALSE(runner.RunToolPiped(call(program)));
-    // The exit message comes before the pending rest.
-    EXPECT_EQ(
-        log.lines(),
-        (QStringList{"erste", "           Der Vorgang wurde wegen eines Fehlers abgebrochen.", "ohne Ende"}));
-}
-
-TEST_F(RunnerTest, OutputWithoutLineBreaksIsCutInto64KiBLines) {
-    EXPECT_TRUE(runner.RunToolPiped(call(tool("long.sh", "head -c 204800 /dev/zero | tr '\\000' x"))));
-    const QString full(65536, 'x');
-    EXPECT_EQ(log.lines(), (QStringList{full, full, full, QString(8192, 'x')}));
-}
-
-TEST_F(RunnerTest, SkipsNulBytesAndReadsLatin1WhenNotUtf8) {
-    const QString program =
-        tool("bytes.sh", "printf 'a\\000b\\n'; printf 'Gr\\374\\337e\\n'; printf 'Grüße\\n'");
-    EXPECT_TRUE(runner.RunToolPiped(call(program)));
-    EXPECT_EQ(log.lines(), (QStringList{"ab", QStringLiteral("Grüße"), QStringLiteral("Grüße")}));
-}
-
 TEST_F(RunnerTest, MapsExitCodesToTheirMessages) {
-    const struct {
-        int code;
-        const char* text;
-    } cases[] = {{1, "Der Vorgang wurde wegen eines Fehlers abgebrochen."},
-                 {2, "Der Vorgang wurde abgebrochen."},
-                 {28, "Nicht genügend Speicherplatz vorhanden."},
-                 {44, "Die BeSweet-Befehlszeile enthält Fehler."},
-                 {7, "Es ist ein unbekannter Fehler 7 aufgetreten."}};
-    for (const auto& c : cases) {
-        log.clear();
-        const QString program =
-            tool(QStringLiteral("exit%1.sh").arg(c.code), "exit " + QByteArray::number(c.code));
-        EXPECT_FALSE(runner.RunToolPiped(call(program))) << c.code;
-        EXPECT_EQ(log.lines(), QStringList{Indent() + QString::fromUtf8(c.text)}) << c.code;
-        log.clear();
-        EXPECT_FALSE(runner.RunTool(call(program))) << c.code;
-        EXPECT_EQ(log.lines().last(), Indent() + QString::fromUtf8(c.text)) << c.code;
+    const std::pair<const char*, const char*> cases[] = {
+        {"exit 1", "Der Vorgang wurde wegen eines Fehlers abgebrochen."},
+        {"exit 2", "Der Vorgang wurde abgebrochen."},
+        {"exit 28", "Nicht genügend Speicherplatz vorhanden."},
+        {"exit 44", "Die BeSweet-Befehlszeile enthält Fehler."},
+        {"exit 7", "Es ist ein unbekannter Fehler 7 aufgetreten."},
+        {"kill -TERM $$", "Es ist ein unbekannter Fehler 143 aufgetreten."},  // a signal not sent by KillTool
+    };
+    for (const auto& [script, text] : cases) {
+        const QString program = tool(QStringLiteral("exit.sh"), script);
+        for (bool piped : {true, false}) {
+            log.clear();
+            EXPECT_FALSE(piped ? runner.RunToolPiped(call(program)) : runner.RunTool(call(program)))
+                << script;
+            EXPECT_EQ(log.lines().last(), "           " + QString::fromUtf8(text)) << script;
+        }
     }
     log.clear();
-    EXPECT_TRUE(runner.RunToolPiped(call(tool("ok.sh", "exit 0"))));
-    EXPECT_TRUE(log.lines().isEmpty());
-}
-
-TEST_F(RunnerTest, ASignalNotSentByKillToolIsAnUnknownError) {
-    EXPECT_FALSE(runner.RunToolPiped(call(tool("term.sh", "kill -TERM $$"))));
-    EXPECT_EQ(log.lines(),
-              QStringList{Indent() + QStringLiteral("Es ist ein unbekannter Fehler 143 aufgetreten.")});
+    EXPECT_TRUE(runner.RunToolPiped(call(tool("ok.sh", "exit 0"))) && log.lines().isEmpty());
 }
 
 TEST_F(RunnerTest, AProgramThatCannotStart) {
     EXPECT_FALSE(runner.RunToolPiped(call(dir.file("fehlt"))));
-    ASSERT_EQ(log.lineCount(), 1);
     const QString error = log.lastLine();
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Fehler:    "))) << error.toStdString();
+    EXPECT_TRUE(log.lineCount() == 1 && error.startsWith("Fehler:    ")) << error.toStdString();
     log.clear();
-    ToolCall missing = call(dir.file("fehlt"), {"-a"});
-    EXPECT_FALSE(runner.RunTool(missing));
+    EXPECT_FALSE(runner.RunTool(call(dir.file("fehlt"), {"-a"})));
     EXPECT_EQ(log.lines(), (QStringList{"Befehl:    \"" + dir.file("fehlt") + "\" -a", error}));
-}
-
-TEST_F(RunnerTest, PathsAndArgumentsArriveIntactWithoutAShell) {
-    const QString program =
-        tool(QStringLiteral("mein tool & \"ä\".sh"), "for a in \"$@\"; do printf '<%s>\\n' \"$a\"; done");
-    const QStringList arguments{QStringLiteral("/tmp/a b/Grüße & \"x\".mpg"), QStringLiteral("$HOME;`id`"),
-                                QString()};
-    EXPECT_TRUE(runner.RunToolPiped(call(program, arguments)));
-    EXPECT_EQ(log.lines(),
-              (QStringList{QStringLiteral("</tmp/a b/Grüße & \"x\".mpg>"), "<$HOME;`id`>", "<>"}));
-}
-
-TEST_F(RunnerTest, StandardInputIsClosedAndEnvironmentAdded) {
-    ToolCall c =
-        call(tool("stdin.sh", "if read x; then echo got; else echo eof; fi; echo \"$VIDEO_FORMAT\""));
-    c.environment = {QStringLiteral("VIDEO_FORMAT=PAL")};
-    EXPECT_TRUE(runner.RunToolPiped(c));
-    EXPECT_EQ(log.lines(), (QStringList{"eof", "PAL"}));
 }
 
 TEST_F(RunnerTest, KillToolEndsTheToolAndItsChildrenAndReportsSuccess) {
@@ -130,13 +100,9 @@ TEST_F(RunnerTest, KillToolEndsTheToolAndItsChildrenAndReportsSuccess) {
         tool("slow.sh", "sleep 60 & echo $! > '" + pidFile.toUtf8() + "'; echo gestartet; wait");
     WhenTrue([&] { return log.lastLine() == "gestartet"; }, [&] { EXPECT_TRUE(runner.KillTool()); });
     EXPECT_TRUE(runner.RunToolPiped(call(program)));
-    EXPECT_TRUE(runner.lastRunKilled());
-    EXPECT_FALSE(runner.isRunning());
-    QFile file(pidFile);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray child = file.readAll().trimmed();
+    EXPECT_TRUE(runner.lastRunKilled() && !runner.isRunning());
     // The signal reaches the child asynchronously: wait (bounded) until it is gone or a zombie.
-    const QString stat = QStringLiteral("/proc/") + QString::fromLatin1(child) + QStringLiteral("/stat");
+    const QString stat = "/proc/" + QString::fromLatin1(FileBytes(pidFile).trimmed()) + "/stat";
     QDeadlineTimer deadline(10000);
     bool ended = false;
     while (!ended && !deadline.hasExpired()) {
@@ -148,24 +114,19 @@ TEST_F(RunnerTest, KillToolEndsTheToolAndItsChildrenAndReportsSuccess) {
     EXPECT_FALSE(runner.KillTool()) << "nothing runs any more";
 }
 
-TEST_F(RunnerTest, AppliesTheChosenPriorityInTheChild) {
+TEST_F(RunnerTest, AppliesTheChosenPriorityAndTheGaugeFollowsTheWatchFile) {
     const QString program = tool("nice.sh", "cut -d' ' -f19 /proc/$$/stat");
     for (int index : {0, 1, 2}) {
-        log.clear();
         priority = index;
         EXPECT_TRUE(runner.RunToolPiped(call(program)));
         EXPECT_EQ(log.lastLine().toInt(), ProcessRunner::NiceValue(index)) << index;
     }
-    EXPECT_EQ(ProcessRunner::NiceValue(4), -10);
-    EXPECT_EQ(ProcessRunner::NiceValue(-1), 0);
-    EXPECT_EQ(ProcessRunner::NiceValue(5), 0);
-}
-
-TEST_F(RunnerTest, GaugeFollowsTheWatchFile) {
+    EXPECT_EQ(
+        (QList<int>{ProcessRunner::NiceValue(4), ProcessRunner::NiceValue(-1), ProcessRunner::NiceValue(5)}),
+        (QList<int>{-10, 0, 0}));
     const QString output = dir.file("out.bin");
-    ToolCall c = call(tool("grow.sh", "head -c 10240 /dev/zero > '" + output.toUtf8() + "'"));
-    c.watchFile = output;
-    EXPECT_TRUE(runner.RunTool(c));
+    EXPECT_TRUE(runner.RunTool(
+        call(tool("grow.sh", "head -c 10240 /dev/zero > '" + output.toUtf8() + "'"), {}, output)));
     EXPECT_EQ(gauge.position, 10);
 }
 

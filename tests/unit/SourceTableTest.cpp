@@ -1,34 +1,10 @@
 #include "pipeline/DiscCheck.h"
 #include "pipeline/SizeEstimate.h"
 #include "sources/Compliance.h"
-#include "sources/SourceTable.h"
-#include "sources/Tables.h"
 #include "support/TestSupport.h"
+#include "unit/Sources.h"
 
 namespace {
-
-MPEGInfo Source(const QString& name, const QString& size = QStringLiteral("480x576")) {
-    MPEGInfo info;
-    info.Datei = name;
-    info.Format = QStringLiteral("MPEG2");
-    info.FormatStr = QStringLiteral("MPEG-2 PS");
-    info.Spieldauer = QStringLiteral("60");
-    info.Bildgroesse = size;
-    info.Bildwiederholrate = QStringLiteral("25");
-    info.AspectRatio = QStringLiteral("4:3");
-    info.Tonspuren = QStringLiteral("1");
-    info.TonFormat = {0, kNone};
-    info.DVDSprache = {kLanguageDE, kNone};
-    info.DVDBitrate = {8, kNone};
-    return info;
-}
-
-SourceTable Table(const QList<MPEGInfo>& sources) {
-    SourceTable table;
-    for (const MPEGInfo& source : sources)
-        table[table.append(source.Datei)] = source;
-    return table;
-}
 
 std::vector<int> Sets(const SourceTable& table) {
     std::vector<int> sets;
@@ -37,61 +13,46 @@ std::vector<int> Sets(const SourceTable& table) {
     return sets;
 }
 
-TEST(TitleSetPass, AlikeSourcesShareATitleSetAndEveryBreakCounts) {
-    SourceTable one = Table({Source("a")});
-    EXPECT_EQ(one.titleSetPass(), 1);
-    EXPECT_EQ(one[1].VTS, 1);
-    EXPECT_FALSE(one[1].Hart);
-
+// Alike sources share a title set (play time and format text do not count); any
+// difference opens a new one, with no merging back; both track slots count, as do
+// languages a loaded project may hold. The user's breaks are the structure tab's tests.
+TEST(TitleSetPass, AlikeSourcesShareATitleSetAndEveryDifferenceCounts) {
     MPEGInfo longer = Source("b");
-    longer.Spieldauer = QStringLiteral("999");
-    longer.FormatStr = QStringLiteral("anders");
-    SourceTable alike = Table({Source("a"), longer});
-    EXPECT_EQ(alike.titleSetPass(), 1);
-
-    // A, B, A: no merging back.
-    SourceTable aba = Table({Source("a"), Source("b", "352x288"), Source("c")});
-    EXPECT_EQ(aba.titleSetPass(), 3);
-    EXPECT_EQ(Sets(aba), (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(aba[2].Hart && aba[2].Weich && aba[3].Hart);
-}
-
-TEST(TitleSetPass, BothTrackSlotsAndTheUsersBreaksCount) {
-    MPEGInfo twoTracks = Source("b");
-    twoTracks.Tonspuren = QStringLiteral("2");
-    twoTracks.TonFormat = {0, 0};
-    twoTracks.DVDSprache = {kLanguageDE, kLanguageEN};
-    twoTracks.DVDBitrate = {8, 8};
-    SourceTable table = Table({Source("a"), twoTracks});
-    EXPECT_EQ(table.titleSetPass(), 2);
-
+    longer.Spieldauer = "999";
+    longer.FormatStr = "anders";
+    MPEGInfo smaller = Source("b");
+    smaller.Bildgroesse = "352x288";
     MPEGInfo otherLanguage = Source("c");
-    otherLanguage.DVDSprache[1] = kLanguageEN;  // as a loaded project may hold
-    SourceTable languages = Table({Source("a"), otherLanguage, Source("d"), Source("e")});
-    languages.titleSetPass();
-    EXPECT_EQ(Sets(languages), (std::vector<int>{1, 2, 3, 3}));
-
-    SourceTable soft = Table({Source("a"), Source("b"), Source("c")});
-    soft[2].Weich = true;
-    soft.titleSetPass();
-    EXPECT_EQ(Sets(soft), (std::vector<int>{1, 2, 2}));
-    EXPECT_FALSE(soft[2].Hart);
+    otherLanguage.DVDSprache[1] = kLanguageEN;
+    const std::pair<QList<MPEGInfo>, std::vector<int>> cases[] = {
+        {{Source("a")}, {1}},
+        {{Source("a"), longer}, {1, 1}},
+        {{Source("a"), smaller, Source("c")}, {1, 2, 3}},
+        {{Source("a"), Source("b", 2)}, {1, 2}},
+        {{Source("a"), otherLanguage, Source("d"), Source("e")}, {1, 2, 3, 3}}};
+    for (const auto& [sources, sets] : cases) {
+        SourceTable table = TableOf(sources);
+        EXPECT_EQ(table.titleSetPass(), sets.back());
+        EXPECT_EQ(Sets(table), sets);
+        for (int i = 1; i <= table.count(); ++i)
+            EXPECT_EQ(table[i].Hart, i > 1 && sets[i - 1] != sets[i - 2]) << i;
+    }
 }
 
 TEST(SourceTable, RemoveShiftsAndEmptiesTheFreedRecord) {
-    SourceTable table = Table({Source("a"), Source("b"), Source("c"), Source("d")});
-    table[3].Kapitel = QStringLiteral("00:01:00.000");
+    SourceTable table = TableOf({Source("a"), Source("b"), Source("c"), Source("d")});
+    table[3].Kapitel = "00:01:00.000";
     table.remove(1);
     ASSERT_EQ(table.count(), 3);
     EXPECT_EQ(table.paths(), (QStringList{"a", "c", "d"}));
-    EXPECT_EQ(table[2].Kapitel, QStringLiteral("00:01:00.000"));
+    EXPECT_EQ(table[2].Kapitel, "00:01:00.000");
     EXPECT_EQ(table[4], MPEGInfo());
 
     SourceTable full;
     for (int i = 0; i < kMaxSources; ++i)
         full.append(QString::number(i));
     EXPECT_TRUE(full.isFull());
-    EXPECT_EQ(full.append(QStringLiteral("zu viel")), 0);
+    EXPECT_EQ(full.append("zu viel"), 0);
     full.remove(0);
     EXPECT_EQ(full[kMaxSources], MPEGInfo());
     full.removeAll();
@@ -99,8 +60,7 @@ TEST(SourceTable, RemoveShiftsAndEmptiesTheFreedRecord) {
 }
 
 TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
-    const QString players =
-        QStringLiteral(" nicht DVD-gerecht (PAL): viele, aber nicht alle Player spielen das ab.");
+    const QString players = " nicht DVD-gerecht (PAL): viele, aber nicht alle Player spielen das ab.";
     const std::tuple<const char*, const char*, QString> cases[] = {
         {"720x576", "25.000", QString()},
         {"704x576", "25", QString()},
@@ -111,37 +71,37 @@ TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
         {"352x288", "23.976", "Bildrate 23.976 fps ist" + players},
         {"720x480", "29.970", "Bildgröße 720x480 und Bildrate 29.970 fps sind" + players}};
     for (const auto& [size, rate, note] : cases) {
-        MPEGInfo r = Source(QStringLiteral("a"), QLatin1String(size));
+        MPEGInfo r = Source("a");
+        r.Bildgroesse = QLatin1String(size);
         r.Bildwiederholrate = QLatin1String(rate);
         EXPECT_EQ(PlayerNote(r), note) << size << " " << rate;
     }
-    MPEGInfo ntsc = Source(QStringLiteral("b"));
-    ntsc.Bildwiederholrate = QStringLiteral("29.970");
-    MPEGInfo film = Source(QStringLiteral("c"));
-    film.Bildwiederholrate = QStringLiteral("23.976");
-    EXPECT_FALSE(MixesSystems(Table({Source("a"), Source("a")})));
-    EXPECT_FALSE(MixesSystems(Table({ntsc, film})));
-    EXPECT_TRUE(MixesSystems(Table({Source("a"), ntsc})));
+    MPEGInfo ntsc = Source("b");
+    ntsc.Bildwiederholrate = "29.970";
+    MPEGInfo film = Source("c");
+    film.Bildwiederholrate = "23.976";
+    EXPECT_FALSE(MixesSystems(TableOf({Source("a"), Source("a")})));
+    EXPECT_FALSE(MixesSystems(TableOf({ntsc, film})));
+    EXPECT_TRUE(MixesSystems(TableOf({Source("a"), ntsc})));
 }
 
 // How close the estimate comes is the end-to-end run's matter; here the discs and the warnings.
 TEST(DiscEstimate, AgainstDvd5AndDvd9AndAWarningOnlyWhenBurning) {
-    EXPECT_EQ(CapacityText(1024000),
-              QStringLiteral("Voraussichtlich 1.000 MB: passt auf eine DVD-5 (4.483 MB)."));
+    EXPECT_EQ(CapacityText(1024000), "Voraussichtlich 1.000 MB: passt auf eine DVD-5 (4.483 MB).");
     EXPECT_EQ(CapacityText(kDvd5Bytes / 1024 + 1),
               QStringLiteral("Voraussichtlich 4.483 MB: zu groß für eine DVD-5 (4.483 MB), passt auf eine "
                              "DVD-9 (8.148 MB)."));
     EXPECT_EQ(CapacityText(kDvd9Bytes / 1024 + 1),
-              QStringLiteral("Voraussichtlich 8.148 MB: zu groß auch für eine DVD-9 (8.148 MB)."));
+              "Voraussichtlich 8.148 MB: zu groß auch für eine DVD-9 (8.148 MB).");
 
     TempFolder dir;
-    MPEGInfo dvd = Source(dir.write(QStringLiteral("dvd.mpg"), QByteArray()));
+    MPEGInfo dvd = Source(dir.write("dvd.mpg", QByteArray()));
     dvd.NavPacks = true;
     ASSERT_TRUE(QFile(dvd.Datei).resize(5000000LL * 1024));  // sparse
-    const SourceTable table = Table({dvd});
+    const SourceTable table = TableOf({dvd});
     ProgramSettings s;
     s.variant1 = true;
-    s.menu1 = dir.write(QStringLiteral("menu.vob"), QByteArray(2048, 'm'));
+    s.menu1 = dir.write("menu.vob", QByteArray(2048, 'm'));
     EXPECT_EQ(DvdEstimateKB(table, s), 5000002) << "a DVD source goes on as it is, with the menu";
     EXPECT_TRUE(StartWarnings(table, s).isEmpty()) << "nothing is burned";
     s.burn = true;

@@ -2,5 +2,4 @@ tav_test(projects_test SOURCES
   unit/FakeMediaLibrary.h
   unit/ProjectFileTest.cpp
   unit/ProjectCompareTest.cpp
-  unit/MenuProjectTest.cpp
   unit/BurnOptionsTest.cpp)

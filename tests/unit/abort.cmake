@@ -1,1 +1,0 @@
-tav_test(abort_test SOURCES unit/AbortTest.cpp)
