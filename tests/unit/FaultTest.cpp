@@ -68,7 +68,7 @@ class Lying : public ::testing::TestWithParam<Step> {
         ctx.values.isoPath = dir.file("film.iso");
         const QString tool = dir.executable(
             "tool",
-            "#!/bin/sh\nfor a in \"$@\"; do case \"$prev\" in\n"
+            "#!/bin/sh\ncd \"${0%/*}\"\nfor a in \"$@\"; do case \"$prev\" in\n"
             "-b) printf x > \"$a-0.m1v\"; printf x > \"$a-0.mp2\";;\n-o|-output) printf x > \"$a\";;\n"
             "/o) mkdir -p \"$a/mpegav\"; : > \"$a/mpegav/avseq01.mpg\";; esac; prev=$a; done\n");
         for (Tool t :
