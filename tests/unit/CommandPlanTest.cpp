@@ -1,13 +1,9 @@
-#include <gtest/gtest.h>
-
 #include "acquisition/Rippen.h"
 #include "base/ToolProcess.h"
 #include "pipeline/Author.h"
 #include "pipeline/Brennen.h"
 #include "pipeline/Demuxen.h"
 #include "pipeline/Image.h"
-#include "pipeline/Muxen.h"
-#include "pipeline/Upmix.h"
 #include "sources/MPEGInfo.h"
 #include "support/TestSupport.h"
 
@@ -23,29 +19,19 @@ QList<CommandPlan> Jrdmux(quint8 first, quint8 second) {
     return JrdmuxPlans("j", "s.mpg", Audio(first, second), {"a0", "a1"}, "v.m2v");
 }
 
-// Every argument form the steps use: what the tool gets ('|' between arguments), and
-// its "Befehl:" line (piped tools: the step writes it; hidden ones: the runner).
+// The argument forms the golden run log does not pin: what the tool gets ('|' between
+// arguments), and its "Befehl:" line (piped tools: the step writes it; hidden ones: the runner).
 TEST(CommandPlan, EveryArgumentFormOfTheTools) {
-    const QList<CommandPlan> ac3 = Jrdmux(1, 1), mixed = Jrdmux(0, 1);
+    const QList<CommandPlan> ac3 = Jrdmux(1, 1);
     const struct {
         CommandPlan plan;
         bool hidden;
         QString arguments, line;
     } rows[] = {
-        {MpgtxPlan("m", "/s/a b.mpg", "/w/svcd-1"), false, "-d|/s/a b.mpg|-b|/w/svcd-1",
-         R"(m -d "/s/a b.mpg" -b "/w/svcd-1")"},
         {ac3[0], false, "s.mpg|0xbd|a0|0x80", "j s.mpg 0xbd a0 0x80"},
         {ac3[1], false, "s.mpg|0xbd|a1|0x81", "j s.mpg 0xbd a1 0x81 "},
-        {ac3[2], false, "s.mpg|0xe0|v.m2v", "j s.mpg 0xe0 v.m2v"},
-        {mixed[0], false, "s.mpg|0xc0|a0", "j s.mpg 0xc0 a0"},
-        {mixed[1], false, "s.mpg|0xbd|a1|0x80", "j s.mpg 0xbd a1 0x80 "},
         {Jrdmux(1, 0)[1], false, "s.mpg|0xc0|a1", "j s.mpg 0xc0 a1"},
         {Jrdmux(0, 0)[1], false, "s.mpg|0xc1|a1", "j s.mpg 0xc1 a1"},
-        {BeSweetPlan("b", "i n", "o", "l", "224"), false,
-         "-core(|-input|i n|-output|o|-logfile|l|)|-shibatch(|--rate|48000|)|-2lame(|-m|s|-b|224|-e|)",
-         R"(b -core( -input "i n" -output "o" -logfile "l" ) -shibatch( --rate 48000 ) -2lame( -m s -b 224 -e ))"},
-        {MplexPlan("x", "o.mpg", "v", {"a0", "a1"}), false, "-v|1|-f|8|-o|o.mpg|v|a0|a1",
-         R"(x -v 1 -f 8 -o "o.mpg" "v" "a0" "a1")"},
         {DvdauthorPlan("d", "/w/s.xml"), false, "-x|/w/s.xml", R"(d -x "/w/s.xml")"},
         {MkisofsPlan("k", "L", false, "i.iso", "i.iso.part", "/dvd"), false,
          "-dvd-video|-V|L|-o|i.iso.part|/dvd", R"(k  -dvd-video -V "L" -o "i.iso" "/dvd")"},
@@ -72,14 +58,11 @@ TEST(CommandPlan, EveryArgumentFormOfTheTools) {
         const ToolCall call = row.plan.call("w");
         EXPECT_EQ(call.arguments, row.arguments.split('|'));
         EXPECT_EQ(row.hidden ? HiddenCommandLine(call) : row.plan.commandLine(), row.line);
-        EXPECT_EQ(call.paramsText, row.plan.argumentText);
         EXPECT_EQ(call.watchFile, "w");
     }
     const ToolCall iso = ExtractionPlan("h", "/r/temp", "/i/a.iso").call();
     EXPECT_TRUE(iso.arguments.isEmpty() && HiddenCommandLine(iso) == R"(Befehl:    "h" )");
-    EXPECT_EQ(ac3.size(), 3);
     EXPECT_EQ(DvdauthorPlan("d", "s").call().environment, QStringList{"VIDEO_FORMAT=PAL"});
-    EXPECT_EQ(VersionQuery("k").call().arguments, QStringList{"-version"});
 }
 
 }  // namespace

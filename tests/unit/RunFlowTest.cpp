@@ -14,10 +14,8 @@ const QString kWriteImage = QStringLiteral("while [ \"$1\" != -o ]; do shift; do
 class RunFlow : public ::testing::Test {
   protected:
     RunFlow() {
+        ctx.useRealTools();  // its folders; the steps run here get stand-ins
         ProgramSettings& s = ctx.values;
-        s.work = dir.file("Arbeit");
-        s.dvdRoot = dir.file("Dvd");
-        QDir().mkpath(s.work);
         s.isoPath = dir.file("Arbeit/Meine_DVD.iso");
         s.tools[Tool::DVDauthor] =
             tool("dvdauthor", "cd '" + s.dvdRoot +
@@ -26,7 +24,6 @@ class RunFlow : public ::testing::Test {
         s.tools[Tool::mkisofs] = tool("mkisofs", "exit 0");
         s.tools[Tool::ImgTool] = tool("ImgTool", "exit 0");
         s.tools[Tool::Decrypter] = tool("DVDDecrypter", "exit 0");
-        ctx.run.runProjectFile = dir.file("Projekt-Temp.tvpr");
         ctx.controlState.stageText = QStringLiteral("Authoring");
         for (int i = 1; i <= 4; ++i) {
             const QString path = dir.file(QStringLiteral("quelle%1.mpg").arg(i));

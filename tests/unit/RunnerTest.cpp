@@ -116,14 +116,11 @@ TEST_F(RunnerTest, KillToolEndsTheToolAndItsChildrenAndReportsSuccess) {
 
 TEST_F(RunnerTest, AppliesTheChosenPriorityAndTheGaugeFollowsTheWatchFile) {
     const QString program = tool("nice.sh", "cut -d' ' -f19 /proc/$$/stat");
-    for (int index : {0, 1, 2}) {
+    for (int index : {0, 1, 2, -1, 5}) {  // an index out of range leaves the priority as it is
         priority = index;
         EXPECT_TRUE(runner.RunToolPiped(call(program)));
         EXPECT_EQ(log.lastLine().toInt(), ProcessRunner::NiceValue(index)) << index;
     }
-    EXPECT_EQ(
-        (QList<int>{ProcessRunner::NiceValue(4), ProcessRunner::NiceValue(-1), ProcessRunner::NiceValue(5)}),
-        (QList<int>{-10, 0, 0}));
     const QString output = dir.file("out.bin");
     EXPECT_TRUE(runner.RunTool(
         call(tool("grow.sh", "head -c 10240 /dev/zero > '" + output.toUtf8() + "'"), {}, output)));
