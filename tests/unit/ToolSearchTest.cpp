@@ -79,14 +79,11 @@ TEST_F(ToolSearchTest, MissingBurnToolsAreMarkedAndWithBothFoundTheChoiceStays) 
 }
 
 TEST_F(ToolSearchTest, VersionIsTheFirstDottedNumberOfTheOutput) {
-    EXPECT_EQ((QStringList{FirstVersionNumber("mjpegtools mplex-2 version 2.1.0 (2.2.7)"),
-                           FirstVersionNumber("DVDAuthor::dvdauthor, version 0.7.2.\n"),
-                           FirstVersionNumber("ImgTool Burn v0.6.2.1"), FirstVersionNumber("mpgtx 1")}),
-              (QStringList{"2.1.0", "0.7.2", "0.6.2.1", ""}));
     const std::pair<QString, QString> programs[] = {
-        {make("a", "#!/bin/sh\necho \"tool version 1.2.3 ($1)\"\n"), "1.2.3"},
-        {make("b", "#!/bin/sh\n[ \"$1\" = -version ] && echo \"b Version 4.5\" >&2\necho usage\n"), "4.5"},
-        {make("c", "#!/bin/sh\necho keine Version\nexit 1\n"), ""},
+        {make("a", "#!/bin/sh\necho \"mplex-2 version 2.1.0 (2.2.7 $1)\"\n"), "2.1.0"},
+        {make("b", "#!/bin/sh\n[ \"$1\" = -version ] && echo \"b Version 0.7.2.\" >&2\necho usage\n"),
+         "0.7.2"},
+        {make("c", "#!/bin/sh\necho mpgtx 1\nexit 1\n"), ""},
         {program.write("d", "1.0"), ""},  // not runnable
         {program.file("fehlt"), ""},
         {NotFoundMarker(), ""},
