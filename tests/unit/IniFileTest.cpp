@@ -36,12 +36,9 @@ TEST(IniFile, ReadsLfTheEncodingsAndTheFirstOfDuplicateKeysAndSections) {
         "vorher=ignoriert\n[Kapitel]\n  Abstand =  12 \n; Kommentar=nein\nAbstand=13\nkaputte Zeile\n"
         "Pfad=C:\\a=b\n[Author]\nMen\xC3\xBC"
         "1=/m/\xC3\xA4.vob\n[kapitel]\nAnzahl=5\n");
-    EXPECT_EQ(ini.sections(), QStringList({"Kapitel", "Author"}));
-    EXPECT_EQ(ini.keys("Kapitel"), QStringList({"Abstand", "Pfad"}));
-    EXPECT_EQ((QStringList{ini.value("Kapitel", "Abstand"), ini.value("Kapitel", "Pfad")}),
-              (QStringList{"12", "C:\\a=b"}));
-    EXPECT_FALSE(ini.hasKey("Kapitel", "Anzahl"));
-    EXPECT_EQ(ini.value("Author", "menü1"), "/m/ä.vob");
+    EXPECT_EQ(ini.toBytes(), QByteArray("[Kapitel]\r\nAbstand=12\r\nPfad=C:\\a=b\r\n\r\n"
+                                        "[Author]\r\nMen\xC3\xBC"
+                                        "1=/m/\xC3\xA4.vob\r\n"));
     // Windows-1252 when the bytes are no UTF-8; UTF-8 with a byte-order mark.
     ini.parse("[Kapitel]\r\nLautst\xE4rke=700\r\nTitel=\x80 \x93x\x94\r\n");
     EXPECT_EQ((QStringList{ini.value("Kapitel", "Lautstärke"), ini.value("Kapitel", "Titel")}),

@@ -168,7 +168,6 @@ TEST_F(SettingsTest, FoldersLoseTrailingSeparatorsAndTheRootGetsNoDoubledOnes) {
 
 TEST_F(SettingsTest, DvdFolderIsKeptApartFromTheOtherFoldersAndNeedsAParent) {
     const QString work = folder("Work");
-    folder("Work/sub");
     const QString apart = folder("Ziel");
     const QString allInWork = QStringLiteral("SVCD=%1\nRIProot=%1\nProjekte=%1\n").arg(work);
     const struct {
