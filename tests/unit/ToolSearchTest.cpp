@@ -25,18 +25,15 @@ class ToolSearchTest : public ::testing::Test {
 
 // The program folder first, its last existing candidate (so bin/ first), then the search path.
 TEST_F(ToolSearchTest, LastExistingCandidateWinsSoBinComesFirst) {
-    for (const char* file : {"mplex", "dvdauthor/mplex", "bin/mplex", "mpgtx/mpgtx", "mkisofs",
-                             "cdrtools/mkisofs", "lkVCDImager/lkVCDxRip", "bin/jrdmux"})
+    for (const char* file : {"mplex", "dvdauthor/mplex", "bin/mplex", "mpgtx/mpgtx"})
         make(QLatin1String(file));
-    for (const char* file : {"jrdmux", "dvdauthor"})
+    for (const char* file : {"mplex", "dvdauthor"})
         make(searchPath.file(file));
     search();
     EXPECT_EQ(
-        (QStringList{paths[Tool::MPlex], paths[Tool::mpgtx], paths[Tool::mkisofs], paths[Tool::lkVCDxRip],
-                     paths[Tool::jrDMUX], paths[Tool::DVDauthor], paths[Tool::BeSweet]}),
-        (QStringList{program.file("bin/mplex"), program.file("mpgtx/mpgtx"), program.file("cdrtools/mkisofs"),
-                     program.file("lkVCDImager/lkVCDxRip"), program.file("bin/jrdmux"),
-                     searchPath.file("dvdauthor"), ""}));
+        (QStringList{paths[Tool::MPlex], paths[Tool::mpgtx], paths[Tool::DVDauthor], paths[Tool::BeSweet]}),
+        (QStringList{program.file("bin/mplex"), program.file("mpgtx/mpgtx"), searchPath.file("dvdauthor"),
+                     ""}));
 }
 
 TEST_F(ToolSearchTest, StoredPathStaysOnlyWhenItExistsAndNamesTheTool) {
@@ -60,16 +57,14 @@ TEST_F(ToolSearchTest, StoredPathStaysOnlyWhenItExistsAndNamesTheTool) {
     EXPECT_EQ(paths[Tool::MPlex], program.file("mplex"));
 }
 
-// Missing burn tools are marked (the window's tool tests show what cannot be chosen then);
-// a marker is replaced once the tool is there, and with both found the stored choice stays.
-TEST_F(ToolSearchTest, MissingBurnToolsAreMarkedAndWithBothFoundTheChoiceStays) {
-    paths[Tool::Decrypter] = elsewhere.file("DVDDecrypter");
-    EXPECT_FALSE(search().anyBurner());
-    EXPECT_TRUE(paths[Tool::Decrypter] == NotFoundMarker() && paths[Tool::ImgTool] == NotFoundMarker());
+// A marker is replaced once the tool is there; with both burn tools found the stored
+// choice stays and exactly one is chosen (markers of missing tools and one found alone
+// are the tools window's tests' matter).
+TEST_F(ToolSearchTest, MarkerIsReplacedAndWithBothBurnToolsFoundTheChoiceStays) {
+    paths[Tool::Decrypter] = NotFoundMarker();
     make(searchPath.file("ImgTool"));
     make("bin/DVDDecrypter");
     const ToolAvailability found = search();
-    EXPECT_TRUE(paths[Tool::ImgTool] == searchPath.file("ImgTool") && found.decrypter && found.imgTool);
     bool decrypter = false, imgTool = true;
     ChooseBurnTool(decrypter, imgTool, found);
     EXPECT_TRUE(imgTool && !decrypter);
@@ -79,14 +74,11 @@ TEST_F(ToolSearchTest, MissingBurnToolsAreMarkedAndWithBothFoundTheChoiceStays) 
 }
 
 TEST_F(ToolSearchTest, VersionIsTheFirstDottedNumberOfTheOutput) {
-    EXPECT_EQ((QStringList{FirstVersionNumber("mjpegtools mplex-2 version 2.1.0 (2.2.7)"),
-                           FirstVersionNumber("DVDAuthor::dvdauthor, version 0.7.2.\n"),
-                           FirstVersionNumber("ImgTool Burn v0.6.2.1"), FirstVersionNumber("mpgtx 1")}),
-              (QStringList{"2.1.0", "0.7.2", "0.6.2.1", ""}));
     const std::pair<QString, QString> programs[] = {
-        {make("a", "#!/bin/sh\necho \"tool version 1.2.3 ($1)\"\n"), "1.2.3"},
-        {make("b", "#!/bin/sh\n[ \"$1\" = -version ] && echo \"b Version 4.5\" >&2\necho usage\n"), "4.5"},
-        {make("c", "#!/bin/sh\necho keine Version\nexit 1\n"), ""},
+        {make("a", "#!/bin/sh\necho \"mplex-2 version 2.1.0 (2.2.7 $1)\"\n"), "2.1.0"},
+        {make("b", "#!/bin/sh\n[ \"$1\" = -version ] && echo \"b Version 0.7.2.\" >&2\necho usage\n"),
+         "0.7.2"},
+        {make("c", "#!/bin/sh\necho mpgtx 1\nexit 1\n"), ""},
         {program.write("d", "1.0"), ""},  // not runnable
         {program.file("fehlt"), ""},
         {NotFoundMarker(), ""},
