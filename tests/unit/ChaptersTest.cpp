@@ -1,7 +1,5 @@
 #include <sys/stat.h>
 
-#include <climits>
-
 #include "chapters/ChapterFile.h"
 #include "chapters/ChapterMarks.h"
 #include "chapters/TimeText.h"
@@ -15,22 +13,10 @@ TEST(TimeText, FramesSecondsAndTheirTexts) {
     EXPECT_EQ(TextToFrames(QStringLiteral("99:59:59.999")), 8999999);
     for (qint64 frames : {0, 1, 24, 25, 1499, 1500, 89999, 90000, 8999999})
         EXPECT_EQ(TextToFrames(FramesToText(frames)), frames) << frames;
-    EXPECT_EQ((QStringList{
-                  ReplaceChar("4.17.3", '.', ',', true, false), ReplaceChar("Abab", 'a', 'x', false, false),
-                  ReplaceChar("Abab", 'a', 'x', false, true), ReplaceChar("Abab", 'A', 'x', true, true)}),
-              (QStringList{"4,17.3", "Abxb", "Xbxb", "Xbab"}));
-    EXPECT_TRUE(StartsWithTimeText("01:02:03.456") && StartsWithTimeText("01:02:03.456 Kapitel"));
-    for (const QString& text : QStringList{"1:02:03.456", "01:02:03,456", "01-02:03.456", "01:02:03.45",
-                                           QString::fromUtf8("01:02:03.45\u0663")})  // Arabic-Indic digit
-        EXPECT_FALSE(StartsWithTimeText(text)) << text.toStdString();
-    // Marks before the limit, in stored order.
-    const QString marks = "00:20:00.000,00:10:00.000,00:30:00.000,01:00:00.000";
-    EXPECT_EQ(ParseChapters(marks, "00:30:00.000"), (QStringList{"00:20:00.000", "00:10:00.000"}));
-    EXPECT_TRUE(ParseChapters(marks, "99:00:00.000").size() == 4 &&
-                ParseChapters("", "99:00:00.000").isEmpty());
 }
 
-// Sorting, the largest counts and the refusals are the chapter tab's tests; here the edges.
+// Sorting, the largest counts, the refusals and reading the fields (blanks, overlong
+// digits) are the chapter tab's tests; here the edges.
 TEST(ChapterMarks, SpacingAndNumbersAtTheirEdges) {
     const QStringList tens{"00:10:00.000", "00:20:00.000", "00:30:00.000", "00:40:00.000"};
     EXPECT_EQ(SpacedMarks(SpacingEvery(2700, 600)), tens);
@@ -42,10 +28,7 @@ TEST(ChapterMarks, SpacingAndNumbersAtTheirEdges) {
               (QStringList{"00:00:02.000", "00:00:04.000", "00:00:06.000", "00:00:08.000"}));
     EXPECT_EQ(SpacingEqual(10, 11).step, 0) << "parts shorter than a second";
     qint64 n = 0;
-    EXPECT_TRUE(LeadingNumber(QStringLiteral("99999999999999999999"), &n) && n == INT_MAX);
-    EXPECT_FALSE(LeadingNumber(QStringLiteral("x90"), &n) || LeadingNumber(QStringLiteral(" 90"), &n));
-    EXPECT_TRUE(PositiveNumber(QStringLiteral(" 10 "), &n) && n == 10);
-    EXPECT_FALSE(PositiveNumber(QStringLiteral("-5"), &n));
+    EXPECT_FALSE(LeadingNumber(QStringLiteral(" 90"), &n) || PositiveNumber(QStringLiteral("-5"), &n));
 }
 
 namespace {
@@ -86,7 +69,8 @@ TEST_F(ChapterFileTest, ReadsTimeTextsAndFrameNumbers) {
 
 TEST_F(ChapterFileTest, MalformedOrOverlongFilesAreIgnoredAsAWhole) {
     const QByteArray badTimeTexts[] = {"00:10:00.000\n0:20:00.000\n", "00:10:00.000\n\n00:20:00.000\n",
-                                       "00:10:00,000\n", "00:10:00.00\n"};
+                                       "00:10:00,000\n", "00:10:00.00\n",
+                                       "00:10:00.00\u0663\n"};  // Arabic-Indic
     for (const QByteArray& content : badTimeTexts) {
         record.Kapitel = "alt";
         kapitel(content);
