@@ -130,10 +130,9 @@ TEST_F(Acquisition, ChaptersComeFromTheEntryPointsOfVcdXml) {
     const QString target = rip() + "/Film_CD1.mpg";
     dir.write("Ripp Ordner/temp/svcd.xml", "<entry id=\"entry-001\">9.0</entry>\n");
     dir.write("Ripp Ordner/temp/vcd.xml",
-              "<volume-id>4.5</volume-id>\n<default-entry id=\"entry-000\"/>\n"
-              "<entry id=\"entry-001\">0.000000</entry>\n  <entry id=\"entry-002\">1.210911</entry>\n"
-              "<entry id=\"entry-003\">3725.5</entry>\n<entry id=\"entry-004\">unbekannt</entry>\n<entry "
-              "id=\"entry-005\">75</entry>");
+              "<default-entry id=\"entry-000\"/>\n<entry id=\"entry-001\">0.000000</entry>\n"
+              "  <entry id=\"entry-002\">1.210911</entry>\n<entry id=\"entry-003\">3725.5</entry>\n"
+              "<entry id=\"entry-004\">unbekannt</entry>\n<entry id=\"entry-005\">75</entry>");
     ReadRipChapters(ctx, temp(), target);
     EXPECT_TRUE(log().endsWith(
         "Kapitel:\n           00:00:01.210\n           01:02:05.500\n           00:01:15.000"));

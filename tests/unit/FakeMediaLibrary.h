@@ -19,7 +19,7 @@ class FakeMediaLibrary : public MediaLibrary {
 
     void set(const QString& path, MediaStream kind, int number, const QString& parameter,
              const QString& value) {
-        values_[path][Key(kind, number, parameter)] = value;
+        values_[path][{kind, number, parameter}] = value;
     }
     // A readable file: open() succeeds even when no parameter is set.
     void add(const QString& path) { values_[path]; }
@@ -50,7 +50,7 @@ class FakeMediaLibrary : public MediaLibrary {
             misuse << QStringLiteral("get without open: ") + parameter;
             return QString();
         }
-        return current_->value(Key(kind, number, parameter));
+        return current_->value({kind, number, parameter});
     }
     void close() override {
         ++closes;
@@ -58,12 +58,9 @@ class FakeMediaLibrary : public MediaLibrary {
     }
 
   private:
-    static QString Key(MediaStream kind, int number, const QString& parameter) {
-        return QStringLiteral("%1/%2/%3").arg(static_cast<int>(kind)).arg(number).arg(parameter);
-    }
-
-    QMap<QString, QMap<QString, QString>> values_;
-    QMap<QString, QString>* current_ = nullptr;
+    using Values = QMap<std::tuple<MediaStream, int, QString>, QString>;
+    QMap<QString, Values> values_;
+    Values* current_ = nullptr;
     bool loaded_ = false;
 };
 

@@ -7,12 +7,7 @@
 
 // The installed library's version and no library at all are the real-media and source tab tests' matter.
 TEST(ProbeVersion, MapsVersionTextsToGenerations) {
-    const struct {
-        const char* version;
-        bool nt5;
-        int generation;
-        bool red;
-    } cases[] = {
+    const std::tuple<const char*, bool, int, bool> cases[] = {
         {"MediaInfo 0.4.2.1", true, 4, false},
         {"MediaInfoLib - v0.5.1.0", true, 5, false},
         {"MediaInfoLib - v0.5.1.0", false, 0, true},  // new generation on an old system
@@ -24,10 +19,10 @@ TEST(ProbeVersion, MapsVersionTextsToGenerations) {
         {"MediaInfoLib - v23.04", false, 0, true},
         {"Irgendwas", true, 0, false},
     };
-    for (const auto& c : cases) {
-        const LibraryProbe probe = ProbeVersion(QString::fromUtf8(c.version), c.nt5);
-        EXPECT_TRUE(probe.generation == c.generation && probe.red == c.red) << c.version << " nt5=" << c.nt5;
-        EXPECT_EQ(probe.caption, c.version);
+    for (const auto& [version, nt5, generation, red] : cases) {
+        const LibraryProbe probe = ProbeVersion(QString::fromUtf8(version), nt5);
+        EXPECT_TRUE(probe.generation == generation && probe.red == red) << version << " nt5=" << nt5;
+        EXPECT_EQ(probe.caption, version);
     }
 }
 
@@ -72,10 +67,7 @@ TEST(OldVocabulary, ContainersCodecsAndNumbers) {
     says["A0 Format_Profile"] = "Layer 1";
     says["V0 Format_Version"] = "";  // a program stream without video
     EXPECT_EQ(old({"A0 Codec", "G0 Format"}), (QStringList{"MPA1/2", "MPEG-PS"}));
-    says["G0 Format"] = "MPEG Video";
-    says["G0 Format_Version"] = "Version 1";
-    EXPECT_EQ(old({"G0 Format", "G0 AudioCount"}), (QStringList{"MPV1", "0"}));
     says["G0 Format"] = says["G0 Format_String"] = "MPEG-4";
     EXPECT_EQ(old({"G0 Format", "G0 AudioCount", "G0 Format_String"}), (QStringList{"MPEG-4", "", "MPEG-4"}))
-        << "only a video elementary stream counts 0 tracks";
+        << "only a video elementary stream (the real-media tests' matter) counts 0 tracks";
 }

@@ -39,26 +39,8 @@ TEST(TitleSetPass, AlikeSourcesShareATitleSetAndEveryDifferenceCounts) {
     }
 }
 
-TEST(SourceTable, RemoveShiftsAndEmptiesTheFreedRecord) {
-    SourceTable table = TableOf({Source("a"), Source("b"), Source("c"), Source("d")});
-    table[3].Kapitel = "00:01:00.000";
-    table.remove(1);
-    ASSERT_EQ(table.count(), 3);
-    EXPECT_EQ(table.paths(), (QStringList{"a", "c", "d"}));
-    EXPECT_EQ(table[2].Kapitel, "00:01:00.000");
-    EXPECT_EQ(table[4], MPEGInfo());
-
-    SourceTable full;
-    for (int i = 0; i < kMaxSources; ++i)
-        full.append(QString::number(i));
-    EXPECT_TRUE(full.isFull());
-    EXPECT_EQ(full.append("zu viel"), 0);
-    full.remove(0);
-    EXPECT_EQ(full[kMaxSources], MPEGInfo());
-    full.removeAll();
-    EXPECT_TRUE(full.isEmpty() && full[1] == MPEGInfo());
-}
-
+// Removing, moving and emptying are the source tab's tests (records move with their marks).
+// A 480x576 note and PAL meeting NTSC are the source and structure tabs' matter.
 TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
     const QString players = " nicht DVD-gerecht (PAL): viele, aber nicht alle Player spielen das ab.";
     const std::tuple<const char*, const char*, QString> cases[] = {
@@ -67,7 +49,6 @@ TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
         {"352x576", "25.000", QString()},
         {"352x288", "25.000", QString()},
         {"na", "na", QString()},
-        {"480x576", "25.000", "Bildgröße 480x576 ist" + players},
         {"352x288", "23.976", "Bildrate 23.976 fps ist" + players},
         {"720x480", "29.970", "Bildgröße 720x480 und Bildrate 29.970 fps sind" + players}};
     for (const auto& [size, rate, note] : cases) {
@@ -80,9 +61,7 @@ TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
     ntsc.Bildwiederholrate = "29.970";
     MPEGInfo film = Source("c");
     film.Bildwiederholrate = "23.976";
-    EXPECT_FALSE(MixesSystems(TableOf({Source("a"), Source("a")})));
-    EXPECT_FALSE(MixesSystems(TableOf({ntsc, film})));
-    EXPECT_TRUE(MixesSystems(TableOf({Source("a"), ntsc})));
+    EXPECT_FALSE(MixesSystems(TableOf({ntsc, film}))) << "film and NTSC are one system";
 }
 
 // How close the estimate comes is the end-to-end run's matter; here the discs and the warnings.
