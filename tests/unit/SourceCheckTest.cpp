@@ -14,9 +14,6 @@ namespace {
 
 const QString kNotLoaded = QStringLiteral("Die Datei wird nicht geladen.");
 
-const QByteArray kPci = QByteArray::fromHex("000001BF03D4");
-const QByteArray kDsi = QByteArray::fromHex("000001BF03FA");
-
 // Video fields, then per track: format, its text, bitrate, rate, DVD language and bitrate (255: none).
 QStringList Fields(const MPEGInfo& r) {
     QStringList f{r.Format,      r.FormatStr, r.Spieldauer, r.Bildgroesse, r.Bildwiederholrate,
@@ -214,7 +211,8 @@ TEST_F(SourceTest, AnalysisNothingIsAddedWhenTheLibraryDoesNotLoadOrTheTableIsFu
 
 TEST(HasNavPacks, SignatureMustEndWithinTheWindow) {
     TempFolder folder;
-    for (const QByteArray& signature : {kPci, kDsi})
+    for (const QByteArray& signature :
+         {QByteArray::fromHex("000001BF03D4"), QByteArray::fromHex("000001BF03FA")})
         for (int late : {0, 1}) {
             QByteArray bytes(kNavPackWindow + 100, '\0');
             bytes.replace(kNavPackWindow - signature.size() + late, signature.size(), signature);

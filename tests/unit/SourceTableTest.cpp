@@ -4,15 +4,6 @@
 #include "support/TestSupport.h"
 #include "unit/Sources.h"
 
-namespace {
-
-std::vector<int> Sets(const SourceTable& table) {
-    std::vector<int> sets;
-    for (int i = 1; i <= table.count(); ++i)
-        sets.push_back(table[i].VTS);
-    return sets;
-}
-
 // Alike sources share a title set (play time and format text do not count); any
 // difference opens a new one, with no merging back; both track slots count, as do
 // languages a loaded project may hold. The user's breaks are the structure tab's tests.
@@ -33,9 +24,9 @@ TEST(TitleSetPass, AlikeSourcesShareATitleSetAndEveryDifferenceCounts) {
     for (const auto& [sources, sets] : cases) {
         SourceTable table = TableOf(sources);
         EXPECT_EQ(table.titleSetPass(), sets.back());
-        EXPECT_EQ(Sets(table), sets);
         for (int i = 1; i <= table.count(); ++i)
-            EXPECT_EQ(table[i].Hart, i > 1 && sets[i - 1] != sets[i - 2]) << i;
+            EXPECT_TRUE(table[i].VTS == sets[i - 1] && table[i].Hart == (i > 1 && sets[i - 1] != sets[i - 2]))
+                << i;
     }
 }
 
@@ -89,5 +80,3 @@ TEST(DiscEstimate, AgainstDvd5AndDvd9AndAWarningOnlyWhenBurning) {
         QStringList{"Das Ergebnis passt voraussichtlich nicht auf eine DVD-5 (etwa 4.883 MB, eine DVD-5 "
                     "fasst 4.483 MB)."});
 }
-
-}  // namespace
