@@ -153,7 +153,17 @@ TEST_F(Acquisition, DiscRipUsesTheAddressAndNamesTheFileAfterTheLabel) {
     EXPECT_FALSE(QFileInfo::exists(temp()) || log().contains("Fehler:"));
 }
 
-TEST_F(Acquisition, DiscWithoutMainTrackIsNoVcd) {
+// Without the helper or a disc nothing runs; a disc without the main track is no (S)VCD.
+TEST_F(Acquisition, NothingIsRippedWithoutHelperDiscOrMainTrack) {
+    ctx.values.tools[Tool::lkVCDxRip] = dir.file("bin/lkVCDxRip");
+    RipDiscs(ctx, {"/dev/sr0: (1:0:0) DISC"}, job);
+    EXPECT_EQ(ctx.lines(),
+              QStringList({"Rippen", "========", "", "Fehler:    Die lkVCDxRip.exe wurde nicht gefunden."}));
+    useHelper(VcdTrack());
+    RipDiscs(ctx, {"/dev/sr0: (1:0:0) - Leer -"}, job);
+    EXPECT_EQ(ctx.scripted.takeTexts(), QStringList{"Es sind keine Datenträger eingelegt."});
+    EXPECT_EQ(ctx.lines().last(), "Fehler:    Es sind keine Datenträger eingelegt.");
+    EXPECT_FALSE(QFileInfo::exists(arguments()));
     const QString entry = dir.file("fehlt") + ": (1:0:0) AUDIO";
     const QStringList notice{"Fehler:    Die Quelle ist keine (S)VCD.",
                              "Rippen:    Beim Extrahieren des Images", "           " + entry,
@@ -167,18 +177,6 @@ TEST_F(Acquisition, DiscWithoutMainTrackIsNoVcd) {
     }
     EXPECT_TRUE(added.isEmpty());
     EXPECT_EQ(FileBytes(old), "alt") << "kept: the disc is no (S)VCD";
-}
-
-TEST_F(Acquisition, NothingHappensWithoutHelperOrDisc) {
-    ctx.values.tools[Tool::lkVCDxRip] = dir.file("bin/lkVCDxRip");
-    RipDiscs(ctx, {"/dev/sr0: (1:0:0) DISC"}, job);
-    EXPECT_EQ(ctx.lines(),
-              QStringList({"Rippen", "========", "", "Fehler:    Die lkVCDxRip.exe wurde nicht gefunden."}));
-    useHelper(VcdTrack());
-    RipDiscs(ctx, {"/dev/sr0: (1:0:0) - Leer -"}, job);
-    EXPECT_EQ(ctx.scripted.takeTexts(), QStringList{"Es sind keine Datenträger eingelegt."});
-    EXPECT_EQ(ctx.lines().last(), "Fehler:    Es sind keine Datenträger eingelegt.");
-    EXPECT_FALSE(QFileInfo::exists(arguments()));
 }
 
 // Only the temp folder is emptied, even when it links elsewhere.
