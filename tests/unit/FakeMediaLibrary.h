@@ -19,7 +19,7 @@ class FakeMediaLibrary : public MediaLibrary {
 
     void set(const QString& path, MediaStream kind, int number, const QString& parameter,
              const QString& value) {
-        values_[path][Key(kind, number, parameter)] = value;
+        values_[path][{kind, number, parameter}] = value;
     }
     // A readable file: open() succeeds even when no parameter is set.
     void add(const QString& path) { values_[path]; }
@@ -50,7 +50,7 @@ class FakeMediaLibrary : public MediaLibrary {
             misuse << QStringLiteral("get without open: ") + parameter;
             return QString();
         }
-        return current_->value(Key(kind, number, parameter));
+        return current_->value({kind, number, parameter});
     }
     void close() override {
         ++closes;
@@ -58,12 +58,9 @@ class FakeMediaLibrary : public MediaLibrary {
     }
 
   private:
-    static QString Key(MediaStream kind, int number, const QString& parameter) {
-        return QStringLiteral("%1/%2/%3").arg(static_cast<int>(kind)).arg(number).arg(parameter);
-    }
-
-    QMap<QString, QMap<QString, QString>> values_;
-    QMap<QString, QString>* current_ = nullptr;
+    using Values = QMap<std::tuple<MediaStream, int, QString>, QString>;
+    QMap<QString, Values> values_;
+    Values* current_ = nullptr;
     bool loaded_ = false;
 };
 
@@ -72,7 +69,6 @@ class FakeMediaLibrary : public MediaLibrary {
 struct FakeTrack {
     QString codec = "MPA1/2", codecText = "MPEG-1 Audio Layer 2", bitrate = "224 kb/s";
     QString rateText = "44.1 KHz", rate = "44100";  // old generation, new generation
-    QString channels = "2";
 };
 
 // An AC-3 track, 48 kHz at 192 kbit/s.
@@ -81,30 +77,24 @@ inline FakeTrack Ac3Track() {
 }
 
 inline void SetTrack(FakeMediaLibrary& lib, const QString& path, int track, const FakeTrack& t) {
-    const std::pair<const char*, QString> values[] = {{"Codec", t.codec},
-                                                      {"Codec_String", t.codecText},
-                                                      {"BitRate_String", t.bitrate},
-                                                      {"SamplingRate_String", t.rateText},
-                                                      {"SamplingRate", t.rate},
-                                                      {"Channels", t.channels}};
-    for (const auto& [parameter, value] : values)
-        lib.set(path, MediaStream::Audio, track, QLatin1String(parameter), value);
+    lib.set(path, MediaStream::Audio, track, "Codec", t.codec);
+    lib.set(path, MediaStream::Audio, track, "Codec_String", t.codecText);
+    lib.set(path, MediaStream::Audio, track, "BitRate_String", t.bitrate);
+    lib.set(path, MediaStream::Audio, track, "SamplingRate_String", t.rateText);
+    lib.set(path, MediaStream::Audio, track, "SamplingRate", t.rate);
 }
 
 // A video file: format, play time in ms, audio count and the usual picture.
 inline void SetVideo(FakeMediaLibrary& lib, const QString& path, const QString& format,
                      const QString& audioCount, const QString& playTime = QStringLiteral("3725000")) {
-    const std::tuple<MediaStream, const char*, QString> values[] = {
-        {MediaStream::General, "Format", format},
-        {MediaStream::General, "Format_String", format + " text"},
-        {MediaStream::General, "PlayTime", playTime},
-        {MediaStream::General, "AudioCount", audioCount},
-        {MediaStream::Video, "Width", "480"},
-        {MediaStream::Video, "Height", "576"},
-        {MediaStream::Video, "FrameRate", "25"},
-        {MediaStream::Video, "AspectRatio_String", "4/3"}};
-    for (const auto& [kind, parameter, value] : values)
-        lib.set(path, kind, 0, QLatin1String(parameter), value);
+    lib.set(path, MediaStream::General, 0, "Format", format);
+    lib.set(path, MediaStream::General, 0, "Format_String", format + " text");
+    lib.set(path, MediaStream::General, 0, "PlayTime", playTime);
+    lib.set(path, MediaStream::General, 0, "AudioCount", audioCount);
+    lib.set(path, MediaStream::Video, 0, "Width", "480");
+    lib.set(path, MediaStream::Video, 0, "Height", "576");
+    lib.set(path, MediaStream::Video, 0, "FrameRate", "25");
+    lib.set(path, MediaStream::Video, 0, "AspectRatio_String", "4/3");
 }
 
 // A separate audio file (companion of an elementary stream).

@@ -4,15 +4,6 @@
 #include "support/TestSupport.h"
 #include "unit/Sources.h"
 
-namespace {
-
-std::vector<int> Sets(const SourceTable& table) {
-    std::vector<int> sets;
-    for (int i = 1; i <= table.count(); ++i)
-        sets.push_back(table[i].VTS);
-    return sets;
-}
-
 // Alike sources share a title set (play time and format text do not count); any
 // difference opens a new one, with no merging back; both track slots count, as do
 // languages a loaded project may hold. The user's breaks are the structure tab's tests.
@@ -33,32 +24,14 @@ TEST(TitleSetPass, AlikeSourcesShareATitleSetAndEveryDifferenceCounts) {
     for (const auto& [sources, sets] : cases) {
         SourceTable table = TableOf(sources);
         EXPECT_EQ(table.titleSetPass(), sets.back());
-        EXPECT_EQ(Sets(table), sets);
         for (int i = 1; i <= table.count(); ++i)
-            EXPECT_EQ(table[i].Hart, i > 1 && sets[i - 1] != sets[i - 2]) << i;
+            EXPECT_TRUE(table[i].VTS == sets[i - 1] && table[i].Hart == (i > 1 && sets[i - 1] != sets[i - 2]))
+                << i;
     }
 }
 
-TEST(SourceTable, RemoveShiftsAndEmptiesTheFreedRecord) {
-    SourceTable table = TableOf({Source("a"), Source("b"), Source("c"), Source("d")});
-    table[3].Kapitel = "00:01:00.000";
-    table.remove(1);
-    ASSERT_EQ(table.count(), 3);
-    EXPECT_EQ(table.paths(), (QStringList{"a", "c", "d"}));
-    EXPECT_EQ(table[2].Kapitel, "00:01:00.000");
-    EXPECT_EQ(table[4], MPEGInfo());
-
-    SourceTable full;
-    for (int i = 0; i < kMaxSources; ++i)
-        full.append(QString::number(i));
-    EXPECT_TRUE(full.isFull());
-    EXPECT_EQ(full.append("zu viel"), 0);
-    full.remove(0);
-    EXPECT_EQ(full[kMaxSources], MPEGInfo());
-    full.removeAll();
-    EXPECT_TRUE(full.isEmpty() && full[1] == MPEGInfo());
-}
-
+// Removing, moving and emptying are the source tab's tests (records move with their marks).
+// A 480x576 note and PAL meeting NTSC are the source and structure tabs' matter.
 TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
     const QString players = " nicht DVD-gerecht (PAL): viele, aber nicht alle Player spielen das ab.";
     const std::tuple<const char*, const char*, QString> cases[] = {
@@ -67,7 +40,6 @@ TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
         {"352x576", "25.000", QString()},
         {"352x288", "25.000", QString()},
         {"na", "na", QString()},
-        {"480x576", "25.000", "Bildgröße 480x576 ist" + players},
         {"352x288", "23.976", "Bildrate 23.976 fps ist" + players},
         {"720x480", "29.970", "Bildgröße 720x480 und Bildrate 29.970 fps sind" + players}};
     for (const auto& [size, rate, note] : cases) {
@@ -80,9 +52,7 @@ TEST(PlayerCompliance, PalDvdPicturesPassOthersGetANoteAndOneDiscIsOneSystem) {
     ntsc.Bildwiederholrate = "29.970";
     MPEGInfo film = Source("c");
     film.Bildwiederholrate = "23.976";
-    EXPECT_FALSE(MixesSystems(TableOf({Source("a"), Source("a")})));
-    EXPECT_FALSE(MixesSystems(TableOf({ntsc, film})));
-    EXPECT_TRUE(MixesSystems(TableOf({Source("a"), ntsc})));
+    EXPECT_FALSE(MixesSystems(TableOf({ntsc, film}))) << "film and NTSC are one system";
 }
 
 // How close the estimate comes is the end-to-end run's matter; here the discs and the warnings.
@@ -110,5 +80,3 @@ TEST(DiscEstimate, AgainstDvd5AndDvd9AndAWarningOnlyWhenBurning) {
         QStringList{"Das Ergebnis passt voraussichtlich nicht auf eine DVD-5 (etwa 4.883 MB, eine DVD-5 "
                     "fasst 4.483 MB)."});
 }
-
-}  // namespace

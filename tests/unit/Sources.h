@@ -7,17 +7,8 @@
 // MP2 at 224 kbit/s and 44.1 kHz (256 kbit/s on the DVD), track 1 AC-3 at 192 kbit/s and
 // 48 kHz (kept), German and English; no title set yet.
 inline MPEGInfo Source(const QString& path, int tracks = 1) {
-    MPEGInfo r{path,
-               false,
-               false,
-               {},
-               "MPEG2",
-               "MPEG-2 PS",
-               "3725",
-               "480x576",
-               "25",
-               "4:3",
-               QString::number(tracks)};
+    MPEGInfo r{path, false, false, {}, "MPEG2", "MPEG-PS", "3725", "480x576", "25", "4:3"};
+    r.Tonspuren = QString::number(tracks);
     r.TonFormatStr = {" ", " "};
     r.TonAbtastrate = {"---", "---"};
     for (int t = 0; t < tracks; ++t) {

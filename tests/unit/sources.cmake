@@ -1,5 +1,4 @@
 tav_test(sources_test SOURCES
   unit/FakeMediaLibrary.h
   unit/MediaInfoTest.cpp
-  unit/AdmissionTest.cpp
-  unit/AnalysisTest.cpp)
+  unit/SourceCheckTest.cpp)
