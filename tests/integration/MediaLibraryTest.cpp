@@ -66,9 +66,6 @@ TEST_F(MediaLibraryTest, VersionNamesTheNewGenerationWhichAnswersInTheOldVocabul
     const MediaFile low(lib, TestMedia::Mp2Low());
     EXPECT_EQ(low.audio(0, QStringLiteral("BitRate_String")), QStringLiteral("64 kb/s"));
     EXPECT_EQ(low.audio(0, QStringLiteral("SamplingRate_String")), QStringLiteral("32 KHz"));
-    const MediaFile mp3(lib, TestMedia::Mp3Audio());
-    EXPECT_EQ(mp3.audio(0, QStringLiteral("Codec")), QStringLiteral("MPA1L3"));
-    EXPECT_EQ(mp3.audio(0, QStringLiteral("Codec_String")), QStringLiteral("MPEG-1 Audio Layer 3"));
 }
 
 TEST_F(MediaLibraryTest, AnalysesProgramAndElementaryStreams) {
@@ -100,7 +97,7 @@ TEST_F(MediaLibraryTest, AnalysesProgramAndElementaryStreams) {
 }
 
 TEST_F(MediaLibraryTest, RefusesWhatCannotBeConverted) {
-    const QString mp3 = TestMedia::Mp3Audio(), text = TestMedia::TextAsMpg(), ac3 = TestMedia::SvcdMp2Ac3(),
+    const QString mp3 = TestMedia::Mp3Audio(), ac3 = TestMedia::SvcdMp2Ac3(),
                   twoAc3 = TestMedia::SvcdTwoAc3();
     const QString format =
         QStringLiteral("Die Datei %1 hat das Format\r\n\r\n%2\r\n\r\nDie Datei wird nicht geladen.");
@@ -108,7 +105,6 @@ TEST_F(MediaLibraryTest, RefusesWhatCannotBeConverted) {
         "Die Tonspur(en) der Datei %1 sind vom Format\r\n\r\n%2\r\n\r\nDie dafür benötigte jrDMUX.exe wurde "
         "nicht gefunden. Die Datei wird nicht geladen.");
     const QList<QPair<QString, QString>> cases{{mp3, format.arg(mp3, "MPEG Audio")},
-                                               {text, format.arg(text, "")},
                                                {ac3, needsJrDmux.arg(ac3, "MPA1/2 AC3")},
                                                {twoAc3, needsJrDmux.arg(twoAc3, "AC3 AC3")}};
     for (const auto& [path, message] : cases) {

@@ -48,6 +48,6 @@ class TestMedia {
     static QStringList Tone(int rate, int frequency = 440);
     // A program stream: a picture of the size and a 44.1 kHz tone, with ffmpeg's output options.
     static QString Stream(const QString& name, const QString& size, const QStringList& options);
-    // Runs a tool; false (with its output as a warning) when it fails.
-    static bool Run(const QString& program, const QStringList& arguments);
+    // Folder()/name, made once by a shell script given the temporary path as $0, then arguments.
+    static QString Shell(const QString& name, const QString& script, const QStringList& arguments = {});
 };
