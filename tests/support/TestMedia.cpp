@@ -50,10 +50,7 @@ QString TestMedia::Shell(const QString& name, const QString& script, const QStri
 }
 
 QString TestMedia::Make(const QString& name, const QStringList& arguments) {
-    return Once(name, [&](const QString& temporary) {
-        return MediaCheck::Runs("ffmpeg", QStringList{"-nostdin", "-y", "-loglevel", "error"} + arguments +
-                                              QStringList{temporary});
-    });
+    return Shell(name, "exec ffmpeg -nostdin -y -loglevel error \"$@\" \"$0\"", arguments);
 }
 
 QString TestMedia::SvcdTwoTracks() {
