@@ -1,6 +1,7 @@
-// Runs with the real tools on media made at test time: whole conversions from the
-// sources to the DVD folder and the ISO image, single steps, the run's log, and the
-// menu files the authoring uses.
+// Runs with the real tools on media made at test time: the installed libmediainfo's binding,
+// admission and analysis (what the analysis derives from its answers is the unit tests'
+// matter), whole conversions from the sources to the DVD folder and the ISO image, single
+// steps, the run's log, and the menu files the authoring uses.
 
 #include <QRegularExpression>
 
@@ -11,6 +12,7 @@
 #include "pipeline/Muxen.h"
 #include "pipeline/SizeEstimate.h"
 #include "pipeline/Upmix.h"
+#include "sources/Admission.h"
 #include "sources/Analysis.h"
 #include "sources/LibMediaInfo.h"
 #include "support/FakeRunContext.h"
@@ -19,10 +21,94 @@
 
 namespace {
 
+constexpr int kNewGeneration = 5;
+
+// What the analysis took from the library: container, length, picture, navigation
+// packs, and per track its format (index and text), bitrate index and sample rate;
+// the companions of an elementary stream.
+QString Describe(const MPEGInfo& r) {
+    QStringList f{r.Format, r.FormatStr, r.Spieldauer + " s", r.Bildgroesse + " @ " + r.Bildwiederholrate,
+                  r.AspectRatio};
+    if (r.NavPacks) f << QStringLiteral("nav");
+    for (int j = 0; j < r.trackCount(); ++j)
+        f << QString::number(r.TonFormat[j]) + ' ' + r.TonFormatStr[j] + " #" +
+                 QString::number(r.TonBitrate[j]) + ' ' + r.TonAbtastrate[j];
+    for (int j = 0; r.Elementar && j < r.trackCount(); ++j)
+        f << QFileInfo(r.TonDatei[j]).fileName();
+    return f.join(QStringLiteral(" | "));
+}
+
+class MediaLibraryTest : public ::testing::Test {
+  protected:
+    bool admit(const QString& path, bool jrDmux) {
+        return AdmitBySize(path, jrDmux, dialogs) &&
+               AdmitByContent(path, kNewGeneration, lib, jrDmux, dialogs);
+    }
+
+    LibMediaInfo lib;
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(MediaLibraryTest, VersionNamesTheNewGenerationWhichAnswersInTheOldVocabulary) {
+    const QString version = lib.version();
+    EXPECT_TRUE(version.startsWith(QLatin1String("MediaInfoLib - v"))) << version.toStdString();
+    EXPECT_EQ(ProbeVersion(version, true).generation, kNewGeneration);
+    EXPECT_FALSE(lib.load(4)) << "there is no old-generation interface";
+
+    LibMediaInfo missing(QStringLiteral("libkeinemediainfo.so.0"));
+    EXPECT_EQ(missing.version(), QString());
+    EXPECT_FALSE(missing.load(kNewGeneration));
+    EXPECT_FALSE(missing.open(TestMedia::Vcd()));
+    missing.unload();
+
+    // What the analyses below do not show: texts the library words differently.
+    const LibrarySession session(lib, kNewGeneration);
+    ASSERT_TRUE(session.loaded());
+    // The library itself says "48.0 kb/s" and "44.1 kHz" here.
+    const MediaFile low(lib, TestMedia::Svcd48kbit());
+    EXPECT_EQ(low.audio(0, QStringLiteral("BitRate_String")), QStringLiteral("48 kb/s"));
+    EXPECT_EQ(low.audio(0, QStringLiteral("SamplingRate_String")), QStringLiteral("44.1 KHz"));
+}
+
+TEST_F(MediaLibraryTest, AnalysesAndAdmitsProgramAndElementaryStreamsAndRefusesWhatCannotBeConverted) {
+    const QString mp2 = QStringLiteral("0 MPEG-1 Audio Layer 2 #7 44.1 KHz");
+    const QString svcd = QStringLiteral("MPEG2 | MPEG-PS | 3 s | 480x576 @ 25 | 0.833 | ") + mp2;
+    const QList<QPair<QString, QString>> cases{
+        {TestMedia::Svcd(), svcd},
+        {TestMedia::SvcdTwoTracks(), svcd + " | " + mp2},
+        {TestMedia::SvcdMp2Ac3(), svcd + " | 1 AC-3 #6 48 KHz"},
+        {TestMedia::Svcd169(), "MPEG2 | MPEG-PS | 3 s | 480x576 @ 25 | 16:9 | " + mp2},
+        {TestMedia::Dvd(),
+         "MPEG2 | MPEG-PS | 3 s | 720x576 @ 25 | 5:4 | nav | 0 MPEG-1 Audio Layer 2 #7 48 KHz"},
+        {TestMedia::ElementaryM2v(),
+         "MPV2 | MPEG Video | 3 s | 480x576 @ 25 | 0.833 | " + mp2 + " | elementary.mp2"},
+        {TestMedia::ElementaryM1v(), "MPV1 | MPEG Video | 3 s | 352x288 @ 25 | 1.222 | " + mp2 +
+                                         " | 0 MPEG-1 Audio Layer 2 #6 44.1 KHz | elem1-0.mp2 | elem1-1.mp2"},
+    };
+    for (const auto& [path, expected] : cases) {
+        SourceTable table;
+        ASSERT_EQ(AnalyseSource(path, kNewGeneration, lib, table), 1) << path.toStdString();
+        EXPECT_EQ(Describe(table[1]), expected);
+        EXPECT_TRUE(admit(path, !table[1].Elementar))
+            << path.toStdString() << " (without jrDMUX if elementary)";
+    }
+    EXPECT_TRUE(dialogs.takeTexts().isEmpty());
+
+    const QString mp3 = TestMedia::Mp3Audio(), twoAc3 = TestMedia::SvcdTwoAc3();
+    EXPECT_FALSE(admit(mp3, false) || admit(twoAc3, false));
+    EXPECT_EQ(
+        dialogs.takeTexts(),
+        (QStringList{
+            "Die Datei " + mp3 + " hat das Format\r\n\r\nMPEG Audio\r\n\r\nDie Datei wird nicht geladen.",
+            "Die Tonspur(en) der Datei " + twoAc3 +
+                " sind vom Format\r\n\r\nAC3 AC3\r\n\r\nDie dafür benötigte jrDMUX.exe wurde nicht "
+                "gefunden. Die Datei wird nicht geladen."}));
+}
+
 // Analyses a file into the run's table, as adding it on the source tab does.
 MPEGInfo& Add(FakeRunContext& ctx, const QString& path) {
     LibMediaInfo library;
-    const int i = AnalyseSource(path, 5, library, ctx.table);
+    const int i = AnalyseSource(path, kNewGeneration, library, ctx.table);
     EXPECT_GT(i, 0) << path.toStdString();
     ctx.table.titleSetPass();
     return ctx.table[i];
