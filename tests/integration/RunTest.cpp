@@ -263,9 +263,7 @@ TEST_P(TemporaryFiles, GoWhenAskedAndTheUsersFilesStayWhateverTheirPaths) {
 INSTANTIATE_TEST_SUITE_P(Policies, TemporaryFiles,
                          ::testing::Values(kKeepFiles, kDeleteAtOnce, kDeleteAfterMux));
 
-using PipelineTest = EndToEnd;
-
-TEST_F(PipelineTest, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource) {
+TEST_F(EndToEnd, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource) {
     Add(ctx, TestMedia::SvcdTwoTracks());
     run(Demultiplex);
     // "Nein" to "Sofort abbrechen?" while track 0 is upmixed (one tool at a time):
@@ -302,15 +300,12 @@ QStringList Normalised(const QStringList& lines, const QString& dir) {
     return result;
 }
 
-TEST(RunLog, AFullRunOfTheFirstThreeStepsOverTwoSources) {
-    TempFolder dir;
-    FakeRunContext ctx(dir.path());
-    ctx.useRealTools();
+TEST_F(EndToEnd, WritesTheRunLogOfTheFirstThreeStepsOverTwoSources) {
     ProgramSettings& s = ctx.values;
     s.tempPolicy = kDeleteAtOnce;
+    s.image = false;
     s.tools[Tool::DVDauthor] = dir.file("dvdauthor");  // missing: the run ends at authoring
     ctx.controlState.priorityText = QStringLiteral("Normal");
-    ctx.controlState.stageText = QStringLiteral("SVCD MPEG demuxen");
     ctx.controlState.libraryText = QStringLiteral("MediaInfoLib - v23.04");
     Add(ctx, TestMedia::Vcd()).Kapitel = QStringLiteral("00:00:01.000,00:00:02.000");
     Add(ctx, TestMedia::SvcdMp2Ac3());
