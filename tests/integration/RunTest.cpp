@@ -38,18 +38,13 @@ QString Describe(const MPEGInfo& r) {
     return f.join(QStringLiteral(" | "));
 }
 
-class MediaLibraryTest : public ::testing::Test {
-  protected:
-    bool admit(const QString& path, bool jrDmux) {
-        return AdmitBySize(path, jrDmux, dialogs) &&
-               AdmitByContent(path, kNewGeneration, lib, jrDmux, dialogs);
-    }
-
+TEST(MediaLibrary, TheNewGenerationAnswersInTheOldWordsAnalysesAdmitsAndRefusesRealMedia) {
     LibMediaInfo lib;
     ScriptedDialogs dialogs;
-};
-
-TEST_F(MediaLibraryTest, VersionNamesTheNewGenerationWhichAnswersInTheOldVocabulary) {
+    const auto admit = [&](const QString& path, bool jrDmux) {
+        return AdmitBySize(path, jrDmux, dialogs) &&
+               AdmitByContent(path, kNewGeneration, lib, jrDmux, dialogs);
+    };
     const QString version = lib.version();
     EXPECT_TRUE(version.startsWith(QLatin1String("MediaInfoLib - v"))) << version.toStdString();
     EXPECT_EQ(ProbeVersion(version, true).generation, kNewGeneration);
@@ -68,9 +63,7 @@ TEST_F(MediaLibraryTest, VersionNamesTheNewGenerationWhichAnswersInTheOldVocabul
     const MediaFile low(lib, TestMedia::Svcd48kbit());
     EXPECT_EQ(low.audio(0, QStringLiteral("BitRate_String")), QStringLiteral("48 kb/s"));
     EXPECT_EQ(low.audio(0, QStringLiteral("SamplingRate_String")), QStringLiteral("44.1 KHz"));
-}
 
-TEST_F(MediaLibraryTest, AnalysesAndAdmitsProgramAndElementaryStreamsAndRefusesWhatCannotBeConverted) {
     const QString mp2 = QStringLiteral("0 MPEG-1 Audio Layer 2 #7 44.1 KHz");
     const QString svcd = QStringLiteral("MPEG2 | MPEG-PS | 3 s | 480x576 @ 25 | 0.833 | ") + mp2;
     const QList<QPair<QString, QString>> cases{
