@@ -54,12 +54,10 @@ TEST(MediaLibrary, TheNewGenerationAnswersInTheOldWordsAnalysesAdmitsAndRefusesR
     EXPECT_EQ(missing.version(), QString());
     EXPECT_FALSE(missing.load(kNewGeneration));
     EXPECT_FALSE(missing.open(TestMedia::Vcd()));
-    missing.unload();
 
-    // What the analyses below do not show: texts the library words differently.
+    // Texts the analyses below do not show, which the library words differently ("48.0 kb/s", "44.1 kHz").
     const LibrarySession session(lib, kNewGeneration);
     ASSERT_TRUE(session.loaded());
-    // The library itself says "48.0 kb/s" and "44.1 kHz" here.
     const MediaFile low(lib, TestMedia::Svcd48kbit());
     EXPECT_EQ(low.audio(0, QStringLiteral("BitRate_String")), QStringLiteral("48 kb/s"));
     EXPECT_EQ(low.audio(0, QStringLiteral("SamplingRate_String")), QStringLiteral("44.1 KHz"));
