@@ -129,18 +129,12 @@ INSTANTIATE_TEST_SUITE_P(EveryUnit, ResumeProof,
 TEST(InstallTest, InstalledProgramConvertsAProjectFromTheCommandLine) {
     TempFolder root;
     const QString usr = root.file("dest/usr");
-    int code = -1;
-    MediaCheck::Run(
-        "env", {"DESTDIR=" + root.file("dest"), TAV_CMAKE, "--install", TAV_PROGRAM_DIR, "--prefix", "/usr"},
-        &code);
-    ASSERT_EQ(code, 0);
+    ASSERT_TRUE(MediaCheck::Runs("env", {"DESTDIR=" + root.file("dest"), TAV_CMAKE, "--install",
+                                         TAV_PROGRAM_DIR, "--prefix", "/usr"}));
     const QString id = "/org.example.tavrolin";
-    MediaCheck::Run(
-        "sh",
-        {"-c", "desktop-file-validate $0 && appstreamcli validate --no-net $1",
-         usr + "/share/applications" + id + ".desktop", usr + "/share/metainfo" + id + ".metainfo.xml"},
-        &code);
-    EXPECT_EQ(code, 0);
+    EXPECT_TRUE(MediaCheck::Runs("sh", {"-c", "desktop-file-validate $0 && appstreamcli validate --no-net $1",
+                                        usr + "/share/applications" + id + ".desktop",
+                                        usr + "/share/metainfo" + id + ".metainfo.xml"}));
     EXPECT_TRUE(QFile::exists(usr + "/share/icons/hicolor/scalable/apps/org.example.tavrolin.svg"));
 
     // A project, saved by the driver, with a main menu whose stored menu file is gone; a setting of the
@@ -155,6 +149,7 @@ TEST(InstallTest, InstalledProgramConvertsAProjectFromTheCommandLine) {
     ASSERT_TRUE(QFile::remove(root.file("p/menue")));
     root.write("config/tavrolin/tavrolin.ini", "[Allgemein]\r\nTemporär=2\r\n");
     MediaCheck::Run("chmod", {"-R", "a-w", root.file("dest")});
+    int code = -1;
     const auto convert = [&](const QStringList& arguments) {
         return MediaCheck::Run(
             "env",

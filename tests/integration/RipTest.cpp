@@ -44,8 +44,7 @@ TEST_F(RipWindow, ExtractedImagesBecomeSourcesWithTheirEntryPoints) {
     EXPECT_FALSE(log.contains("Fehler:")) << log.toStdString();
     EXPECT_TRUE(log.contains(QRegularExpression("vcdxrip \\(GNU VCDImager\\) [0-9]+\\.[0-9]+")))
         << "the helper names its version";
-    const QString vcd = rip + "/Film_CD1.mpg";
-    const QString svcd = rip + "/Film cd2.mpg";
+    const QString vcd = rip + "/Film_CD1.mpg", svcd = rip + "/Film cd2.mpg";
     EXPECT_EQ(FileBytes(vcd), FileBytes(TestMedia::Vcd()));
     EXPECT_EQ(FileBytes(svcd), FileBytes(TestMedia::Svcd()));
     EXPECT_FALSE(QFileInfo::exists(rip + "/temp"));

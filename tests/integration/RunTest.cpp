@@ -1,6 +1,7 @@
-// Runs with the real tools on media made at test time: whole conversions from the
-// sources to the DVD folder and the ISO image, single steps, the run's log, and the
-// menu files the authoring uses.
+// Runs with the real tools on media made at test time: the installed libmediainfo's binding,
+// admission and analysis (what the analysis derives from its answers is the unit tests'
+// matter), whole conversions from the sources to the DVD folder and the ISO image, single
+// steps, the run's log, and the menu files the authoring uses.
 
 #include <QRegularExpression>
 
@@ -11,6 +12,7 @@
 #include "pipeline/Muxen.h"
 #include "pipeline/SizeEstimate.h"
 #include "pipeline/Upmix.h"
+#include "sources/Admission.h"
 #include "sources/Analysis.h"
 #include "sources/LibMediaInfo.h"
 #include "support/FakeRunContext.h"
@@ -19,10 +21,85 @@
 
 namespace {
 
+constexpr int kNewGeneration = 5;
+
+// What the analysis took from the library: container, length, picture, navigation
+// packs, and per track its format (index and text), bitrate index and sample rate;
+// the companions of an elementary stream.
+QString Describe(const MPEGInfo& r) {
+    QStringList f{r.Format, r.FormatStr, r.Spieldauer + " s", r.Bildgroesse + " @ " + r.Bildwiederholrate,
+                  r.AspectRatio};
+    if (r.NavPacks) f << QStringLiteral("nav");
+    for (int j = 0; j < r.trackCount(); ++j)
+        f << QString::number(r.TonFormat[j]) + ' ' + r.TonFormatStr[j] + " #" +
+                 QString::number(r.TonBitrate[j]) + ' ' + r.TonAbtastrate[j];
+    for (int j = 0; r.Elementar && j < r.trackCount(); ++j)
+        f << QFileInfo(r.TonDatei[j]).fileName();
+    return f.join(QStringLiteral(" | "));
+}
+
+TEST(MediaLibrary, TheNewGenerationAnswersInTheOldWordsAnalysesAdmitsAndRefusesRealMedia) {
+    LibMediaInfo lib;
+    ScriptedDialogs dialogs;
+    const auto admit = [&](const QString& path, bool jrDmux) {
+        return AdmitBySize(path, jrDmux, dialogs) &&
+               AdmitByContent(path, kNewGeneration, lib, jrDmux, dialogs);
+    };
+    const QString version = lib.version();
+    EXPECT_TRUE(version.startsWith(QLatin1String("MediaInfoLib - v"))) << version.toStdString();
+    EXPECT_EQ(ProbeVersion(version, true).generation, kNewGeneration);
+    EXPECT_FALSE(lib.load(4)) << "there is no old-generation interface";
+
+    LibMediaInfo missing(QStringLiteral("libkeinemediainfo.so.0"));
+    EXPECT_EQ(missing.version(), QString());
+    EXPECT_FALSE(missing.load(kNewGeneration));
+    EXPECT_FALSE(missing.open(TestMedia::Vcd()));
+
+    // Texts the analyses below do not show, which the library words differently ("48.0 kb/s", "44.1 kHz").
+    const LibrarySession session(lib, kNewGeneration);
+    ASSERT_TRUE(session.loaded());
+    const MediaFile low(lib, TestMedia::Svcd48kbit());
+    EXPECT_EQ(low.audio(0, QStringLiteral("BitRate_String")), QStringLiteral("48 kb/s"));
+    EXPECT_EQ(low.audio(0, QStringLiteral("SamplingRate_String")), QStringLiteral("44.1 KHz"));
+
+    const QString mp2 = QStringLiteral("0 MPEG-1 Audio Layer 2 #7 44.1 KHz");
+    const QString svcd = QStringLiteral("MPEG2 | MPEG-PS | 3 s | 480x576 @ 25 | 0.833 | ") + mp2;
+    const QList<QPair<QString, QString>> cases{
+        {TestMedia::Svcd(), svcd},
+        {TestMedia::SvcdTwoTracks(), svcd + " | " + mp2},
+        {TestMedia::SvcdMp2Ac3(), svcd + " | 1 AC-3 #6 48 KHz"},
+        {TestMedia::Svcd169(), "MPEG2 | MPEG-PS | 3 s | 480x576 @ 25 | 16:9 | " + mp2},
+        {TestMedia::Dvd(),
+         "MPEG2 | MPEG-PS | 3 s | 720x576 @ 25 | 5:4 | nav | 0 MPEG-1 Audio Layer 2 #7 48 KHz"},
+        {TestMedia::ElementaryM2v(),
+         "MPV2 | MPEG Video | 3 s | 480x576 @ 25 | 0.833 | " + mp2 + " | elementary.mp2"},
+        {TestMedia::ElementaryM1v(), "MPV1 | MPEG Video | 3 s | 352x288 @ 25 | 1.222 | " + mp2 +
+                                         " | 0 MPEG-1 Audio Layer 2 #6 44.1 KHz | elem1-0.mp2 | elem1-1.mp2"},
+    };
+    for (const auto& [path, expected] : cases) {
+        SourceTable table;
+        ASSERT_EQ(AnalyseSource(path, kNewGeneration, lib, table), 1) << path.toStdString();
+        EXPECT_EQ(Describe(table[1]), expected);
+        EXPECT_TRUE(admit(path, !table[1].Elementar))
+            << path.toStdString() << " (without jrDMUX if elementary)";
+    }
+    EXPECT_TRUE(dialogs.takeTexts().isEmpty());
+
+    const QString mp3 = TestMedia::Mp3Audio(), twoAc3 = TestMedia::SvcdTwoAc3();
+    EXPECT_FALSE(admit(mp3, false) || admit(twoAc3, false));
+    EXPECT_EQ(
+        dialogs.takeTexts(),
+        (QStringList{
+            "Die Datei " + mp3 + " hat das Format\r\n\r\nMPEG Audio\r\n\r\nDie Datei wird nicht geladen.",
+            "Die Tonspur(en) der Datei " + twoAc3 +
+                " sind vom Format\r\n\r\nAC3 AC3\r\n\r\nDie dafür benötigte jrDMUX.exe wurde nicht "
+                "gefunden. Die Datei wird nicht geladen."}));
+}
+
 // Analyses a file into the run's table, as adding it on the source tab does.
 MPEGInfo& Add(FakeRunContext& ctx, const QString& path) {
     LibMediaInfo library;
-    const int i = AnalyseSource(path, 5, library, ctx.table);
+    const int i = AnalyseSource(path, kNewGeneration, library, ctx.table);
     EXPECT_GT(i, 0) << path.toStdString();
     ctx.table.titleSetPass();
     return ctx.table[i];
@@ -125,13 +202,7 @@ TEST_F(EndToEnd, AnEmptiedScriptIsRefusedByTheAuthorAndEndsTheRun) {
     ctx.onEditScript = [](QStringList& lines) { lines.clear(); };
     Add(ctx, TestMedia::Vcd());
     EXPECT_FALSE(RunConversion(ctx));
-    const QStringList log = ctx.lines();
-    const int banner = log.indexOf(QStringLiteral(" \\\\  DVDauthor - Ende"));
-    ASSERT_GT(banner, 0);
-    EXPECT_TRUE(log.mid(0, banner).join('\n').contains(QStringLiteral("Der Vorgang wurde")));
-    EXPECT_TRUE(log.contains(QStringLiteral("> XML-Script")));
-    EXPECT_EQ(log[log.size() - 4], QStringLiteral("-----------------------------"));
-    EXPECT_FALSE(log.join('\n').contains(QStringLiteral("[402]")));
+    EXPECT_TRUE(ctx.lines().contains(QStringLiteral("> XML-Script")));
 }
 
 // A run over sources in a folder whose name holds blanks, quotes, an ampersand and umlauts (an
@@ -183,9 +254,7 @@ TEST_P(TemporaryFiles, GoWhenAskedAndTheUsersFilesStayWhateverTheirPaths) {
 INSTANTIATE_TEST_SUITE_P(Policies, TemporaryFiles,
                          ::testing::Values(kKeepFiles, kDeleteAtOnce, kDeleteAfterMux));
 
-using PipelineTest = EndToEnd;
-
-TEST_F(PipelineTest, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource) {
+TEST_F(EndToEnd, AResumeAfterAnUpmixStoppedBetweenTracksRedoesTheWholeSource) {
     Add(ctx, TestMedia::SvcdTwoTracks());
     run(Demultiplex);
     // "Nein" to "Sofort abbrechen?" while track 0 is upmixed (one tool at a time):
@@ -222,15 +291,12 @@ QStringList Normalised(const QStringList& lines, const QString& dir) {
     return result;
 }
 
-TEST(RunLog, AFullRunOfTheFirstThreeStepsOverTwoSources) {
-    TempFolder dir;
-    FakeRunContext ctx(dir.path());
-    ctx.useRealTools();
+TEST_F(EndToEnd, WritesTheRunLogOfTheFirstThreeStepsOverTwoSources) {
     ProgramSettings& s = ctx.values;
     s.tempPolicy = kDeleteAtOnce;
+    s.image = false;
     s.tools[Tool::DVDauthor] = dir.file("dvdauthor");  // missing: the run ends at authoring
     ctx.controlState.priorityText = QStringLiteral("Normal");
-    ctx.controlState.stageText = QStringLiteral("SVCD MPEG demuxen");
     ctx.controlState.libraryText = QStringLiteral("MediaInfoLib - v23.04");
     Add(ctx, TestMedia::Vcd()).Kapitel = QStringLiteral("00:00:01.000,00:00:02.000");
     Add(ctx, TestMedia::SvcdMp2Ac3());
@@ -307,24 +373,18 @@ INSTANTIATE_TEST_SUITE_P(Track3Ends, UpmixSideBySide,
 
 }  // namespace
 
-// The three menu files made at build time: small PAL DVD menu streams whose buttons
-// carry the names the authoring script uses (dvdauthor takes them: MenuVariants above).
-TEST(Menus, AreSmallPalMpeg2ProgramStreamsWithTheScriptsButtons) {
-    const struct {
-        const char* name;
-        QList<QByteArray> buttons;
-    } menus[] = {{"dummymenu.vob", {}}, {"menu01sub.vob", {"SHOW", "DANKE"}}, {"menu02sub.vob", {"menu"}}};
-    for (const auto& menu : menus) {
-        const QString path = QStringLiteral(TAV_PROGRAM_DIR "/menue/") + menu.name;
-        SCOPED_TRACE(menu.name);
+// The three menu files made at build time: small PAL DVD menu streams; the two with buttons
+// carry a subpicture (dvdauthor takes their button names: MenuVariants above).
+TEST(Menus, AreSmallPalMpeg2ProgramStreamsWithSubpicturesOnlyForButtons) {
+    for (const QString name : {"dummymenu.vob", "menu01sub.vob", "menu02sub.vob"}) {
+        const QString path = QStringLiteral(TAV_PROGRAM_DIR "/menue/") + name;
+        SCOPED_TRACE(name.toStdString());
         EXPECT_LT(QFileInfo(path).size(), 200 * 1024);
         const QString probe =
             MediaCheck::Probe(path, "format=format_name:stream=codec_name,width,height,sample_rate");
         EXPECT_TRUE(probe.endsWith("\nmpeg") && probe.contains("mpeg2video,720,576") &&
                     probe.contains("mp2,48000"))
             << probe.toStdString();
-        EXPECT_EQ(probe.contains("dvd_subtitle"), !menu.buttons.isEmpty()) << "buttons only on the two menus";
-        for (const QByteArray& button : menu.buttons)
-            EXPECT_TRUE(FileBytes(path).contains(button)) << button.constData();
+        EXPECT_EQ(probe.contains("dvd_subtitle"), name != "dummymenu.vob");
     }
 }

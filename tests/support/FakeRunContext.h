@@ -12,16 +12,10 @@
 // Remembers what the gauge was asked to show.
 class RecordingProgress : public ProgressView {
   public:
-    void showGauge(qint64 maximumKB) override {
-        visible = true;
-        maximum = maximumKB;
-        ++shown;
-    }
+    void showGauge(qint64 maximumKB) override { maximum = maximumKB; }
     void setGaugePosition(qint64 kb) override { position = kb; }
-    void hideGauge() override { visible = false; }
+    void hideGauge() override {}
 
-    bool visible = false;
-    int shown = 0;
     qint64 maximum = 0, position = 0;
 };
 

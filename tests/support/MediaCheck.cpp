@@ -18,6 +18,13 @@ QString Run(const QString& program, const QStringList& arguments, int* code, con
     return QString::fromUtf8(process.readAll());
 }
 
+bool Runs(const QString& program, const QStringList& arguments) {
+    int code = -1;
+    const QString output = Run(program, arguments, &code);
+    if (code != 0) qWarning("%s failed: %s", qPrintable(program), qPrintable(output));
+    return code == 0;
+}
+
 QString Probe(const QString& file, const QString& entries) {
     return Run("ffprobe", {"-v", "error", "-show_entries", entries, "-of", "csv=p=0", file})
         .split('\n', Qt::SkipEmptyParts)

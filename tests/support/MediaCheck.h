@@ -11,6 +11,8 @@ namespace MediaCheck {
 // in *code, -1 when it crashed or did not end; extra environment as "NAME=value".
 QString Run(const QString& program, const QStringList& arguments, int* code = nullptr,
             const QStringList& environment = {});
+// Runs a tool; false (with its output as a warning) when it fails.
+bool Runs(const QString& program, const QStringList& arguments);
 // ffprobe's entries ("stream=codec_name,sample_rate:format=format_name"): a line per
 // stream, then the format, values separated by commas.
 QString Probe(const QString& file, const QString& entries);

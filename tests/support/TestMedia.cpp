@@ -20,13 +20,6 @@ QString TestMedia::Stream(const QString& name, const QString& size, const QStrin
     return Make(name, Picture(size) + Tone(44100) + options);
 }
 
-bool TestMedia::Run(const QString& program, const QStringList& arguments) {
-    int code = -1;
-    const QString output = MediaCheck::Run(program, arguments, &code);
-    if (code != 0) qWarning("%s failed: %s", qPrintable(program), qPrintable(output));
-    return code == 0;
-}
-
 QString TestMedia::Once(const QString& name, const std::function<bool(const QString& temporary)>& produce) {
     const QString path = Folder() + QLatin1Char('/') + name;
     if (QFileInfo::exists(path)) return path;
@@ -50,11 +43,14 @@ QString TestMedia::Folder() {
     return folder;
 }
 
-QString TestMedia::Make(const QString& name, const QStringList& arguments) {
+QString TestMedia::Shell(const QString& name, const QString& script, const QStringList& arguments) {
     return Once(name, [&](const QString& temporary) {
-        return Run("ffmpeg",
-                   QStringList{"-nostdin", "-y", "-loglevel", "error"} + arguments + QStringList{temporary});
+        return MediaCheck::Runs("sh", QStringList{"-c", script, temporary} + arguments);
     });
+}
+
+QString TestMedia::Make(const QString& name, const QStringList& arguments) {
+    return Shell(name, "exec ffmpeg -nostdin -y -loglevel error \"$@\" \"$0\"", arguments);
 }
 
 QString TestMedia::SvcdTwoTracks() {
@@ -88,11 +84,7 @@ QString TestMedia::ElementaryM1v() {
 }
 
 QString TestMedia::TextAsMpg() {
-    return Once("text.mpg", [](const QString& temporary) {
-        QFile file(temporary);
-        return file.open(QIODevice::WriteOnly) &&
-               file.write(QByteArray("Dies ist kein Film.\n").repeated(200));
-    });
+    return Shell("text.mpg", "yes 'Dies ist kein Film.' | head -n 200 > \"$0\"");
 }
 
 QString TestMedia::Ac3Track(int index) {
@@ -117,39 +109,25 @@ QString TestMedia::SvcdAc3(int kbit) {
 QString TestMedia::VcdImage() {
     // vcdxgen's description of the track, with two entry points inside it.
     const QString entries = "<entry id=\"entry-001\">1.0</entry><entry id=\"entry-002\">2.0</entry>";
-    return Once("vcd-image",
-                [&](const QString& folder) {
-                    return QDir().mkpath(folder) &&
-                           Run("sh", {"-c",
-                                      "cd \"$0\" && vcdxgen -o vcd.xml \"$1\" && sed -i "
-                                      "\"s|id=\\\"sequence-00\\\"/>|"
-                                      "id=\\\"sequence-00\\\">$2</sequence-item>|\" vcd.xml && "
-                                      "vcdxbuild -c vcd.cue -b vcd.bin vcd.xml",
-                                      folder, Vcd(), entries});
-                }) +
+    return Shell("vcd-image",
+                 "mkdir \"$0\" && cd \"$0\" && vcdxgen -o vcd.xml \"$1\" && sed -i "
+                 "\"s|id=\\\"sequence-00\\\"/>|id=\\\"sequence-00\\\">$2</sequence-item>|\" vcd.xml && "
+                 "vcdxbuild -c vcd.cue -b vcd.bin vcd.xml",
+                 {Vcd(), entries}) +
            "/vcd.bin";
 }
 
 QString TestMedia::SvcdImage() {
-    return Once("svcd-image",
-                [](const QString& folder) {
-                    return QDir().mkpath(folder) &&
-                           Run("sh", {"-c", "cd \"$0\" && vcdimager -t svcd -c svcd.cue -b svcd.bin \"$1\"",
-                                      folder, Svcd()});
-                }) +
+    return Shell("svcd-image",
+                 "mkdir \"$0\" && cd \"$0\" && vcdimager -t svcd -c svcd.cue -b svcd.bin \"$1\"", {Svcd()}) +
            "/svcd.bin";
 }
 
 QString TestMedia::DvdFolder() {
-    return Once("DVD Ordner", [](const QString& folder) {
-        return Run("sh",
-                   {"-c", "export VIDEO_FORMAT=PAL; dvdauthor -o \"$0\" -t \"$1\" && dvdauthor -o \"$0\" -T",
-                    folder, Dvd()});
-    });
+    return Shell("DVD Ordner",
+                 "export VIDEO_FORMAT=PAL; dvdauthor -o \"$0\" -t \"$1\" && dvdauthor -o \"$0\" -T", {Dvd()});
 }
 
 QString TestMedia::DvdImage() {
-    return Once("dvd.iso", [](const QString& image) {
-        return Run("genisoimage", {"-quiet", "-dvd-video", "-V", "TEST", "-o", image, DvdFolder()});
-    });
+    return Shell("dvd.iso", "genisoimage -quiet -dvd-video -V TEST -o \"$0\" \"$1\"", {DvdFolder()});
 }

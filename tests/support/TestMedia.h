@@ -31,7 +31,6 @@ class TestMedia {
     static QString ElementaryM2v();  // MPEG-2 video elementary stream (companion .mp2 beside it)
     static QString ElementaryM1v();  // MPEG-1 video elementary stream (companions -0.mp2, -1.mp2)
     static QString Mp3Audio() { return Make("tone.mp3", Tone(44100) + QStringList{"-c:a", "libmp3lame"}); }
-    static QString Mp2Low() { return Make("low.mp2", Tone(32000) + QStringList{"-b:a", "64k"}); }
     static QString TextAsMpg();          // a text file of 4000 bytes named "text.mpg"
     static QString Ac3Track(int index);  // AC-3, 48 kHz: 0 stereo at 192 kbit/s, 1 5.1 at 384 kbit/s
     static QString SvcdTwoAc3();         // VOB style: Svcd's video, Ac3Track(0) and (1) unchanged
@@ -48,6 +47,6 @@ class TestMedia {
     static QStringList Tone(int rate, int frequency = 440);
     // A program stream: a picture of the size and a 44.1 kHz tone, with ffmpeg's output options.
     static QString Stream(const QString& name, const QString& size, const QStringList& options);
-    // Runs a tool; false (with its output as a warning) when it fails.
-    static bool Run(const QString& program, const QStringList& arguments);
+    // Folder()/name, made once by a shell script given the temporary path as $0, then arguments.
+    static QString Shell(const QString& name, const QString& script, const QStringList& arguments = {});
 };
