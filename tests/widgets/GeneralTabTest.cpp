@@ -195,11 +195,10 @@ TEST_F(ToolsWindow, ShowsThePathsAndVersionsAndEachBrowseButtonAsksAndTakesOnlyA
     h->settings().tools[Tool::ImgTool] =
         programDir.executable("bin/ImgTool", "#!/bin/sh\necho \"ImgTool Burn 2.5.0.0\"\n");
     openTools([&](TFormTools& window) {
-        EXPECT_TRUE(window.EdMPlex->text().isEmpty() && window.EdMPlex->isReadOnly());
-        EXPECT_EQ(window.EdDec->text(), NotFoundMarker());
-        EXPECT_EQ(window.EdImg->text(), h->settings().tools[Tool::ImgTool]);
-        EXPECT_EQ(window.LaDecVer->text(), QString());
-        EXPECT_EQ(window.LaImgVer->text(), "2.5.0.0");
+        EXPECT_TRUE(window.EdMPlex->isReadOnly());
+        EXPECT_EQ((QStringList{window.EdMPlex->text(), window.EdDec->text(), window.EdImg->text(),
+                               window.LaDecVer->text(), window.LaImgVer->text()}),
+                  (QStringList{"", NotFoundMarker(), h->settings().tools[Tool::ImgTool], "", "2.5.0.0"}));
         // The buttons share one handler over the window's table; three of them are used below.
         dialogs.answer("cancel");
         window.Bumkisofs->click();

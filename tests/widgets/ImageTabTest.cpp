@@ -1,7 +1,6 @@
 // The Image/DVD tab: which burn program is chosen, what it needs, and the stage
 // list that follows the options (whose content is the burn options' tests' matter).
 
-#include "gui/tabs/ImageTab.h"
 #include "support/WindowFixture.h"
 
 namespace {

@@ -1,7 +1,6 @@
 // Projects in the window: save, open, resume and the menu project. The file
 // format and the comparison with the files are the project tests' matter.
 
-#include "gui/tabs/ImageTab.h"
 #include "persistence/IniFile.h"
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"

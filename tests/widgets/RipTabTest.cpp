@@ -1,9 +1,6 @@
 // The rip tab: drive lists and disc labels, the image list, and the window
 // around an acquisition.
 
-#include <QProcess>
-
-#include "gui/tabs/RipTab.h"
 #include "pipeline/RunLogFile.h"
 #include "support/WindowFixture.h"
 
