@@ -1,7 +1,4 @@
-#include <QSet>
-
 #include "chapters/TimeText.h"
-#include "gui/tabs/ChapterTab.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -77,7 +74,6 @@ TEST_F(ChapterTabTest, ShowingTheTabListsFileNamesAndClosesThePlayer) {
     hold("zwei.mpg", "60");
     open(0);
     EXPECT_EQ(player->file, "/quellen/eins.mpg");
-    EXPECT_TRUE(enabled("BuKDelAlle"));
     player->pos = 321;
     click("BuStop");
     open(0);
@@ -94,18 +90,15 @@ TEST_F(ChapterTabTest, ShowingTheTabListsFileNamesAndClosesThePlayer) {
     EXPECT_EQ(find<QListWidget>("ListMPEG")->currentRow(), -1);
     EXPECT_TRUE(enabled("ListMPEG") && text("EdSpieldauer").isEmpty() && position().isEmpty() &&
                 listed().isEmpty());
-    expectEnabled(kSourceControls, false);
-    EXPECT_FALSE(enabled("BuKDelAlle"));
 }
 
-// The library's play time and the picture band of a 16:9 source are the chapter player test's matter.
+// The library's play time, the 16:9 band and the refusal's text are the chapter player test's matter.
 TEST_F(ChapterTabTest, OpeningShowsTheLengthAndTheMarksBeforeTheEndAndAFailureLeavesNothingOpen) {
     hold("film.mpg", "600", "00:02:00.000,00:10:00.000,00:12:00.000,00:09:59.960");
     hold("ohne-zeit.mpg", QString(), "00:00:20.000");
     player->broken << h->sources()[hold("video.m2v", "600", "00:02:00.000")].Datei;
     player->measured = 250;
     open(0);
-    EXPECT_EQ(position(), "00:00:00.000");
     EXPECT_EQ(listed(), (QStringList{"00:02:00.000", "00:09:59.960"}));
     expectEnabled(kSourceControls, true);
     expectEnabled({"ScPosition", "ScLaut", "BuKDelAlle"}, true);
@@ -116,7 +109,6 @@ TEST_F(ChapterTabTest, OpeningShowsTheLengthAndTheMarksBeforeTheEndAndAFailureLe
     EXPECT_EQ(player->rect, QRect(0, 0, 352, 288));
     EXPECT_TRUE(listed().isEmpty() && !enabled("BuKDelAlle")) << "a mark past the end";
     open(2);
-    EXPECT_TRUE(dialogs.takeTexts().value(0).startsWith("Der MediaPlayer kann die Datei nicht öffnen."));
     // Nothing is left open that could write the last source's marks into this one.
     EXPECT_TRUE(!player->isOpen() && listed().isEmpty() && text("EdSpieldauer").isEmpty());
     expectEnabled(kSourceControls, false);

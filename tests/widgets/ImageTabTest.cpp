@@ -1,7 +1,6 @@
 // The Image/DVD tab: which burn program is chosen, what it needs, and the stage
 // list that follows the options (whose content is the burn options' tests' matter).
 
-#include "gui/tabs/ImageTab.h"
 #include "support/WindowFixture.h"
 
 namespace {
@@ -23,13 +22,7 @@ class ImageTabTest : public WindowTest {
         h->settings().tools[Tool::Decrypter] = decrypter;
         h->settings().tools[Tool::ImgTool] = imgTool;
         find<ImageTab>("tavTabImage")->SettingsLoaded();
-        if (burn && !find<QCheckBox>("ChBrennen")->isChecked()) press("ChBrennen");
-    }
-    // Clicks a check box or radio button (on its indicator, whatever its width).
-    void press(const char* name) {
-        ASSERT_TRUE(enabled(name)) << name << " is disabled";
-        find<QAbstractButton>(name)->click();
-        pump();
+        if (burn && !find<QCheckBox>("ChBrennen")->isChecked()) click("ChBrennen");
     }
     bool checked(const char* name) const { return find<QAbstractButton>(name)->isChecked(); }
     void leaveLabel() {
@@ -46,7 +39,7 @@ TEST_F(ImageTabTest, TheOnlyBurnProgramFoundIsChosenTheSpeedListNeedsDecrypter32
     expectEnabled({"CoSpeed", "LaImgSpeed", "RaImg", "ChEject"}, false);
     EXPECT_TRUE(enabled("CoLW"));
     useTools(tool("neu/DVDDecrypter", "3.2.3.0"), NotFoundMarker());
-    press("RaDec");
+    click("RaDec");
     expectEnabled({"CoSpeed", "LaImgSpeed"}, true);
     useTools(NotFoundMarker(), QString(), false);  // none left: only the image remains
     EXPECT_FALSE(checked("ChBrennen") || enabled("ChBrennen"));
@@ -61,25 +54,25 @@ TEST_F(ImageTabTest, ImgToolBurnsTheFolderToTheDeviceOfItsIni) {
     expectEnabled({"ChEject", "ChLog", "EdDVDLabel"}, true);  // ImgTool Burn writes the label
     EXPECT_EQ(texts("CoRecover"), kConversion + QStringList{"DVD brennen"});
     disk.write("imgtool/ImgTool.ini", "Device: /dev/sr0\n");
-    press("RaImg");
+    click("RaImg");
     expectEnabled({"CoLW", "LaImgBrenner"}, true);
 }
 
 TEST_F(ImageTabTest, DecrypterForcesTheImageAndTheStageListFollowsTheOptions) {
     useTools(tool("dec/DVDDecrypter", "3.2.3.0"), tool("img/ImgTool", "1.0"));
-    press("RaImg");
-    press("RaDec");
+    click("RaImg");
+    click("RaDec");
     EXPECT_TRUE(checked("ChImage") && !checked("RaImg")) << "one burn program is chosen";
     expectEnabled({"EdDVDLabel", "EdISODatei"}, true);
     EXPECT_EQ(texts("CoRecover"), kConversion + QStringList({"Image erstellen", "Image brennen"}));
     find<QComboBox>("CoRecover")->setCurrentIndex(3);
-    press("ChImage");
+    click("ChImage");
     EXPECT_TRUE(checked("ChImage")) << "DVD Decrypter burns an image";
     EXPECT_EQ(find<QComboBox>("CoRecover")->currentIndex(), 0) << "a rebuilt list starts at its first stage";
-    press("ChBrennen");
+    click("ChBrennen");
     expectEnabled({"RaDec", "CoLW"}, false);
     EXPECT_EQ(texts("CoRecover"), kConversion + QStringList{"Image erstellen"});
-    press("ChImage");
+    click("ChImage");
     expectEnabled({"ChSplit", "LaImgLabel", "EdDVDLabel", "EdISODatei"}, false);
     EXPECT_EQ(texts("CoRecover"), kConversion);
 }
@@ -93,13 +86,8 @@ TEST_F(ImageTabTest, LabelTakesOnlyAllowedCharactersNamesTheImageAndIsRestoredWh
     QTest::keyClicks(label, "a b!");
     EXPECT_EQ(label->text(), "a_b");
     EXPECT_EQ(text("EdISODatei"), h->settings().work + "/a_b.iso");
-    QTest::keyClick(label, Qt::Key_Backspace);
-    QApplication::clipboard()->setText("x yä?(1)");
-    label->paste();
-    EXPECT_EQ(label->text(), "a_x_y(1)");
-    EXPECT_EQ(text("EdISODatei"), h->settings().work + "/a_x_y(1).iso");
     leaveLabel();
-    EXPECT_EQ(label->text(), "a_x_y(1)");
+    EXPECT_EQ(label->text(), "a_b");
     label->clear();
     EXPECT_EQ(text("EdISODatei"), h->settings().work + "/.iso");
     leaveLabel();

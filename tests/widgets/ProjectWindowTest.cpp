@@ -1,7 +1,6 @@
 // Projects in the window: save, open, resume and the menu project. The file
 // format and the comparison with the files are the project tests' matter.
 
-#include "gui/tabs/ImageTab.h"
 #include "persistence/IniFile.h"
 #include "support/TestMedia.h"
 #include "support/WindowFixture.h"
@@ -65,8 +64,7 @@ TEST_F(Projects, SaveAndOpenRestoreTheSourcesTitleSetsAndLabel) {
     EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path());
     EXPECT_EQ(h->settings().projects, folder);
 
-    open();
-    EXPECT_FALSE(enabled("BuStart"));
+    open();  // Start is disabled in a new window (the main window test)
     EXPECT_EQ(openProject(folder + "/urlaub.tvpr"), QStringList()) << "the files still match their records";
     ASSERT_EQ(h->sources().count(), 2);
     EXPECT_TRUE(h->sources()[1] == saved[1] && h->sources()[2] == saved[2]);
@@ -76,8 +74,8 @@ TEST_F(Projects, SaveAndOpenRestoreTheSourcesTitleSetsAndLabel) {
 }
 
 // The tabs that show sources follow an opened project; a source stored without
-// a title set still lets a run start.
-TEST_F(Projects, OpenedProjectReplacesWhatTheTabsShow) {
+// a title set still lets a run start. What no longer matches the files is reported.
+TEST_F(Projects, OpenedProjectReplacesWhatTheTabsShowAndReportsWhatNoLongerMatchesOrAMissingLibrary) {
     const QString project = threeSources();
     IniFile ini(project);
     ini.removeKey("Quelle02", "VTS");
@@ -94,10 +92,7 @@ TEST_F(Projects, OpenedProjectReplacesWhatTheTabsShow) {
     EXPECT_EQ(openProject(project), QStringList());
     EXPECT_FALSE(enabled("BuKAdd")) << "no source of the table before stays open";
     EXPECT_EQ(find<QListWidget>("ListMPEG")->count(), 3);
-}
 
-TEST_F(Projects, OpeningReportsWhatNoLongerMatchesTheFilesOrThatTheLibraryIsMissing) {
-    const QString project = threeSources();
     QFile::remove(disk.file("b.mpg"));
     EXPECT_EQ(openProject(project), QStringList{"Folgende Fehler sind aufgetreten:\r\nQuelle 02: " +
                                                 disk.file("b.mpg") + " nicht verfügbar."});
@@ -133,7 +128,7 @@ TEST_F(Projects, SaveFailuresAreReportedOnlyProjectFilesOpenAndOneWithoutSources
 }
 
 // Which stage a state belongs to (if any) is the burn options' tests' matter.
-TEST_F(Projects, ResumeSelectsTheStageInWhichTheRunStopped) {
+TEST_F(Projects, ResumeSelectsTheStageInWhichTheRunStoppedAlsoAfterImageAndBurnStages) {
     EXPECT_EQ(resume(backup(302)), QStringList());
     EXPECT_EQ(dialogs.lastFileRequest().folder, programDir.path());
     EXPECT_EQ(stage(), "DVD MPEG muxen");
@@ -148,9 +143,8 @@ TEST_F(Projects, ResumeSelectsTheStageInWhichTheRunStopped) {
         EXPECT_EQ(resumePoint(), 0) << open;
         EXPECT_EQ(find<QComboBox>("CoRecover")->currentIndex(), 0) << open;
     }
-}
 
-TEST_F(Projects, ResumeAfterImageAndBurnStages) {
+    // After the image and burn stages.
     h->settings().tools[Tool::Decrypter] =
         disk.executable("DVDDecrypter", "#!/bin/sh\necho 'Version 3.2.3.0'\n");
     h->settings().tools[Tool::ImgTool] = disk.executable("ImgTool", "#!/bin/sh\necho 'Version 1.0'\n");

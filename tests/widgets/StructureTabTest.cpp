@@ -23,7 +23,8 @@ class Structure : public WindowTest {
     MPEGInfo& source(int i) { return h->sources()[i]; }
 };
 
-TEST_F(Structure, GridShowsTitleSetsLanguagesAndBitratesOpensItsEditorsAndABreakByHandOpensATitleSet) {
+TEST_F(Structure,
+       GridShowsTitleSetsLanguagesAndBitratesABreakByHandOpensATitleSetALanguageGoesToTheWholeSet) {
     hold(3);
     EXPECT_EQ(grid()->rowCount(), 3);
     EXPECT_EQ(QStringList({cell(1, 0), cell(2, 1), cell(1, 2), cell(1, 3), cell(1, 4)}),
@@ -42,10 +43,7 @@ TEST_F(Structure, GridShowsTitleSetsLanguagesAndBitratesOpensItsEditorsAndABreak
     EXPECT_TRUE(source(3).Weich);
     select(3, 0);
     EXPECT_EQ(cell(3, 0), "1");
-}
 
-TEST_F(Structure, ALanguageChangeAppliesToTheWholeTitleSet) {
-    hold(3);
     h->runState().resumePoint = 302;
     select(2, 2);
     EXPECT_EQ(h->runState().resumePoint, 302) << "only authoring progress is discarded";

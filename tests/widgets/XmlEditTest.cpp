@@ -1,4 +1,3 @@
-#include "gui/windows/XMLEdit.h"
 #include "support/WindowFixture.h"
 
 namespace {
